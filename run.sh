@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Builds and runs the screen saver: ./run.sh [--seconds N] [ARGS]  (ARGS default: /s)
+# Without a display it runs under a virtual X server for N seconds (default 5),
+# saves varnholt-screenshot.png and ends the run.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+seconds=""
+if [ "${1:-}" = "--seconds" ]; then
+  seconds=${2:?--seconds needs a number}
+  shift 2
+fi
+[ $# -eq 0 ] && set -- /s
+
+scripts/bootstrap
+cmake --preset default >/dev/null
+cmake --build --preset default >/dev/null
+bin=$PWD/build/default/src/varnholt
+
+if [ -n "${DISPLAY:-}" ] && [ -z "$seconds" ]; then
+  exec "$bin" "$@"
+fi
+
+exec scripts/xvfb-run --size 1920x1080 -- scripts/timed-run "${seconds:-5}" "$PWD/varnholt-screenshot.png" "$bin" "$@"

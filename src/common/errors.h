@@ -1,0 +1,33 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace varnholt {
+
+// The error numbers the windows report ("Load Error Number: 6" and so on).
+enum ErrorNumber : int {
+    ErrOverflow = 6,
+    ErrSubscriptOutOfRange = 9,
+    ErrTypeMismatch = 13,
+    ErrFileNotFound = 53,
+    ErrPathNotFound = 76,
+    ErrInvalidPropertyValue = 380,
+    ErrInvalidPicture = 481,
+};
+
+std::string errorDescription(int number);
+
+class RuntimeError final : public std::runtime_error {
+public:
+    explicit RuntimeError(int number);
+    RuntimeError(int number, const std::string& description);
+    int number() const { return m_number; }
+    const std::string& description() const { return m_description; }
+
+private:
+    int m_number;
+    std::string m_description;
+};
+
+} // namespace varnholt

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "platform/services.h"
+
+namespace varnholt {
+
+class SystemClock final : public Clock {
+public:
+    std::chrono::system_clock::time_point now() const override;
+    Date today() const override;
+};
+
+} // namespace varnholt

@@ -1,0 +1,49 @@
+#include "saver/frame_stats.h"
+
+#include "saver/frm_main.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QEvent>
+#include <QFile>
+#include <QTextStream>
+
+namespace varnholt {
+
+FrameStats::FrameStats(frmMain& window, QString path, int stopAfterFrames)
+    : QObject(&window), m_window(window), m_path(std::move(path)), m_stopAfterFrames(stopAfterFrames)
+{
+    m_sinceStart.start();
+    window.installEventFilter(this);
+}
+
+FrameStats::~FrameStats()
+{
+    QFile file(m_path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return;
+    QTextStream out(&file);
+    out << "ticks " << m_window.ticksRun() << "\nframes " << m_window.framesMoved() << "\nrepaints " << m_repaints
+        << "\nfirst_frame_epoch_ms " << m_firstFrameEpochMs << "\nrun_ms " << m_sinceStart.elapsed() << '\n';
+}
+
+void FrameStats::installFromEnvironment(frmMain& window)
+{
+    const QString path = qEnvironmentVariable("VARNHOLT_STATS");
+    if (!path.isEmpty())
+        new FrameStats(window, path, qEnvironmentVariableIntValue("VARNHOLT_STOP_AFTER_FRAMES"));
+}
+
+bool FrameStats::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == &m_window && event->type() == QEvent::Paint) {
+        ++m_repaints;
+        if (m_firstFrameEpochMs < 0)
+            m_firstFrameEpochMs = QDateTime::currentMSecsSinceEpoch();
+        if (m_stopAfterFrames > 0 && m_window.framesMoved() >= m_stopAfterFrames)
+            QCoreApplication::exit(0);
+    }
+    return false;
+}
+
+} // namespace varnholt

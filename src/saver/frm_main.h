@@ -1,0 +1,84 @@
+#pragma once
+
+#include "saver/movement_engine.h"
+#include "saver/tick_pacer.h"
+#include "startup/general.h"
+
+#include <QElapsedTimer>
+#include <QPixmap>
+#include <QTimer>
+#include <QWidget>
+
+class QLabel;
+
+namespace varnholt {
+
+// The saver window: full screen, inside a preview host, or hidden behind the settings dialog.
+class frmMain final : public QWidget, private SaverView {
+    Q_OBJECT
+
+public:
+    explicit frmMain(General& general, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    void Form_Load();
+    // Unloads the window: Form_Unload, then the window goes away.
+    void unload();
+
+    QLabel* lblText;
+    QLabel* lblTime;
+    QLabel* imgPhoto;
+    QPixmap imgDefault;
+    QTimer* tmrScroll;
+    std::int32_t MouseMoveCount = 0;
+
+    const MovementEngine& engine() const { return m_engine; }
+    // Movement ticks run and repaints asked for since the window was loaded (for the benchmark).
+    std::int64_t ticksRun() const { return m_ticksRun; }
+    std::int64_t framesMoved() const { return m_framesMoved; }
+
+signals:
+    // The run is over: the process is to end at once.
+    void endProcess();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void tmrScroll_Timer();
+    void Form_Click();
+    void Form_MouseMove();
+    void EndSaver();
+    void EndPreview();
+    void Form_Unload();
+
+    void setUpPicture();
+    QPixmap pictureForSaver();
+    void dressLabel(QLabel* label, const std::string& caption, int fontEntry);
+    void layOutBlock();
+    void showPicture(const QPixmap& picture, QSize shownPixels);
+    void reportLoadError(int number, const std::string& description);
+
+    // SaverView
+    void setLabelsCentred(bool centred) override;
+    void rerunSetup() override;
+    std::pair<std::int32_t, std::int32_t> pictureSize() const override;
+    void movePicture(std::int32_t left, std::int32_t top) override;
+
+    int toPixelsX(std::int32_t twips) const;
+    int toPixelsY(std::int32_t twips) const;
+
+    General& m_general;
+    MovementEngine m_engine;
+    TickPacer m_pacer;
+    QElapsedTimer m_monotonic;
+    ScreenMetrics m_screen;
+    std::int64_t m_ticksRun = 0;
+    std::int64_t m_framesMoved = 0;
+    bool m_unloaded = false;
+};
+
+} // namespace varnholt

@@ -1,0 +1,269 @@
+#include "saver/movement_engine.h"
+
+#include "common/numbers.h"
+
+#include <chrono>
+#include <cmath>
+#include <optional>
+#include <random>
+
+namespace varnholt {
+
+namespace {
+
+// Row of a horizontal path or column of a vertical one.
+enum Lane : std::int16_t { LaneTop = 0, LaneLeft = 0, LaneCentre = 1, LaneBottom = 2, LaneRight = 2 };
+
+std::int32_t roundTwips(double value)
+{
+    return static_cast<std::int32_t>(roundHalfEven(value));
+}
+
+// floor(count * r) with r uniform in [0, 1), r built from the generator's top 53 bits.
+std::int16_t drawBelow(std::mt19937_64& generator, int count)
+{
+    const double r = static_cast<double>(generator() >> 11) * 0x1p-53;
+    return static_cast<std::int16_t>(std::floor(count * r));
+}
+
+struct Place {
+    double left;
+    double top;
+};
+
+// Screen W x H, picture w x h, block height b.
+struct Extents {
+    double W, H, w, h, b;
+};
+
+// The two places of the picture for each path, chosen to keep it clear of the block.
+std::optional<Place> picturePlace(std::int16_t path, std::int16_t lane, bool first, const Extents& e)
+{
+    const double centred = e.W / 2 - e.w / 2;
+    if (path == PathHorizontal) {
+        switch (lane) {
+        case LaneTop:
+            return first ? Place{centred, e.b} : Place{centred, e.H - e.h};
+        case LaneCentre:
+            return first ? Place{centred, e.H / 2 + e.b / 2} : Place{centred, e.H / 2 - e.h - e.b / 2};
+        case LaneBottom:
+            return first ? Place{centred, 0} : Place{centred, e.H - e.h - e.b};
+        }
+    } else if (path == PathVertical) {
+        switch (lane) {
+        case LaneLeft:
+            return first ? Place{e.W - e.w, 0} : Place{e.W - e.w, e.H - e.h};
+        case LaneCentre:
+            return first ? Place{0, e.H / 2 - e.h / 2} : Place{e.W - e.w, e.H / 2 - e.h / 2};
+        case LaneRight:
+            return first ? Place{0, 0} : Place{0, e.H - e.h};
+        }
+    }
+    return std::nullopt;
+}
+
+class ScopedFlag final {
+public:
+    explicit ScopedFlag(bool& flag) : m_flag(flag) { m_flag = true; }
+    ~ScopedFlag() { m_flag = false; }
+    ScopedFlag(const ScopedFlag&) = delete;
+    ScopedFlag& operator=(const ScopedFlag&) = delete;
+
+private:
+    bool& m_flag;
+};
+
+} // namespace
+
+LabelPlaces MovementEngine::tmrScroll_Timer()
+{
+    const TextBlockState& block = m_general.block;
+    const LabelPlaces places{block.TextLeft, block.TextTop, block.TextLeft + block.TimeOffsetX,
+                             block.TextTop + block.TimeOffsetY};
+    if (m_general.RunMode == ModeSaver)
+        moveFullScreen();
+    else
+        moveInPreview();
+    return places;
+}
+
+void MovementEngine::moveFullScreen()
+{
+    TextBlockState& block = m_general.block;
+    const std::int32_t speed = m_general.SaverSettings.Speed;
+    bool leftScreen = false;
+    switch (m_path.CurrentDirection) {
+    case DirForward:
+        block.TextLeft -= speed;
+        leftScreen = block.TextLeft < -block.BlockWidth;
+        break;
+    case DirBackward:
+        block.TextLeft += speed;
+        leftScreen = block.TextLeft > m_general.ScreenWidth;
+        break;
+    case DirDownward:
+        block.TextTop += speed;
+        leftScreen = block.TextTop > m_general.ScreenHeight + block.BlockHeight;
+        break;
+    case DirUpward:
+        block.TextTop -= speed;
+        leftScreen = block.TextTop < -block.BlockHeight;
+        break;
+    }
+    if (leftScreen)
+        NextPath();
+}
+
+void MovementEngine::moveInPreview()
+{
+    TextBlockState& block = m_general.block;
+    // The whole new position is rounded, not the half step: an odd Speed then
+    // alternates its steps until the position is even.
+    const double halfStep = m_general.SaverSettings.Speed / 2.0;
+    switch (m_general.SaverSettings.Direction) {
+    case DirForward:
+        block.TextLeft = roundTwips(block.TextLeft - halfStep);
+        if (block.TextLeft < -block.BlockWidth)
+            block.TextLeft = block.PreviewSpan;
+        break;
+    case DirBackward:
+        block.TextLeft = roundTwips(block.TextLeft + halfStep);
+        if (block.TextLeft > block.PreviewSpan)
+            block.TextLeft = -block.BlockWidth;
+        break;
+    case DirDownward:
+        block.TextLeft = 0;
+        block.TimeOffsetX = 0;
+        block.TextTop = roundTwips(block.TextTop + halfStep);
+        if (block.TextTop > block.PreviewSpan - block.BlockHeight)
+            block.TextTop = -block.BlockHeight;
+        break;
+    case DirUpward:
+        block.TextLeft = 0;
+        block.TimeOffsetX = 0;
+        block.TextTop = roundTwips(block.TextTop - halfStep);
+        if (block.TextTop < -block.BlockHeight)
+            block.TextTop = block.PreviewSpan - block.BlockHeight;
+        break;
+    }
+}
+
+void MovementEngine::NextPath()
+{
+    if (!m_settingUpAgain && m_general.services.clock.today() != m_general.Today) {
+        // The set-up reloads Today and calls NextPath, which must then go straight on.
+        const ScopedFlag settingUp(m_settingUpAgain);
+        m_view.rerunSetup();
+    }
+    StartPath();
+    if (m_general.SaverSettings.ImageUsed == 0)
+        return;
+    placePicture();
+}
+
+void MovementEngine::placePicture()
+{
+    ++m_path.PictureToggle;
+    const bool first = m_path.PictureToggle == 1;
+    if (first)
+        m_path.PictureToggle = -1;
+
+    TextBlockState& block = m_general.block;
+    const auto [width, height] = m_view.pictureSize();
+    const Extents extents{static_cast<double>(m_general.ScreenWidth), static_cast<double>(m_general.ScreenHeight),
+                          static_cast<double>(width), static_cast<double>(height),
+                          static_cast<double>(block.BlockHeight)};
+    if (const std::optional<Place> place = picturePlace(m_path.CurrentPath, m_path.CurrentLane, first, extents)) {
+        block.PictureLeft = roundTwips(place->left);
+        block.PictureTop = roundTwips(place->top);
+    }
+    m_view.movePicture(block.PictureLeft, block.PictureTop);
+}
+
+void MovementEngine::StartPath()
+{
+    m_view.setLabelsCentred(false);
+    const SettingsRecord& settings = m_general.SaverSettings;
+    switch (settings.Position) {
+    case PositionHorizontal:
+        StartHorizontalPath(settings.Horizontal, settings.Direction);
+        break;
+    case PositionVertical:
+        StartVerticalPath(settings.Vertical, settings.Direction);
+        break;
+    case PositionRandom:
+        StartRandomPath();
+        break;
+    }
+}
+
+void MovementEngine::StartHorizontalPath(std::int16_t row, std::int16_t direction)
+{
+    TextBlockState& block = m_general.block;
+    switch (row) {
+    case LaneTop:
+        block.TextTop = 0;
+        break;
+    case LaneCentre:
+        block.TextTop = roundTwips(m_general.ScreenHeight / 2.0 - block.BlockHeight / 2.0);
+        break;
+    case LaneBottom:
+        block.TextTop = m_general.ScreenHeight - block.BlockHeight;
+        break;
+    }
+    switch (direction) {
+    case DirForward:
+        block.TextLeft = m_general.ScreenWidth;
+        break;
+    case DirBackward:
+        block.TextLeft = -block.BlockWidth;
+        break;
+    }
+    m_path.CurrentPath = PathHorizontal;
+    m_path.CurrentLane = row;
+    m_path.CurrentDirection = direction;
+}
+
+void MovementEngine::StartVerticalPath(std::int16_t column, std::int16_t direction)
+{
+    TextBlockState& block = m_general.block;
+    switch (column) {
+    case LaneLeft:
+        block.TextLeft = 0;
+        break;
+    case LaneCentre:
+        m_view.setLabelsCentred(true);
+        block.TextLeft = roundTwips((m_general.ScreenWidth - block.BlockWidth) / 2.0);
+        break;
+    case LaneRight:
+        block.TextLeft = m_general.ScreenWidth - block.BlockWidth;
+        break;
+    }
+    switch (direction) {
+    case DirDownward:
+        block.TextTop = -block.BlockHeight;
+        break;
+    case DirUpward:
+        block.TextTop = m_general.ScreenHeight;
+        break;
+    }
+    m_path.CurrentPath = PathVertical;
+    m_path.CurrentLane = column;
+    m_path.CurrentDirection = direction;
+}
+
+void MovementEngine::StartRandomPath()
+{
+    const auto seed = std::chrono::duration_cast<std::chrono::nanoseconds>(
+        m_general.services.clock.now().time_since_epoch());
+    std::mt19937_64 generator(static_cast<std::uint64_t>(seed.count()));
+    const std::int16_t kind = drawBelow(generator, 2);
+    const std::int16_t lane = drawBelow(generator, 3);
+    const std::int16_t turn = drawBelow(generator, 2);
+    if (kind == PathHorizontal)
+        StartHorizontalPath(lane, turn);
+    else
+        StartVerticalPath(lane, static_cast<std::int16_t>(turn + DirDownward));
+}
+
+} // namespace varnholt

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace varnholt {
+
+// Blanks trimmed at both ends, letters lowered.
+std::string normaliseCommandLine(std::string_view line);
+
+enum class StartMode { Saver, Preview, Configure, Nothing };
+
+// Only the first two characters of the normalised line count.
+StartMode startModeFor(const std::string& normalised);
+
+// The longest tail of the line that reads as a decimal number gives the host
+// window; nothing when no tail does or the number names no possible X11 window.
+std::optional<std::uint32_t> previewWindowHandle(const std::string& normalised);
+
+// Blanks, an optional sign, decimal digits with an optional fraction, blanks.
+std::optional<double> readNumber(std::string_view text);
+
+} // namespace varnholt

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "startup/general.h"
+
+#include <string_view>
+
+namespace varnholt {
+
+// The windows start-up drives, in the order it drives them.
+class StartupWindows {
+public:
+    virtual ~StartupWindows() = default;
+    // frmMain's set-up, without showing the window.
+    virtual void loadMain() = 0;
+    // Top-most at 0, 0 with the size of ScreenRect, shown.
+    virtual void showMainFullScreen() = 0;
+    // Caption "Preview", a child filling PreviewWindow, shown without activation.
+    virtual void embedMainInPreview() = 0;
+    virtual void stopMainTimer() = 0;
+    virtual void showSettingsModal() = 0;
+    virtual void unloadMain() = 0;
+};
+
+enum class StartResult { Ended, WindowsRunning };
+
+inline constexpr const char* DisplayPropertiesTitle = "Display Properties";
+
+StartResult Main(General& general, std::string_view commandLine, StartupWindows& windows);
+
+// Starting values of the travel inside a preview of the given client size.
+void setPreviewStart(TextBlockState& block, std::int16_t direction, std::int32_t clientWidth,
+                     std::int32_t clientHeight, const ScreenMetrics& screen);
+
+std::string settingsAlreadyOpenText();
+
+} // namespace varnholt
