@@ -26,7 +26,7 @@ struct SharedTexts {
     std::string Target;
     std::string TargetPassed;
     std::string DateText;
-    std::optional<Date> Date; // nothing when the stored text is no date
+    std::optional<std::chrono::year_month_day> Date; // nothing when the stored text is no date
 };
 
 // Re-reads the four shared values from the section that synchronize selects.
