@@ -44,7 +44,7 @@ void QtStartupWindows::embedMainInPreview()
     m_main->setGeometry(0, 0, m_general.ScreenRect.right, m_general.ScreenRect.bottom);
     m_main->show();
     m_hostWatcher = std::make_unique<HostWindowWatcher>(m_general.PreviewWindow);
-    connect(m_hostWatcher.get(), &HostWindowWatcher::destroyed, this, [this] { unloadMain(); });
+    connect(m_hostWatcher.get(), &HostWindowWatcher::hostDestroyed, this, [this] { unloadMain(); });
 }
 
 void QtStartupWindows::stopMainTimer()

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/services.h"
+
+#include <QSettings>
+#include <QString>
+
+namespace varnholt {
+
+// The per-user store as a plain INI file that another program can read and
+// write: "[Section]" and "key=value" lines, values kept exactly as typed.
+class IniStore final : public SettingsStore {
+public:
+    // $XDG_CONFIG_HOME/Kestle/Varnholt.ini (XDG_CONFIG_HOME defaults to ~/.config).
+    IniStore();
+    explicit IniStore(const QString& filePath);
+
+    std::optional<std::string> value(const std::string& section, const std::string& key) const override;
+    void saveSetting(const std::string& section, const std::string& key, const std::string& text) override;
+    bool commit() override;
+
+    static QString defaultFilePath();
+
+private:
+    QSettings m_settings;
+};
+
+} // namespace varnholt

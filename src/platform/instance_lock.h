@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+namespace varnholt {
+
+// Every running instance holds a shared lock on a per-user file in the runtime
+// folder; an instance that cannot take it exclusively at start is not the first.
+class InstanceLock final {
+public:
+    InstanceLock();
+    ~InstanceLock();
+    InstanceLock(const InstanceLock&) = delete;
+    InstanceLock& operator=(const InstanceLock&) = delete;
+
+    bool anotherInstanceRunning() const { return m_another; }
+
+    // $XDG_RUNTIME_DIR, else /tmp/varnholt-<uid> (created for the user alone);
+    // empty when that folder is not the user's own.
+    static std::string lockFolder();
+
+private:
+    int m_fd = -1;
+    bool m_another = false;
+};
+
+} // namespace varnholt

@@ -1,0 +1,118 @@
+#include "platform/qt_platform.h"
+
+#include "platform/x11_windows.h"
+#include "startup/general.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QScreen>
+#include <QUrl>
+
+#include <filesystem>
+
+namespace varnholt {
+
+namespace {
+
+QtPlatform::MessageBoxRecorder& messageBoxRecorder()
+{
+    static QtPlatform::MessageBoxRecorder recorder;
+    return recorder;
+}
+
+QMessageBox::Icon boxIcon(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Critical:
+        return QMessageBox::Critical;
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+bool QtPlatform::findWindow(const std::string& title) const
+{
+    return findTopLevelWindow(title);
+}
+
+void QtPlatform::activateWindow(const std::string& title)
+{
+    activateWindowByTitle(title);
+}
+
+bool QtPlatform::anotherInstanceRunning()
+{
+    return m_instanceLock.anotherInstanceRunning();
+}
+
+ScreenMetrics QtPlatform::screen() const
+{
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    if (!primary)
+        return {};
+    const QRect geometry = primary->geometry();
+    return {geometry.width(), geometry.height(), 1440.0 / primary->logicalDotsPerInchX(),
+            1440.0 / primary->logicalDotsPerInchY()};
+}
+
+std::optional<std::pair<std::int32_t, std::int32_t>> QtPlatform::windowClientSize(std::uint32_t window) const
+{
+    return varnholt::windowClientSize(window);
+}
+
+int QtPlatform::showCursor(bool show)
+{
+    const int before = m_cursorCount;
+    m_cursorCount += show ? 1 : -1;
+    if (before == 0 && m_cursorCount < 0)
+        QGuiApplication::setOverrideCursor(Qt::BlankCursor);
+    else if (before < 0 && m_cursorCount == 0)
+        QGuiApplication::restoreOverrideCursor();
+    return m_cursorCount;
+}
+
+void QtPlatform::messageBox(const std::string& text, MessageIcon icon)
+{
+    if (messageBoxRecorder()) {
+        messageBoxRecorder()(text, icon);
+        return;
+    }
+    QString shown = QString::fromStdString(text);
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QMessageBox box(boxIcon(icon), QString::fromUtf8(ProgramTitle), shown, QMessageBox::Ok);
+    box.exec();
+}
+
+void QtPlatform::beep()
+{
+    QApplication::beep();
+}
+
+void QtPlatform::shellOpen(const std::string& target)
+{
+    const QString text = QString::fromStdString(target);
+    const bool isAddress = text.startsWith(QLatin1String("mailto:"), Qt::CaseInsensitive)
+        || text.startsWith(QLatin1String("http://"), Qt::CaseInsensitive)
+        || text.startsWith(QLatin1String("https://"), Qt::CaseInsensitive);
+    QDesktopServices::openUrl(isAddress ? QUrl(text) : QUrl::fromLocalFile(text));
+}
+
+void QtPlatform::showHelp(const std::string& helpFilePath, int context)
+{
+    const std::filesystem::path page = std::filesystem::path(helpFilePath).parent_path() / "help"
+        / ("topic-" + std::to_string(context) + ".html");
+    shellOpen(page.string());
+}
+
+void QtPlatform::setMessageBoxRecorder(MessageBoxRecorder recorder)
+{
+    messageBoxRecorder() = std::move(recorder);
+}
+
+} // namespace varnholt

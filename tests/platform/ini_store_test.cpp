@@ -1,0 +1,242 @@
+#include "platform/ini_store.h"
+#include "settings/settings_io.h"
+#include "support/fakes.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstring>
+#include <memory>
+
+#include <unistd.h>
+
+namespace varnholt {
+
+namespace {
+
+const char* const ChildSwitch = "--write-other-keys";
+constexpr int ConcurrentRounds = 10;
+
+using Text = std::optional<std::string>;
+
+QByteArray fileText(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeFile(const QString& path, const QByteArray& text)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(text) == text.size();
+}
+
+LoadedSettings loadFrom(const SettingsStore& store)
+{
+    return LoadSettings(store, test::FixedClock(test::ymd(2011, 3, 15)), test::DayFirstDates{}, ScreenMetrics{});
+}
+
+// The other process of the concurrency test: the test binary started again.
+int writeOtherKey(const QString& path, const QString& round)
+{
+    IniStore store(path);
+    store.saveSetting("Common", "OtherKey" + round.toStdString(), "from the other process");
+    return store.commit() ? 0 : 1;
+}
+
+} // namespace
+
+class IniStoreTest final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+    }
+
+    void valuesReadBackExactly_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::newRow("commas") << QStringLiteral("one, two,three");
+        QTest::newRow("semicolon") << QStringLiteral("Holiday; at last");
+        QTest::newRow("backslashes") << QStringLiteral("c:\\pictures\\sea\\");
+        QTest::newRow("quotes") << QStringLiteral("\"quoted\" and 'single'");
+        QTest::newRow("equals") << QStringLiteral("a=b==c");
+        QTest::newRow("non-ASCII") << QStringLiteral("Größe – 日本 ☃");
+        QTest::newRow("blanks") << QStringLiteral("  padded  ");
+        QTest::newRow("empty") << QString();
+        QTest::newRow("hash and brackets") << QStringLiteral("#1 [draft]");
+    }
+
+    void valuesReadBackExactly()
+    {
+        QFETCH(QString, value);
+        const std::string text = value.toStdString();
+        {
+            IniStore store(path());
+            store.saveSetting("ScreenSaver", "Title", text);
+            QVERIFY(store.commit());
+        }
+        QCOMPARE(IniStore(path()).value("ScreenSaver", "Title"), Text(text));
+        QCOMPARE(fileText(path()), "[ScreenSaver]\nTitle=" + value.toUtf8() + "\n");
+    }
+
+    void writeKeepsKeysItDoesNotWrite()
+    {
+        QVERIFY(writeFile(path(), "[Common]\nDesktopPath=/usr/share/varnholt\nTitle=Shared, title\n"
+                                  "[ScreenSaver]\nUnknownKey=kept; as is\nSpeed=10\n[Other]\nx=1\n"));
+        DialogValues values;
+        values.Synchronize = "0";
+        values.Title = "Saver title";
+        values.Date = test::ymd(2012, 2, 29);
+        values.Speed = 77;
+        {
+            IniStore store(path());
+            QVERIFY(WriteSettings(store, values, ImageValues{}, test::DayFirstDates{}));
+        }
+        const IniStore store(path());
+        QCOMPARE(store.value("Common", "Synchronize"), Text("0"));
+        QCOMPARE(store.value("Common", "DesktopPath"), Text("/usr/share/varnholt"));
+        QCOMPARE(store.value("Common", "Title"), Text("Shared, title"));
+        QCOMPARE(store.value("Common", "Date"), std::nullopt);
+        QCOMPARE(store.value("ScreenSaver", "UnknownKey"), Text("kept; as is"));
+        QCOMPARE(store.value("ScreenSaver", "Speed"), Text("77"));
+        QCOMPARE(store.value("ScreenSaver", "Title"), Text("Saver title"));
+        QCOMPARE(store.value("ScreenSaver", "Date"), Text("29/02/2012"));
+        QCOMPARE(store.value("Other", "x"), Text("1"));
+        QVERIFY(fileText(path()).contains("\n[ScreenSaver]\n"));
+    }
+
+    void garbageLinesAreIgnored()
+    {
+        static const char text[] = "\xEF\xBB\xBFno equals sign here\r\n=no key\r\n[Common]\r\n"
+                                   "Synchronize=0\r\n; comment=1\r\n[broken\r\n  Title  =  spaced\r\n"
+                                   "\0\xFF\xFE garbage\r\n[ScreenSaver]\r\nSpeed=75\r\n\r\n[]\r\nLoose=1";
+        QVERIFY(writeFile(path(), QByteArray(text, sizeof text - 1)));
+        const IniStore store(path());
+        QCOMPARE(store.value("Common", "Synchronize"), Text("0"));
+        QCOMPARE(store.value("Common", "Title"), Text("  spaced"));
+        QCOMPARE(store.value("Common", "comment"), std::nullopt);
+        QCOMPARE(store.value("ScreenSaver", "Speed"), Text("75"));
+        const LoadedSettings loaded = loadFrom(store);
+        QCOMPARE(loaded.SaverSettings.Synchronize, std::int16_t{0});
+        QCOMPARE(loaded.SaverSettings.Speed, std::int16_t{75});
+        QCOMPARE(loaded.SaverSettings.Title, SettingsRecord{}.Title);
+    }
+
+    void lineBreakCannotStartAnotherKey()
+    {
+        {
+            IniStore store(path());
+            store.saveSetting("Common", "Title", "one\r\n[ScreenSaver]\nSpeed=1");
+            QVERIFY(store.commit());
+        }
+        const IniStore store(path());
+        QCOMPARE(store.value("Common", "Title"), Text("one [ScreenSaver] Speed=1"));
+        QCOMPARE(store.value("ScreenSaver", "Speed"), std::nullopt);
+    }
+
+    // Cases that fail for every user, root included.
+    void storeThatCannotBeUsed_data()
+    {
+        QTest::addColumn<QString>("blocker");  // what stands where a folder or the file should be
+        QTest::addColumn<QString>("filePath"); // the store's file, relative to the temporary folder
+        QTest::newRow("folder is a file") << QStringLiteral("Kestle") << QStringLiteral("Kestle/Varnholt.ini");
+        QTest::newRow("file is a folder") << QString() << QStringLiteral("Varnholt.ini");
+    }
+
+    void storeThatCannotBeUsed()
+    {
+        QFETCH(QString, blocker);
+        QFETCH(QString, filePath);
+        const QString file = m_dir->filePath(filePath);
+        if (blocker.isEmpty()) {
+            QVERIFY(QDir().mkpath(file));
+            QVERIFY(writeFile(file + QStringLiteral("/inside"), "keep"));
+        } else {
+            QVERIFY(writeFile(m_dir->filePath(blocker), "keep"));
+        }
+        IniStore store(file);
+        QCOMPARE(loadFrom(store).SaverSettings.Speed, std::int16_t{50});
+        store.saveSetting("ScreenSaver", "Speed", "99");
+        QVERIFY(!store.commit());
+        QCOMPARE(fileText(blocker.isEmpty() ? file + QStringLiteral("/inside") : m_dir->filePath(blocker)),
+                 QByteArray("keep"));
+    }
+
+    void readOnlyFolderLosesNothing()
+    {
+        if (::geteuid() == 0)
+            QSKIP("permissions do not bind root");
+        QVERIFY(writeFile(path(), "[ScreenSaver]\nSpeed=10\n"));
+        QFile::setPermissions(m_dir->path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        IniStore store(path());
+        store.saveSetting("ScreenSaver", "Speed", "99");
+        const bool committed = store.commit();
+        QFile::setPermissions(m_dir->path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QVERIFY(!committed);
+        QCOMPARE(fileText(path()), QByteArray("[ScreenSaver]\nSpeed=10\n"));
+    }
+
+    void concurrentWriteByAnotherProcessIsKept()
+    {
+        QVERIFY(writeFile(path(), "[Common]\nSynchronize=1\n"));
+        for (int round = 0; round < ConcurrentRounds; ++round) {
+            const QString number = QString::number(round);
+            IniStore store(path());
+            store.saveSetting("Common", "Title" + number.toStdString(), "parent");
+            QProcess child;
+            child.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(ChildSwitch), path(), number});
+            QVERIFY(child.waitForStarted());
+            // Odd rounds commit while the child runs, even rounds after it has written.
+            if (round % 2 == 0)
+                QVERIFY(child.waitForFinished(30000));
+            QVERIFY(store.commit());
+            QVERIFY(child.state() == QProcess::NotRunning || child.waitForFinished(30000));
+            QCOMPARE(child.exitCode(), 0);
+        }
+        const IniStore reread(path());
+        for (int round = 0; round < ConcurrentRounds; ++round) {
+            const std::string number = std::to_string(round);
+            QCOMPARE(reread.value("Common", "OtherKey" + number), Text("from the other process"));
+            QCOMPARE(reread.value("Common", "Title" + number), Text("parent"));
+        }
+        QCOMPARE(reread.value("Common", "Synchronize"), Text("1"));
+    }
+
+    void defaultFileFollowsXdgConfigHome()
+    {
+        qputenv("XDG_CONFIG_HOME", m_dir->path().toUtf8());
+        {
+            IniStore store;
+            store.saveSetting("Common", "Synchronize", "1");
+            QVERIFY(store.commit());
+        }
+        QCOMPARE(fileText(m_dir->filePath(QStringLiteral("Kestle/Varnholt.ini"))), QByteArray("[Common]\nSynchronize=1\n"));
+        qunsetenv("XDG_CONFIG_HOME");
+        QCOMPARE(IniStore::defaultFilePath(), QDir::homePath() + QStringLiteral("/.config/Kestle/Varnholt.ini"));
+    }
+
+private:
+    QString path() const { return m_dir->filePath(QStringLiteral("Varnholt.ini")); }
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+} // namespace varnholt
+
+int main(int argc, char* argv[])
+{
+    if (argc == 4 && std::strcmp(argv[1], varnholt::ChildSwitch) == 0)
+        return varnholt::writeOtherKey(QString::fromLocal8Bit(argv[2]), QString::fromLatin1(argv[3]));
+    QCoreApplication app(argc, argv);
+    varnholt::IniStoreTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "ini_store_test.moc"
