@@ -16,6 +16,10 @@ scripts/bootstrap
 cmake --preset default >/dev/null
 cmake --build --preset default >/dev/null
 bin=$PWD/build/default/src/varnholt
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+  export XDG_RUNTIME_DIR=/tmp/runtime-$(id -u)
+  mkdir -p -m 0700 "$XDG_RUNTIME_DIR"
+fi
 
 if [ -n "${DISPLAY:-}" ] && [ -z "$seconds" ]; then
   exec "$bin" "$@"

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# varnholt-countdown loads the settings as the saver does and prints its two lines.
+set -euo pipefail
+source "$(dirname "$0")/lib.sh"
+e2e_setup
+countdown=$VARNHOLT_BIN_DIR/varnholt-countdown
+ini=$XDG_CONFIG_HOME/Kestle/Varnholt.ini
+mkdir -p "$(dirname "$ini")"
+
+expect() { # today, ini text, expected stdout, expected status
+  printf '%b' "$2" >"$ini"
+  local out status=0
+  out=$(faketime "$1 12:00:00" "$countdown" 2>"$E2E_DIR/err") || status=$?
+  [ "$status" -eq "$4" ] || fail "today $1: status $status, expected $4"
+  [ "$out" = "$(printf '%b' "$3")" ] || fail "today $1: printed [$out], expected [$(printf '%b' "$3")]"
+}
+
+expect 2011-03-15 '[Common]\nTitle=Our wedding\nDate=01/01/2012\n[ScreenSaver]\nIncludeDays=1\n' \
+  'Our wedding\n 9 months  17 days!   (292 days!)' 0
+expect 2011-03-15 '[Common]\nDate=2012-01-01\n' \
+  'Main Title Text (Change this!!)\n 9 months  17 days!' 0
+# Synchronize off: the texts come from the saver's own section.
+expect 2011-03-15 '[Common]\nSynchronize=0\nTitle=shared\nDate=01/01/2000\n[ScreenSaver]\nTitle=own, with; odd "chars"\nDate=16/03/2011\n' \
+  'own, with; odd "chars"\n 1 day!' 0
+# On the date: an empty first line and the Target Text; after it: the Target Passed Text.
+expect 2011-03-15 '[Common]\nTarget=Today!\nDate=15/03/2011\n' '\nToday!' 0
+expect 2011-03-15 '[Common]\nTargetPassed=Gone\nDate=14/03/2011\n' '\nGone   (1 day ago!)' 0
+# No settings at all: the Target Date is today.
+rm -f "$ini"
+out=$(faketime '2011-03-15 12:00:00' "$countdown")
+[ "$out" = "$(printf '\nPhrase upon reaching target date. (Change this!!)')" ] || fail "empty store printed [$out]"
+# A Target Date that is no date: the message on standard error, status 1.
+expect 2011-03-15 '[Common]\nDate=31/02/2011\n' '' 1
+grep -q 'The Date Calculation cannot be completed' "$E2E_DIR/err" || fail "no date message on standard error"
+expect 2011-03-15 '[Common]\nDate=\n' '' 1
+echo "countdown end-to-end: all checks passed"

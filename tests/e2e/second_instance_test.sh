@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# "/s" refuses to start beside another instance unless "Display Properties" is open;
+# "/c" refuses a second settings dialog with its message.
+set -euo pipefail
+source "$(dirname "$0")/lib.sh"
+e2e_setup
+start_xvfb 800x600
+bin=$VARNHOLT_BIN_DIR/varnholt
+host=$VARNHOLT_BIN_DIR/../tests/e2e/varnholt-test-host
+
+saver_windows() { xdotool search --onlyvisible --classname varnholt 2>/dev/null | wc -l; }
+
+# Any instance holds the lock, a preview as well as a saver.
+"$host" --title Host --size 152x112 >"$E2E_DIR/host.id" &
+e2e_track $!
+for _ in $(seq 50); do [ -s "$E2E_DIR/host.id" ] && break; sleep 0.1; done
+"$bin" /p "$(head -1 "$E2E_DIR/host.id")" &
+e2e_track $!
+sleep 1
+
+timeout 5 "$bin" /s || fail "a refused /s must end with status 0"
+[ "$(saver_windows)" -eq 1 ] || fail "/s started beside the running preview"
+
+# An empty command line is not subject to the rule.
+"$bin" &
+empty=$!
+e2e_track $empty
+for _ in $(seq 50); do [ "$(saver_windows)" -ge 2 ] && break; sleep 0.1; done
+[ "$(saver_windows)" -ge 2 ] || fail "an empty command line did not start a second saver"
+xdotool key a
+wait "$empty" || fail "the second saver ended with $?"
+
+# With a "Display Properties" window open, /s starts beside the preview.
+"$host" --title "Display Properties" --size 300x200 >/dev/null &
+e2e_track $!
+wait_for_window "Display Properties" >/dev/null
+"$bin" /s &
+saver=$!
+e2e_track $saver
+for _ in $(seq 50); do [ "$(saver_windows)" -ge 2 ] && break; sleep 0.1; done
+[ "$(saver_windows)" -ge 2 ] || fail "/s did not start while Display Properties is open"
+xdotool key a
+wait "$saver" || fail "the saver ended with $?"
+
+# A second /c finds the first dialog by its caption, says so once and ends.
+"$bin" /c &
+e2e_track $!
+first=$(wait_for_window "Settings - Varnholt ScreenSaver - v 3.0")
+"$bin" /c &
+second=$!
+message=$(wait_for_window "Varnholt ScreenSaver")
+xdotool windowfocus "$message" 2>/dev/null; xdotool key Return
+wait "$second" || fail "the second /c ended with $?"
+xdotool getwindowname "$first" >/dev/null || fail "the first dialog went away"
+echo "second instance end-to-end: all checks passed"
