@@ -1,5 +1,7 @@
 #include "platform/qt_platform.h"
 
+#include "about/data_folder.h"
+#include "about/help_paths.h"
 #include "platform/x11_windows.h"
 #include "startup/general.h"
 
@@ -8,8 +10,6 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QUrl>
-
-#include <filesystem>
 
 namespace varnholt {
 
@@ -105,9 +105,7 @@ void QtPlatform::shellOpen(const std::string& target)
 
 void QtPlatform::showHelp(const std::string& helpFilePath, int context)
 {
-    const std::filesystem::path page = std::filesystem::path(helpFilePath).parent_path() / "help"
-        / ("topic-" + std::to_string(context) + ".html");
-    shellOpen(page.string());
+    shellOpen(helpPagePath(helpFilePath, context, dataFolder()));
 }
 
 void QtPlatform::setMessageBoxRecorder(MessageBoxRecorder recorder)

@@ -3,6 +3,8 @@
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 e2e_setup
+# faketime preloads its library before the sanitizer runtime of an ASAN build.
+export ASAN_OPTIONS="${ASAN_OPTIONS:-}:verify_asan_link_order=0"
 countdown=$VARNHOLT_BIN_DIR/varnholt-countdown
 ini=$XDG_CONFIG_HOME/Kestle/Varnholt.ini
 mkdir -p "$(dirname "$ini")"

@@ -79,18 +79,27 @@ wait_for_window() {
   fail "no window titled \"$title\" within $seconds s"
 }
 
-# start_test_host TITLE WxH [--framed]: a host window of the test helper, ended by the
-# trap; sets host_pid and host_id (decimal).
+# window_geometry ID: prints the window's size and place on the screen as WxH+X+Y.
+window_geometry() {
+  local shell WINDOW X Y WIDTH HEIGHT SCREEN
+  shell=$(xdotool getwindowgeometry --shell "$1" 2>/dev/null) || fail "no window $1"
+  eval "$shell"
+  echo "${WIDTH}x${HEIGHT}+${X}+${Y}"
+}
+
+# start_test_host TITLE WxH [--framed] [--watch-activation]: a host window of the test
+# helper, ended by the trap; sets host_pid, host_id (decimal) and host_output, the file
+# that holds what the helper prints.
 start_test_host() {
-  local id_file _
-  id_file=$(mktemp "${TMPDIR:-/tmp}/varnholt-host.XXXXXX") || fail "cannot make a temporary file"
-  _e2e_dirs+=("$id_file")
-  "$VARNHOLT_BIN_DIR/../tests/e2e/varnholt-test-host" --title "$1" --size "$2" "${@:3}" >"$id_file" &
+  local _
+  host_output=$(mktemp "${TMPDIR:-/tmp}/varnholt-host.XXXXXX") || fail "cannot make a temporary file"
+  _e2e_dirs+=("$host_output")
+  "$VARNHOLT_BIN_DIR/../tests/e2e/varnholt-test-host" --title "$1" --size "$2" "${@:3}" >"$host_output" &
   host_pid=$!
   _e2e_pids+=("$host_pid")
   for _ in $(seq 100); do
-    host_id=$(head -1 "$id_file")
-    [[ $host_id == *[0-9] && $(wc -l <"$id_file") -ge 1 ]] && return 0
+    host_id=$(head -1 "$host_output")
+    [[ $host_id == *[0-9] && $(wc -l <"$host_output") -ge 1 ]] && return 0
     kill -0 "$host_pid" 2>/dev/null || fail "the host window \"$1\" ended at start"
     sleep 0.1
   done

@@ -12,9 +12,12 @@ wait_for_line() { # FILE TEXT: within 5 s
   fail "\"$2\" not printed; got: $(tr '\n' '|' <"$1")"
 }
 
-start_test_host "Display Properties" 152x112
+start_test_host "Display Properties" 152x112 --watch-activation
+display_id=$host_id activations=$host_output
 start_test_host "Framed Ünïcode" 80x60 --framed
+framed_id=$host_id
 start_test_host "Host" 152x112
+[ "$(window_geometry "$host_id")" = 152x112+0+0 ] || fail "the host helper made $(window_geometry "$host_id")"
 
 # title, expected exit status of "find"
 while IFS='|' read -r title expected; do
@@ -33,6 +36,15 @@ Framed|1
 |1
 ROWS
 
+# Activation names the titled window itself, also inside a frame, and nothing for an unknown title.
+"$probe" activate "Display Properties"
+wait_for_line "$activations" "activate $display_id"
+"$probe" activate "Display"
+"$probe" activate "Framed Ünïcode"
+wait_for_line "$activations" "activate $framed_id"
+[ "$(grep -c '^activate' "$activations")" -eq 2 ] ||
+  fail "activation requests: $(grep '^activate' "$activations" | tr '\n' '|')"
+
 size=$("$probe" size "$host_id")
 [ "$size" = 152x112 ] || fail "client size of the 152 x 112 host is $size"
 for id in 0 4294967295; do
@@ -46,6 +58,7 @@ e2e_track "$watch_pid"
 sleep 0.5
 xdotool windowsize "$host_id" 200 150
 wait_for_line "$E2E_DIR/watch.out" "resized 200x150"
+[ "$("$probe" size "$host_id")" = 200x150 ] || fail "the client size does not follow a resize"
 kill "$host_pid"
 wait_for_line "$E2E_DIR/watch.out" destroyed
 wait "$watch_pid" || fail "the watcher ended with status $?"

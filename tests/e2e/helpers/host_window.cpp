@@ -1,7 +1,9 @@
-// varnholt-test-host --title T --size WxH [--framed]: a mapped top-level window with
-// that title and size, standing in for a host that embeds a preview. Prints the
-// window's decimal id and stays until SIGTERM. --framed puts it inside an untitled
-// parent, as a reparenting window manager does.
+// varnholt-test-host --title T --size WxH [--framed] [--watch-activation]: a mapped
+// top-level window with that title and size, standing in for a host that embeds a
+// preview. Prints the window's decimal id and stays until SIGTERM. --framed puts it
+// inside an untitled parent, as a reparenting window manager does.
+// --watch-activation listens at the root as a window manager would and prints
+// "activate ID" for each _NET_ACTIVE_WINDOW request.
 
 #include <xcb/xcb.h>
 
@@ -17,11 +19,12 @@ struct Options {
     std::uint16_t width = 0;
     std::uint16_t height = 0;
     bool framed = false;
+    bool watchActivation = false;
 };
 
 [[noreturn]] void usage()
 {
-    std::fprintf(stderr, "usage: varnholt-test-host --title T --size WxH [--framed]\n");
+    std::fprintf(stderr, "usage: varnholt-test-host --title T --size WxH [--framed] [--watch-activation]\n");
     std::exit(2);
 }
 
@@ -32,6 +35,8 @@ Options parse(int argc, char* argv[])
         const std::string arg = argv[i];
         if (arg == "--framed") {
             options.framed = true;
+        } else if (arg == "--watch-activation") {
+            options.watchActivation = true;
         } else if (arg == "--title" && i + 1 < argc) {
             options.title = argv[++i];
         } else if (arg == "--size" && i + 1 < argc) {
@@ -70,6 +75,17 @@ xcb_window_t createWindow(xcb_connection_t* connection, xcb_window_t parent, con
     return window;
 }
 
+void printActivation(const xcb_generic_event_t* event, xcb_atom_t activeWindow)
+{
+    if ((event->response_type & 0x7f) != XCB_CLIENT_MESSAGE)
+        return;
+    const auto* message = reinterpret_cast<const xcb_client_message_event_t*>(event);
+    if (message->type != activeWindow)
+        return;
+    std::printf("activate %u\n", message->window);
+    std::fflush(stdout);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -93,12 +109,20 @@ int main(int argc, char* argv[])
                         options.title.data());
     xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window, atom(connection, "_NET_WM_NAME"),
                         atom(connection, "UTF8_STRING"), 8, length, options.title.data());
+    if (options.watchActivation) {
+        // Requests sent to the root reach every client that selects substructure events there.
+        const std::uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+        xcb_change_window_attributes(connection, screen.root, XCB_CW_EVENT_MASK, &mask);
+    }
+    const xcb_atom_t activeWindow = atom(connection, "_NET_ACTIVE_WINDOW");
     // The round trip makes sure the server holds the titled window before its id is told.
     std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
 
     std::printf("%u\n", window);
     std::fflush(stdout);
-    while (xcb_generic_event_t* event = xcb_wait_for_event(connection))
+    while (xcb_generic_event_t* event = xcb_wait_for_event(connection)) {
+        printActivation(event, activeWindow);
         std::free(event);
+    }
     return 1; // the server went away
 }

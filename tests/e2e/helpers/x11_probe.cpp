@@ -1,5 +1,6 @@
 // varnholt-x11-probe: the window look-ups, run against a real X server.
 //   find TITLE  exit status 0 when a top-level window has exactly that title, else 1
+//   activate TITLE  asks the window manager to activate the window with that title
 //   size ID     prints the client size "WxH", or "none"
 //   watch ID    prints "resized WxH" per size change and "destroyed" when the window ends
 
@@ -35,6 +36,10 @@ int main(int argc, char* argv[])
     const std::string command = argc == 3 ? argv[1] : "";
     if (command == "find")
         return varnholt::findTopLevelWindow(argv[2]) ? 0 : 1;
+    if (command == "activate") {
+        varnholt::activateWindowByTitle(argv[2]);
+        return 0;
+    }
     const auto window = static_cast<std::uint32_t>(std::stoul(argc == 3 ? argv[2] : "0", nullptr, 0));
     if (command == "size") {
         const auto size = varnholt::windowClientSize(window);
@@ -46,6 +51,6 @@ int main(int argc, char* argv[])
     }
     if (command == "watch")
         return watch(app, window);
-    std::fprintf(stderr, "usage: varnholt-x11-probe find TITLE | size ID | watch ID\n");
+    std::fprintf(stderr, "usage: varnholt-x11-probe find TITLE | activate TITLE | size ID | watch ID\n");
     return 2;
 }
