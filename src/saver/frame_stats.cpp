@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QEvent>
 #include <QFile>
+#include <QLabel>
 #include <QTextStream>
 
 namespace varnholt {
@@ -14,7 +15,9 @@ FrameStats::FrameStats(frmMain& window, QString path, int stopAfterFrames)
     : QObject(&window), m_window(window), m_path(std::move(path)), m_stopAfterFrames(stopAfterFrames)
 {
     m_sinceStart.start();
-    window.installEventFilter(this);
+    for (QWidget* widget : {static_cast<QWidget*>(&window), static_cast<QWidget*>(window.lblText),
+                            static_cast<QWidget*>(window.lblTime), static_cast<QWidget*>(window.imgPhoto)})
+        widget->installEventFilter(this);
 }
 
 FrameStats::~FrameStats()
@@ -34,9 +37,13 @@ void FrameStats::installFromEnvironment(frmMain& window)
         new FrameStats(window, path, qEnvironmentVariableIntValue("VARNHOLT_STOP_AFTER_FRAMES"));
 }
 
-bool FrameStats::eventFilter(QObject* watched, QEvent* event)
+bool FrameStats::eventFilter(QObject*, QEvent* event)
 {
-    if (watched == &m_window && event->type() == QEvent::Paint) {
+    if (event->type() == QEvent::Paint) {
+        // A repaint is a frame in which anything was painted: the window and its labels paint together.
+        if (m_window.framesMoved() == m_lastPaintedFrame && m_repaints > 0)
+            return false;
+        m_lastPaintedFrame = m_window.framesMoved();
         ++m_repaints;
         if (m_firstFrameEpochMs < 0)
             m_firstFrameEpochMs = QDateTime::currentMSecsSinceEpoch();

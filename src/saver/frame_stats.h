@@ -30,6 +30,7 @@ private:
     QElapsedTimer m_sinceStart;
     qint64 m_firstFrameEpochMs = -1;
     qint64 m_repaints = 0;
+    std::int64_t m_lastPaintedFrame = -1;
 };
 
 } // namespace varnholt

@@ -183,9 +183,16 @@ void frmMain::tmrScroll_Timer()
         places = m_engine.tmrScroll_Timer();
         ++m_ticksRun;
     }
+    const QRegion before = QRegion(lblText->geometry()) + lblTime->geometry();
     lblText->move(toPixelsX(places.textLeft), toPixelsY(places.textTop));
     lblTime->move(toPixelsX(places.timeLeft), toPixelsY(places.timeTop));
+    // Painted now rather than at the window system's next update request, which
+    // some X servers pace below the movement's 64 frames a second.
     ++m_framesMoved;
+    // The labels' own pixels are moved, not drawn again: only the uncovered strip is painted.
+    const QRegion uncovered = before - lblText->geometry() - lblTime->geometry();
+    if (!uncovered.isEmpty())
+        repaint(uncovered);
 }
 
 void frmMain::mousePressEvent(QMouseEvent*)

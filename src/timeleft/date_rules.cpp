@@ -25,7 +25,7 @@ Date addMonths(Date date, std::int32_t k)
 
 bool DateInRange(Date date)
 {
-    return !(sys_days{date} < sys_days{FirstSupportedDate}) && !(sys_days{LastSupportedDate} < sys_days{date});
+    return date.ok() && FirstSupportedDate <= date && date <= LastSupportedDate;
 }
 
 } // namespace varnholt

@@ -48,4 +48,6 @@ TEST(DateRules, DayDifferenceAndRange)
     EXPECT_TRUE(DateInRange(ymd(9999, 12, 31)));
     EXPECT_FALSE(DateInRange(ymd(1752, 12, 31)));
     EXPECT_FALSE(DateInRange(ymd(10000, 1, 1)));
+    EXPECT_TRUE(DateInRange(ymd(2012, 2, 29)));
+    EXPECT_FALSE(DateInRange(ymd(2011, 2, 29)));
 }

@@ -44,7 +44,10 @@ TEST(TimeLeft, WorkedExamplesAndEdges)
         {ymd(2011, 3, 15), ymd(2011, 3, 14), 1, 2, "", "P   (1 day ago!)"},
         {ymd(2011, 3, 15), ymd(2011, 1, 1), 1, 2, "", "P   (73 days ago!)"},
         {ymd(2011, 3, 15), ymd(2011, 1, 1), 0, 2, "", "P   (73 days ago!)"},
+        // Same month of an earlier year: no suffix on or after today's day of the month, a suffix before it.
         {ymd(2011, 3, 15), ymd(2010, 3, 20), 1, 2, "", "P"},
+        {ymd(2011, 3, 15), ymd(2010, 3, 15), 1, 2, "", "P"},
+        {ymd(2011, 3, 15), ymd(2010, 3, 10), 1, 2, "", "P   (370 days ago!)"},
         // Leap days and month ends.
         {ymd(2012, 2, 29), ymd(2013, 2, 28), 1, 0, "E", " 11 months  30 days!   (365 days!)"},
         {ymd(2012, 2, 29), ymd(2013, 3, 1), 1, 0, "E", " 1 year  1 day!"},
@@ -53,6 +56,10 @@ TEST(TimeLeft, WorkedExamplesAndEdges)
         // The ends of the supported range.
         {ymd(1753, 1, 1), ymd(9999, 12, 31), 1, 0, "E", " 8246 years  11 months  30 days!   (3012153 days!)"},
         {ymd(9999, 12, 31), ymd(1753, 1, 1), 1, 2, "", "P"}, // Months comes out 0
+        {ymd(9999, 12, 30), ymd(9999, 12, 31), 1, 0, "E", " 1 day!"},
+        {ymd(9999, 11, 30), ymd(9999, 12, 31), 1, 0, "E", " 1 month  1 day!   (31 days!)"},
+        {ymd(1753, 1, 2), ymd(1753, 1, 1), 1, 2, "", "P   (1 day ago!)"},
+        {ymd(1753, 1, 1), ymd(1753, 1, 1), 1, 1, "", "G"},
     };
     for (const Row& row : rows) {
         const TimeLeftOutputs out = calculateTimeLeft(row.today, row.target, texts(row.includeDays));
