@@ -40,6 +40,10 @@ frmAbout::frmAbout(General& general, QWidget* parent)
     setObjectName(QStringLiteral("frmAbout"));
     setModal(true);
     setFixedSize(toPixelsX(7416), toPixelsY(6204));
+    // The twips boxes were measured for an 8-point face: larger text is clipped.
+    QFont small = font();
+    small.setPointSize(8);
+    setFont(small);
 
     imgLogo = makeLabel("imgLogo", 252, 144, 2220, 1020);
     imgLogo->setScaledContents(true);

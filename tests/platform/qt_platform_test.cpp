@@ -4,8 +4,11 @@
 #include <QCursor>
 #include <QDesktopServices>
 #include <QGuiApplication>
+#include <QAbstractButton>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 
 #include <sys/stat.h>
@@ -147,7 +150,7 @@ private slots:
         QTest::newRow("web") << "http://www.example.com/countdown" << -1 << "http://www.example.com/countdown";
         QTest::newRow("secure web") << "HTTPS://example.com" << -1 << "https://example.com";
         QTest::newRow("file named like a scheme") << "/home/u/http.txt" << -1 << "file:///home/u/http.txt";
-        QTest::newRow("help topic") << "/opt/varnholt/Varnholt.hlp" << 110 << "file:///opt/varnholt/help/topic-110.html";
+        QTest::newRow("help topic") << "/tmp/Varnholt.chm" << 110 << "file:///tmp/help/topic-110.html";
     }
 
     void opensFilesAndAddressesWithoutAShell()
@@ -167,6 +170,41 @@ private slots:
             QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
         QCOMPARE(recorder.urls.size(), 1);
         QCOMPARE(recorder.urls.front().toString(), opened);
+    }
+
+    void messageBoxIsCaptionedWithOkOnly_data()
+    {
+        QTest::addColumn<MessageIcon>("icon");
+        QTest::addColumn<QMessageBox::Icon>("shown");
+        QTest::newRow("none") << MessageIcon::None << QMessageBox::NoIcon;
+        QTest::newRow("critical") << MessageIcon::Critical << QMessageBox::Critical;
+        QTest::newRow("information") << MessageIcon::Information << QMessageBox::Information;
+    }
+
+    void messageBoxIsCaptionedWithOkOnly()
+    {
+        QFETCH(MessageIcon, icon);
+        QFETCH(QMessageBox::Icon, shown);
+        QMessageBox* seen = nullptr;
+        QString caption, text;
+        QMessageBox::Icon seenIcon = QMessageBox::NoIcon;
+        QMessageBox::StandardButtons buttons;
+        QTimer::singleShot(0, this, [&] {
+            seen = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!seen)
+                return;
+            caption = seen->windowTitle();
+            text = seen->text();
+            seenIcon = seen->icon();
+            buttons = seen->standardButtons();
+            seen->button(QMessageBox::Ok)->click();
+        });
+        QtPlatform().messageBox("The Settings Dialog is already open.     \r\n\r\n", icon);
+        QVERIFY(seen);
+        QCOMPARE(caption, QStringLiteral("Varnholt ScreenSaver"));
+        QCOMPARE(text, QStringLiteral("The Settings Dialog is already open.     \n\n"));
+        QCOMPARE(seenIcon, shown);
+        QCOMPARE(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     }
 
 private:

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# cmake --install into a temporary prefix puts the programs, help, read-me,
+# pictures, menu entry and screen-saver module where desktops look for them.
+set -euo pipefail
+source "$(dirname "$0")/lib.sh"
+e2e_setup
+prefix=$E2E_DIR/prefix
+cmake --install "$VARNHOLT_BIN_DIR/.." --prefix "$prefix" >"$E2E_DIR/install.log" || fail "cmake --install failed"
+
+data=$prefix/share/varnholt
+for file in bin/varnholt bin/varnholt-countdown share/varnholt/ReadMe.rtf \
+  share/varnholt/help/index.html share/varnholt/help/topic-110.html share/varnholt/help/style.css \
+  share/varnholt/pictures/logo_about.svg share/varnholt/pictures/base_9.svg \
+  share/applications/varnholt-settings.desktop share/xscreensaver/config/varnholt.xml; do
+  [ -s "$prefix/$file" ] || fail "$file is not installed"
+done
+[ -x "$prefix/bin/varnholt" ] || fail "bin/varnholt is not executable"
+[ "$(find "$data/pictures" -name '*.svg' | wc -l)" -eq 14 ] || fail "not every picture is installed"
+head -c 6 "$data/ReadMe.rtf" | grep -qx '{\\rtf1' || fail "ReadMe.rtf is no RTF file"
+
+# Every help page links only to pages that are installed, and to nothing outside.
+for page in "$data"/help/*.html; do
+  grep -qi '<title>' "$page" || fail "$(basename "$page") has no title"
+  while read -r target; do
+    [ -f "$data/help/$target" ] || fail "$(basename "$page") links to missing $target"
+  done < <(grep -o '\(href\|src\)="[^"]*"' "$page" | sed 's/^[a-z]*="\(.*\)"$/\1/')
+  ! grep -qE '(href|src)="[a-z]+:' "$page" || fail "$(basename "$page") uses an external resource"
+done
+
+desktop=$prefix/share/applications/varnholt-settings.desktop
+[ "$(head -1 "$desktop")" = "[Desktop Entry]" ] || fail "desktop entry has no [Desktop Entry] group"
+for line in 'Type=Application' 'Name=Varnholt ScreenSaver Settings' 'Exec=varnholt /c' \
+  'Categories=Settings;DesktopSettings;'; do
+  grep -qxF "$line" "$desktop" || fail "desktop entry lacks $line"
+done
+if command -v desktop-file-validate >/dev/null; then
+  desktop-file-validate "$desktop" || fail "desktop entry does not validate"
+fi
+
+module=$prefix/share/xscreensaver/config/varnholt.xml
+if command -v xmllint >/dev/null; then
+  xmllint --noout "$module" || fail "module description is no well-formed XML"
+  [ "$(xmllint --xpath 'string(/screensaver/@name)' "$module")" = varnholt ] || fail "module name"
+  [ "$(xmllint --xpath 'string(/screensaver/@_label)' "$module")" = "Varnholt ScreenSaver" ] || fail "module label"
+  [ "$(xmllint --xpath 'string(/screensaver/command/@arg)' "$module")" = /s ] || fail "module command"
+  [ -n "$(xmllint --xpath 'normalize-space(/screensaver/_description)' "$module")" ] || fail "module description"
+else
+  grep -q '<screensaver name="varnholt" _label="Varnholt ScreenSaver">' "$module" || fail "module element"
+  grep -q '<command arg="/s"/>' "$module" || fail "module command"
+fi
+echo "install end-to-end: all checks passed"
