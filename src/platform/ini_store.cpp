@@ -1,8 +1,11 @@
 #include "platform/ini_store.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileDevice>
 #include <QIODevice>
 #include <QList>
+#include <QSet>
 #include <QStringList>
 
 namespace varnholt {
@@ -14,14 +17,14 @@ QString settingsKey(const std::string& section, const std::string& key)
     return QString::fromStdString(section) + QLatin1Char('/') + QString::fromStdString(key);
 }
 
-// QSettings' own INI dialect splits values at commas, cuts them at ";" and
-// escapes backslashes and quotes; this one keeps every value as typed.
-bool readPlainIni(QIODevice& device, QSettings::SettingsMap& map)
+// Calls entry(name, value) for every "key=value" line, name being "Section/key"
+// or a bare key before the first section. Other lines are skipped.
+template <typename Entry>
+void forEachEntry(QByteArray data, Entry entry)
 {
-    QString section;
-    QByteArray data = device.readAll();
     if (data.startsWith("\xEF\xBB\xBF"))
         data.remove(0, 3);
+    QString section;
     const QList<QByteArray> lines = data.split('\n');
     for (QByteArray line : lines) {
         if (line.endsWith('\r'))
@@ -36,9 +39,45 @@ bool readPlainIni(QIODevice& device, QSettings::SettingsMap& map)
         const QString key = text.left(equals).trimmed();
         if (equals < 0 || key.isEmpty() || key.startsWith(QLatin1Char(';')) || key.startsWith(QLatin1Char('#')))
             continue;
-        map.insert(section.isEmpty() ? key : section + QLatin1Char('/') + key, text.mid(equals + 1));
+        entry(section.isEmpty() ? key : section + QLatin1Char('/') + key, text.mid(equals + 1));
     }
+}
+
+// QSettings' own INI dialect splits values at commas, cuts them at ";" and
+// escapes backslashes and quotes; this one keeps every value as typed.
+bool readPlainIni(QIODevice& device, QSettings::SettingsMap& map)
+{
+    forEachEntry(device.readAll(), [&](const QString& name, const QString& value) { map.insert(name, value); });
     return true;
+}
+
+QString sectionOf(const QString& name)
+{
+    const qsizetype slash = name.indexOf(QLatin1Char('/'));
+    return slash < 0 ? QString() : name.left(slash);
+}
+
+// QSettings hands the writer a sorted map: keys already in the file keep their
+// place (QSettings holds the lock, so the file is the one it has just merged),
+// new keys follow.
+QStringList namesInFileOrder(const QIODevice& device, const QSettings::SettingsMap& map)
+{
+    QStringList names;
+    QSet<QString> seen;
+    const auto add = [&](const QString& name) {
+        if (map.contains(name) && !seen.contains(name)) {
+            seen.insert(name);
+            names.append(name);
+        }
+    };
+    if (const auto* target = qobject_cast<const QFileDevice*>(&device)) {
+        QFile file(target->fileName());
+        if (file.open(QIODevice::ReadOnly))
+            forEachEntry(file.readAll(), [&](const QString& name, const QString&) { add(name); });
+    }
+    for (auto it = map.constBegin(); it != map.constEnd(); ++it)
+        add(it.key());
+    return names;
 }
 
 void writeLine(QIODevice& device, const QString& line)
@@ -49,20 +88,23 @@ void writeLine(QIODevice& device, const QString& line)
 
 bool writePlainIni(QIODevice& device, const QSettings::SettingsMap& map)
 {
-    for (auto it = map.constBegin(); it != map.constEnd(); ++it) {
-        if (!it.key().contains(QLatin1Char('/')))
-            writeLine(device, it.key() + QLatin1Char('=') + it.value().toString());
+    const QStringList names = namesInFileOrder(device, map);
+    QStringList sections;
+    for (const QString& name : names) {
+        if (!sections.contains(sectionOf(name)))
+            sections.append(sectionOf(name));
     }
-    QString section;
-    for (auto it = map.constBegin(); it != map.constEnd(); ++it) {
-        const qsizetype slash = it.key().indexOf(QLatin1Char('/'));
-        if (slash < 0)
-            continue;
-        if (it.key().left(slash) != section) {
-            section = it.key().left(slash);
+    // Keys outside any section must come before the first header.
+    if (sections.removeOne(QString()))
+        sections.prepend(QString());
+    for (const QString& section : sections) {
+        if (!section.isEmpty())
             writeLine(device, QLatin1Char('[') + section + QLatin1Char(']'));
+        const qsizetype keyStart = section.isEmpty() ? 0 : section.size() + 1;
+        for (const QString& name : names) {
+            if (sectionOf(name) == section)
+                writeLine(device, name.mid(keyStart) + QLatin1Char('=') + map.value(name).toString());
         }
-        writeLine(device, it.key().mid(slash + 1) + QLatin1Char('=') + it.value().toString());
     }
     return true;
 }

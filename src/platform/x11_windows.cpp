@@ -143,7 +143,9 @@ void activateWindowByTitle(const std::string& title)
     xcb_send_event(display->connection, 0, display->root,
                    XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
                    reinterpret_cast<const char*>(&event));
-    xcb_flush(display->connection);
+    // A round trip, not a flush: the caller may end the process next, and the server can drop
+    // requests still queued on a connection that closes.
+    std::free(xcb_get_input_focus_reply(display->connection, xcb_get_input_focus(display->connection), nullptr));
 }
 
 std::optional<std::pair<std::int32_t, std::int32_t>> windowClientSize(std::uint32_t window)

@@ -217,16 +217,21 @@ void frmMain::mouseMoveEvent(QMouseEvent*)
     Form_MouseMove();
 }
 
+bool frmMain::inputEndsRun() const
+{
+    return m_general.RunMode == ModeSaver && m_general.HostWindow == 0;
+}
+
 void frmMain::Form_Click()
 {
-    if (m_general.RunMode == ModeSaver)
+    if (inputEndsRun())
         EndSaver();
 }
 
 void frmMain::Form_MouseMove()
 {
     ++MouseMoveCount;
-    if (m_general.RunMode == ModeSaver && MouseMoveCount > 8) {
+    if (inputEndsRun() && MouseMoveCount > 8) {
         MouseMoveCount = 0;
         EndSaver();
     }

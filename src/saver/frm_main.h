@@ -49,6 +49,8 @@ protected:
 
 private:
     void tmrScroll_Timer();
+    // Only the full-screen saver of our own ends on input; a host ends its saver itself.
+    bool inputEndsRun() const;
     void Form_Click();
     void Form_MouseMove();
     void EndSaver();

@@ -73,6 +73,30 @@ std::optional<double> readNumber(std::string_view text)
     return std::strtod(number.c_str(), nullptr);
 }
 
+std::optional<std::uint32_t> parseWindowId(std::string_view text)
+{
+    int base = 10;
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+        text.remove_prefix(2);
+        base = 16;
+    }
+    if (text.empty() || text.size() > 10)
+        return std::nullopt;
+    std::uint64_t id = 0;
+    for (char c : text) {
+        const int digit = std::isdigit(static_cast<unsigned char>(c)) ? c - '0'
+                          : base == 16 && std::isxdigit(static_cast<unsigned char>(c))
+                              ? std::tolower(static_cast<unsigned char>(c)) - 'a' + 10
+                              : -1;
+        if (digit < 0)
+            return std::nullopt;
+        id = id * std::uint64_t(base) + std::uint64_t(digit);
+    }
+    if (id == 0 || id > 0xFFFFFFFFu)
+        return std::nullopt;
+    return static_cast<std::uint32_t>(id);
+}
+
 std::optional<std::uint32_t> previewWindowHandle(const std::string& normalised)
 {
     for (std::size_t length = normalised.size(); length >= 1; --length) {

@@ -19,6 +19,9 @@ StartMode startModeFor(const std::string& normalised);
 // window; nothing when no tail does or the number names no possible X11 window.
 std::optional<std::uint32_t> previewWindowHandle(const std::string& normalised);
 
+// A window id as screen-saver hosts pass it: "0x" and hexadecimal digits, or decimal digits.
+std::optional<std::uint32_t> parseWindowId(std::string_view text);
+
 // Blanks, an optional sign, decimal digits with an optional fraction, blanks.
 std::optional<double> readNumber(std::string_view text);
 

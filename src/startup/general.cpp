@@ -7,12 +7,22 @@ namespace varnholt {
 void General::LoadSettings()
 {
     LoadedSettings loaded = varnholt::LoadSettings(services.store, services.clock, services.dates,
-                                                   services.platform.screen());
+                                                   layoutScreen());
     Today = loaded.Today;
     SaverSettings = std::move(loaded.SaverSettings);
     ScreenHeight = loaded.ScreenHeight;
     ScreenWidth = loaded.ScreenWidth;
     ImageSelection = std::move(loaded.ImageSelection);
+}
+
+ScreenMetrics General::layoutScreen() const
+{
+    ScreenMetrics screen = services.platform.screen();
+    if (HostWindow != 0) {
+        screen.widthPixels = ScreenRect.right;
+        screen.heightPixels = ScreenRect.bottom;
+    }
+    return screen;
 }
 
 void General::CalculateTimeLeft(const std::string& targetDateText)

@@ -60,11 +60,15 @@ public:
     std::int32_t RunMode = ModeNone;
     Rect ScreenRect;
     std::uint32_t PreviewWindow = 0;
+    // The window a screen-saver host gives the full-screen saver to draw into; 0 when it covers the screen itself.
+    std::uint32_t HostWindow = 0;
     std::string DesktopPath;
     std::string HelpFilePath;
     TextBlockState block;
 
     void LoadSettings();
+    // The screen the saver lays out on: the real one, or the host's window when hosted.
+    ScreenMetrics layoutScreen() const;
     // Converts the text with the user's date forms; a text that is no date shows
     // the date-calculation message and leaves the outputs as they were.
     void CalculateTimeLeft(const std::string& targetDateText);

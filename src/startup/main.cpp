@@ -2,6 +2,8 @@
 #include "platform/locale_date_forms.h"
 #include "platform/qt_platform.h"
 #include "platform/system_clock.h"
+#include "platform/termination_signal.h"
+#include "startup/command_line.h"
 #include "startup/qt_startup_windows.h"
 
 #include <QApplication>
@@ -36,6 +38,11 @@ int main(int argc, char* argv[])
     varnholt::General general{varnholt::Services{store, clock, dates, platform}};
     varnholt::QtStartupWindows windows(general);
     QObject::connect(&windows, &varnholt::QtStartupWindows::endProcess, &app, [] { QCoreApplication::exit(0); });
+    varnholt::TerminationSignal termination;
+    QObject::connect(&termination, &varnholt::TerminationSignal::terminated, &app, [] { QCoreApplication::exit(0); });
+    // A screen-saver host names the window to draw into; "/s" then draws there.
+    if (const auto host = varnholt::parseWindowId(qEnvironmentVariable("XSCREENSAVER_WINDOW").toStdString()))
+        general.HostWindow = *host;
 
     if (varnholt::Main(general, line, windows) == varnholt::StartResult::Ended)
         return 0;

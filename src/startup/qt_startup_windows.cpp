@@ -37,14 +37,27 @@ void QtStartupWindows::showMainFullScreen()
 void QtStartupWindows::embedMainInPreview()
 {
     m_main->setWindowTitle(QStringLiteral("Preview"));
+    embedMain(m_general.PreviewWindow);
+}
+
+void QtStartupWindows::embedMainInHost()
+{
+    embedMain(m_general.HostWindow);
+}
+
+void QtStartupWindows::embedMain(std::uint32_t host)
+{
     m_main->setAttribute(Qt::WA_ShowWithoutActivating);
     m_main->winId();
-    QWindow* host = QWindow::fromWinId(m_general.PreviewWindow);
-    m_main->windowHandle()->setParent(host);
+    m_main->windowHandle()->setParent(QWindow::fromWinId(host));
     m_main->setGeometry(0, 0, m_general.ScreenRect.right, m_general.ScreenRect.bottom);
     m_main->show();
-    m_hostWatcher = std::make_unique<HostWindowWatcher>(m_general.PreviewWindow);
-    connect(m_hostWatcher.get(), &HostWindowWatcher::hostDestroyed, this, [this] { unloadMain(); });
+    m_hostWatcher = std::make_unique<HostWindowWatcher>(host);
+    // A preview's unload ends the process itself; a hosted saver's does not.
+    connect(m_hostWatcher.get(), &HostWindowWatcher::hostDestroyed, this, [this] {
+        unloadMain();
+        emit endProcess();
+    });
 }
 
 void QtStartupWindows::stopMainTimer()

@@ -22,6 +22,7 @@ public:
     void loadMain() override;
     void showMainFullScreen() override;
     void embedMainInPreview() override;
+    void embedMainInHost() override;
     void stopMainTimer() override;
     void showSettingsModal() override;
     void unloadMain() override;
@@ -32,6 +33,8 @@ signals:
     void endProcess();
 
 private:
+    void embedMain(std::uint32_t host);
+
     General& m_general;
     std::unique_ptr<frmMain> m_main;
     std::unique_ptr<HostWindowWatcher> m_hostWatcher;

@@ -16,10 +16,19 @@ void readDesktopPath(General& general)
 StartResult startSaver(General& general, StartupWindows& windows)
 {
     general.RunMode = ModeSaver;
-    const ScreenMetrics screen = general.services.platform.screen();
-    general.ScreenRect = Rect{0, 0, screen.widthPixels, screen.heightPixels};
-    windows.loadMain();
-    windows.showMainFullScreen();
+    if (general.HostWindow != 0) {
+        const auto hostSize = general.services.platform.windowClientSize(general.HostWindow);
+        if (!hostSize)
+            return StartResult::Ended;
+        general.ScreenRect = Rect{0, 0, hostSize->first, hostSize->second};
+        windows.loadMain();
+        windows.embedMainInHost();
+    } else {
+        const ScreenMetrics screen = general.services.platform.screen();
+        general.ScreenRect = Rect{0, 0, screen.widthPixels, screen.heightPixels};
+        windows.loadMain();
+        windows.showMainFullScreen();
+    }
     general.services.platform.setScreenSaverRunning(true);
     return StartResult::WindowsRunning;
 }
@@ -85,7 +94,8 @@ StartResult Main(General& general, std::string_view commandLine, StartupWindows&
     const std::string normalised = normaliseCommandLine(commandLine);
     const StartMode mode = startModeFor(normalised);
     const bool displayProperties = general.services.platform.findWindow(DisplayPropertiesTitle);
-    const bool secondSaver = normalised.substr(0, 2) == "/s" && !displayProperties &&
+    // A screen-saver host starts one saver per monitor: the rule is for saver starts of our own.
+    const bool secondSaver = normalised.substr(0, 2) == "/s" && general.HostWindow == 0 && !displayProperties &&
                              general.services.platform.anotherInstanceRunning();
     if (secondSaver)
         return StartResult::Ended;

@@ -16,6 +16,8 @@ public:
     virtual void showMainFullScreen() = 0;
     // Caption "Preview", a child filling PreviewWindow, shown without activation.
     virtual void embedMainInPreview() = 0;
+    // A child filling HostWindow, shown; the host owns input and the end of the run.
+    virtual void embedMainInHost() = 0;
     virtual void stopMainTimer() = 0;
     virtual void showSettingsModal() = 0;
     virtual void unloadMain() = 0;

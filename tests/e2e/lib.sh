@@ -54,7 +54,8 @@ start_xvfb() {
   local _
   for _ in $(seq 100); do
     if [ -s "$number_file" ]; then
-      export DISPLAY=:$(head -1 "$number_file")
+      DISPLAY=:$(head -1 "$number_file")
+      export DISPLAY
       return 0
     fi
     kill -0 "${_e2e_pids[-1]}" 2>/dev/null || fail "Xvfb did not start"
@@ -81,10 +82,11 @@ wait_for_window() {
 
 # window_geometry ID: prints the window's size and place on the screen as WxH+X+Y.
 window_geometry() {
-  local shell WINDOW X Y WIDTH HEIGHT SCREEN
+  local shell key value
+  local -A field
   shell=$(xdotool getwindowgeometry --shell "$1" 2>/dev/null) || fail "no window $1"
-  eval "$shell"
-  echo "${WIDTH}x${HEIGHT}+${X}+${Y}"
+  while IFS='=' read -r key value; do field[$key]=$value; done <<<"$shell"
+  echo "${field[WIDTH]}x${field[HEIGHT]}+${field[X]}+${field[Y]}"
 }
 
 # start_test_host TITLE WxH [--framed] [--watch-activation]: a host window of the test

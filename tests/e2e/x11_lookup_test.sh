@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Window look-up by title, client size and the host watcher against a real X server.
 set -euo pipefail
+# shellcheck source-path=SCRIPTDIR source=lib.sh
 source "$(dirname "$0")/lib.sh"
 e2e_setup
 start_xvfb 1024x768

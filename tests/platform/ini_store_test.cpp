@@ -9,9 +9,16 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <optional>
+#include <utility>
 
+#include <grp.h>
+#include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace varnholt {
@@ -19,6 +26,7 @@ namespace varnholt {
 namespace {
 
 const char* const ChildSwitch = "--write-other-keys";
+const char* const LoadAndWriteSwitch = "--load-and-write";
 constexpr int ConcurrentRounds = 10;
 
 using Text = std::optional<std::string>;
@@ -46,6 +54,28 @@ int writeOtherKey(const QString& path, const QString& round)
     IniStore store(path);
     store.saveSetting("Common", "OtherKey" + round.toStdString(), "from the other process");
     return store.commit() ? 0 : 1;
+}
+
+// The other process of the permission test: prints the Speed it loaded and whether its write succeeded.
+int loadAndWrite(const QString& path)
+{
+    IniStore store(path);
+    const std::int16_t speed = loadFrom(store).SaverSettings.Speed;
+    store.saveSetting("ScreenSaver", "Speed", "99");
+    const bool committed = store.commit();
+    std::printf("%d %s", speed, committed ? "true" : "false");
+    return EXIT_SUCCESS;
+}
+
+// Ourselves, or "nobody" when running as root, whom permissions do not bind.
+std::optional<std::pair<uid_t, gid_t>> unprivilegedAccount()
+{
+    if (::geteuid() != 0)
+        return std::pair{::geteuid(), ::getegid()};
+    const passwd* nobody = ::getpwnam("nobody");
+    if (nobody == nullptr)
+        return std::nullopt;
+    return std::pair{nobody->pw_uid, nobody->pw_gid};
 }
 
 } // namespace
@@ -89,8 +119,9 @@ private slots:
 
     void writeKeepsKeysItDoesNotWrite()
     {
-        QVERIFY(writeFile(path(), "[Common]\nDesktopPath=/usr/share/varnholt\nTitle=Shared, title\n"
-                                  "[ScreenSaver]\nUnknownKey=kept; as is\nSpeed=10\n[Other]\nx=1\n"));
+        QVERIFY(writeFile(path(), "Loose=before any section\n[Common]\nDesktopPath=/usr/share/varnholt\n"
+                                  "Title=Shared, title\n[ScreenSaver]\nUnknownKey=kept; as is\nSpeed=10\n"
+                                  "[Other]\nx=1\n"));
         DialogValues values;
         values.Synchronize = "0";
         values.Title = "Saver title";
@@ -110,7 +141,13 @@ private slots:
         QCOMPARE(store.value("ScreenSaver", "Title"), Text("Saver title"));
         QCOMPARE(store.value("ScreenSaver", "Date"), Text("29/02/2012"));
         QCOMPARE(store.value("Other", "x"), Text("1"));
-        QVERIFY(fileText(path()).contains("\n[ScreenSaver]\n"));
+
+        // Sections and the keys already there keep their order; new keys follow them.
+        const QByteArray text = fileText(path());
+        QVERIFY(text.startsWith("Loose=before any section\n[Common]\nDesktopPath=/usr/share/varnholt\n"
+                                "Title=Shared, title\nSynchronize=0\n[ScreenSaver]\nUnknownKey=kept; as is\n"
+                                "Speed=77\n"));
+        QVERIFY(text.endsWith("\n[Other]\nx=1\n"));
     }
 
     void garbageLinesAreIgnored()
@@ -170,18 +207,48 @@ private slots:
                  QByteArray("keep"));
     }
 
-    void readOnlyFolderLosesNothing()
+    // Run in another process, as "nobody" when the test runs as root, so that the permissions bind.
+    void permissionsDenyTheStore_data()
     {
-        if (::geteuid() == 0)
-            QSKIP("permissions do not bind root");
-        QVERIFY(writeFile(path(), "[ScreenSaver]\nSpeed=10\n"));
-        QFile::setPermissions(m_dir->path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        IniStore store(path());
-        store.saveSetting("ScreenSaver", "Speed", "99");
-        const bool committed = store.commit();
-        QFile::setPermissions(m_dir->path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        QVERIFY(!committed);
-        QCOMPARE(fileText(path()), QByteArray("[ScreenSaver]\nSpeed=10\n"));
+        QTest::addColumn<int>("folderMode");
+        QTest::addColumn<int>("fileMode");
+        QTest::addColumn<QByteArray>("seen"); // the Speed loaded, then whether the commit succeeded
+        QTest::newRow("read-only folder") << 0500 << 0644 << QByteArray("10 false");
+        QTest::newRow("unreadable file") << 0700 << 0000 << QByteArray("50 false");
+    }
+
+    void permissionsDenyTheStore()
+    {
+        QFETCH(int, folderMode);
+        QFETCH(int, fileMode);
+        QFETCH(QByteArray, seen);
+        const QByteArray stored = "[ScreenSaver]\nSpeed=10\n";
+        QVERIFY(writeFile(path(), stored));
+        const std::optional<std::pair<uid_t, gid_t>> account = unprivilegedAccount();
+        if (!account)
+            QSKIP("running as root without a \"nobody\" account");
+        const QByteArray folder = QFile::encodeName(m_dir->path());
+        const QByteArray file = QFile::encodeName(path());
+        QCOMPARE(::chown(folder.constData(), account->first, account->second), 0);
+        QCOMPARE(::chown(file.constData(), account->first, account->second), 0);
+        QCOMPARE(::chmod(file.constData(), static_cast<mode_t>(fileMode)), 0);
+        QCOMPARE(::chmod(folder.constData(), static_cast<mode_t>(folderMode)), 0);
+
+        QProcess child;
+        if (::geteuid() == 0) {
+            child.setChildProcessModifier([account] {
+                if (::setgroups(0, nullptr) != 0 || ::setgid(account->second) != 0 || ::setuid(account->first) != 0)
+                    ::_exit(EXIT_FAILURE);
+            });
+        }
+        child.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(LoadAndWriteSwitch), path()});
+        const bool finished = child.waitForFinished(30000);
+        ::chmod(folder.constData(), 0700);
+        ::chmod(file.constData(), 0600);
+        QVERIFY(finished);
+        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(child.readAllStandardOutput(), seen);
+        QCOMPARE(fileText(path()), stored);
     }
 
     void concurrentWriteByAnotherProcessIsKept()
@@ -200,6 +267,7 @@ private slots:
             QVERIFY(store.commit());
             QVERIFY(child.state() == QProcess::NotRunning || child.waitForFinished(30000));
             QCOMPARE(child.exitCode(), 0);
+            qDebug() << "round" << round << fileText(path());
         }
         const IniStore reread(path());
         for (int round = 0; round < ConcurrentRounds; ++round) {
@@ -234,6 +302,8 @@ int main(int argc, char* argv[])
 {
     if (argc == 4 && std::strcmp(argv[1], varnholt::ChildSwitch) == 0)
         return varnholt::writeOtherKey(QString::fromLocal8Bit(argv[2]), QString::fromLatin1(argv[3]));
+    if (argc == 3 && std::strcmp(argv[1], varnholt::LoadAndWriteSwitch) == 0)
+        return varnholt::loadAndWrite(QString::fromLocal8Bit(argv[2]));
     QCoreApplication app(argc, argv);
     varnholt::IniStoreTest test;
     return QTest::qExec(&test, argc, argv);

@@ -1,10 +1,10 @@
 #include "platform/instance_lock.h"
 #include "platform/qt_platform.h"
 
+#include <QAbstractButton>
 #include <QCursor>
 #include <QDesktopServices>
 #include <QGuiApplication>
-#include <QAbstractButton>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>

@@ -75,3 +75,18 @@ TEST(CommandLine, ReadNumberAcceptsBlanksSignAndFraction)
     EXPECT_FALSE(readNumber("0x10"));
     EXPECT_FALSE(readNumber(""));
 }
+
+TEST(CommandLine, HostWindowIdsInHexOrDecimal)
+{
+    struct Row {
+        const char* text;
+        std::optional<std::uint32_t> id;
+    };
+    const Row rows[] = {
+        {"0x2a00007", 0x2a00007u}, {"0X1F", 0x1fu},      {"1234", 1234u},         {"0xffffffff", 0xffffffffu},
+        {"", std::nullopt},        {"0x", std::nullopt}, {"0", std::nullopt},     {"0x100000000", std::nullopt},
+        {"12ab", std::nullopt},    {"-5", std::nullopt}, {" 12", std::nullopt},   {"0xg1", std::nullopt},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(parseWindowId(row.text), row.id) << '"' << row.text << '"';
+}

@@ -25,6 +25,7 @@ public:
     }
     void showMainFullScreen() override { calls.push_back("showMainFullScreen"); }
     void embedMainInPreview() override { calls.push_back("embedMainInPreview"); }
+    void embedMainInHost() override { calls.push_back("embedMainInHost"); }
     void stopMainTimer() override { calls.push_back("stopMainTimer"); }
     void showSettingsModal() override
     {
@@ -176,4 +177,22 @@ TEST(StartUp, CalculationFailureLeavesTheOutputsAndShowsTheMessage)
     ASSERT_EQ(f.fakes.platform.messages.size(), 2u);
     EXPECT_EQ(f.fakes.platform.messages[0].icon, MessageIcon::Critical);
     EXPECT_EQ(f.fakes.platform.messages[0].text, dateCalculationErrorText());
+}
+
+TEST(StartUp, HostedSaverDrawsIntoTheHostWindowBesideOtherInstances)
+{
+    Fixture f;
+    f.general.HostWindow = 0x2a00007;
+    f.fakes.platform.hostWindows[0x2a00007] = {640, 480};
+    f.fakes.platform.otherInstance = true; // one saver per monitor
+    EXPECT_EQ(f.run("/s --window-id 0x2a00007"), StartResult::WindowsRunning);
+    EXPECT_EQ(f.windows.calls, (Calls{"loadMain", "embedMainInHost"}));
+    EXPECT_EQ(f.general.ScreenRect.right, 640);
+    f.general.LoadSettings();
+    EXPECT_EQ(f.general.ScreenWidth, 640 * 15) << "the layout follows the host window, not the screen";
+
+    Fixture gone;
+    gone.general.HostWindow = 77;
+    EXPECT_EQ(gone.run("/s"), StartResult::Ended);
+    EXPECT_TRUE(gone.windows.calls.empty());
 }
