@@ -13,8 +13,13 @@ fi
 [ $# -eq 0 ] && set -- /s
 
 scripts/bootstrap
-cmake --preset default >/dev/null
-cmake --build --preset default >/dev/null
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+if ! { cmake --preset default && cmake --build --preset default; } >"$log" 2>&1; then
+  cat "$log" >&2
+  echo "run.sh: the build failed" >&2
+  exit 1
+fi
 bin=$PWD/build/default/src/varnholt
 if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
   export XDG_RUNTIME_DIR=/tmp/runtime-$(id -u)
@@ -22,7 +27,8 @@ if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
 fi
 
 if [ -n "${DISPLAY:-}" ] && [ -z "$seconds" ]; then
-  exec "$bin" "$@"
+  "$bin" "$@"
+  exit
 fi
 
-exec scripts/xvfb-run --size 1920x1080 -- scripts/timed-run "${seconds:-5}" "$PWD/varnholt-screenshot.png" "$bin" "$@"
+scripts/xvfb-run --size 1920x1080 -- scripts/timed-run "${seconds:-5}" "$PWD/varnholt-screenshot.png" "$bin" "$@"
