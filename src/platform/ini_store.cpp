@@ -5,12 +5,16 @@
 #include <QFileDevice>
 #include <QIODevice>
 #include <QList>
+#include <QLockFile>
 #include <QSet>
+#include <QSettings>
 #include <QStringList>
 
 namespace varnholt {
 
 namespace {
+
+constexpr int LockWaitMs = 5000;
 
 QString settingsKey(const std::string& section, const std::string& key)
 {
@@ -125,15 +129,29 @@ QSettings::Format plainIniFormat()
     return format;
 }
 
+// QSettings reads without its lock and notes the file's size and time after
+// reading: a write by another process in that gap would look merged already,
+// and our next commit would overwrite it. Reading under the lock QSettings
+// writes under closes the gap; without it (read-only folder, a holder that
+// never lets go) the file is read as QSettings would.
+std::unique_ptr<QSettings> settingsReadUnderLock(const QString& filePath)
+{
+    QLockFile lock(filePath + QStringLiteral(".lock"));
+    lock.tryLock(LockWaitMs);
+    return std::make_unique<QSettings>(filePath, plainIniFormat());
+}
+
 } // namespace
 
 IniStore::IniStore() : IniStore(defaultFilePath())
 {
 }
 
-IniStore::IniStore(const QString& filePath) : m_settings(filePath, plainIniFormat())
+IniStore::IniStore(const QString& filePath) : m_settings(settingsReadUnderLock(filePath))
 {
 }
+
+IniStore::~IniStore() = default;
 
 QString IniStore::defaultFilePath()
 {
@@ -146,20 +164,20 @@ QString IniStore::defaultFilePath()
 std::optional<std::string> IniStore::value(const std::string& section, const std::string& key) const
 {
     const QString name = settingsKey(section, key);
-    if (!m_settings.contains(name))
+    if (!m_settings->contains(name))
         return std::nullopt;
-    return m_settings.value(name).toString().toStdString();
+    return m_settings->value(name).toString().toStdString();
 }
 
 void IniStore::saveSetting(const std::string& section, const std::string& key, const std::string& text)
 {
-    m_settings.setValue(settingsKey(section, key), oneLine(text));
+    m_settings->setValue(settingsKey(section, key), oneLine(text));
 }
 
 bool IniStore::commit()
 {
-    m_settings.sync();
-    return m_settings.status() == QSettings::NoError;
+    m_settings->sync();
+    return m_settings->status() == QSettings::NoError;
 }
 
 } // namespace varnholt

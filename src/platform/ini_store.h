@@ -2,8 +2,11 @@
 
 #include "platform/services.h"
 
-#include <QSettings>
 #include <QString>
+
+#include <memory>
+
+class QSettings;
 
 namespace varnholt {
 
@@ -14,6 +17,7 @@ public:
     // $XDG_CONFIG_HOME/Kestle/Varnholt.ini (XDG_CONFIG_HOME defaults to ~/.config).
     IniStore();
     explicit IniStore(const QString& filePath);
+    ~IniStore() override;
 
     std::optional<std::string> value(const std::string& section, const std::string& key) const override;
     void saveSetting(const std::string& section, const std::string& key, const std::string& text) override;
@@ -22,7 +26,7 @@ public:
     static QString defaultFilePath();
 
 private:
-    QSettings m_settings;
+    std::unique_ptr<QSettings> m_settings;
 };
 
 } // namespace varnholt

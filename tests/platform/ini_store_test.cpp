@@ -154,13 +154,14 @@ private slots:
     {
         static const char text[] = "\xEF\xBB\xBFno equals sign here\r\n=no key\r\n[Common]\r\n"
                                    "Synchronize=0\r\n; comment=1\r\n[broken\r\n  Title  =  spaced\r\n"
-                                   "\0\xFF\xFE garbage\r\n[ScreenSaver]\r\nSpeed=75\r\n\r\n[]\r\nLoose=1";
+                                   "\0\xFF\xFE garbage\r\n[ScreenSaver]\r\nspeed=1\r\nSpeed=75\r\nSPEED=2\r\n\r\n[]\r\nLoose=1";
         QVERIFY(writeFile(path(), QByteArray(text, sizeof text - 1)));
         const IniStore store(path());
         QCOMPARE(store.value("Common", "Synchronize"), Text("0"));
         QCOMPARE(store.value("Common", "Title"), Text("  spaced"));
         QCOMPARE(store.value("Common", "comment"), std::nullopt);
         QCOMPARE(store.value("ScreenSaver", "Speed"), Text("75"));
+        QCOMPARE(store.value("ScreenSaver", "speed"), Text("1"));
         const LoadedSettings loaded = loadFrom(store);
         QCOMPARE(loaded.SaverSettings.Synchronize, std::int16_t{0});
         QCOMPARE(loaded.SaverSettings.Speed, std::int16_t{75});
@@ -267,7 +268,6 @@ private slots:
             QVERIFY(store.commit());
             QVERIFY(child.state() == QProcess::NotRunning || child.waitForFinished(30000));
             QCOMPARE(child.exitCode(), 0);
-            qDebug() << "round" << round << fileText(path());
         }
         const IniStore reread(path());
         for (int round = 0; round < ConcurrentRounds; ++round) {

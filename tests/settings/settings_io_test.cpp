@@ -171,6 +171,7 @@ TEST(LoadSharedTexts, ConvertsTheDateOrGivesNothing)
         {"2012-02-29", ymd(2012, 2, 29)},
         {"31/02/2012", std::nullopt},
         {"soon", std::nullopt},
+        {"", std::nullopt},
     };
     for (const auto& [stored, expected] : rows) {
         test::MemoryStore store;
