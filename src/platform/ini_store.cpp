@@ -10,11 +10,18 @@
 #include <QSettings>
 #include <QStringList>
 
+#include <chrono>
+
 namespace varnholt {
 
 namespace {
 
 constexpr int LockWaitMs = 5000;
+// A writer killed while it creates the lock file leaves it empty, which
+// QLockFile takes for stale only after 30 s: every later writer would wait that
+// long. A live holder keeps a kernel lock on the file, which QLockFile checks
+// before it removes a stale one, so a short age is safe.
+constexpr std::chrono::milliseconds DeadWriterLockAge{1000};
 
 QString settingsKey(const std::string& section, const std::string& key)
 {
@@ -134,10 +141,21 @@ QSettings::Format plainIniFormat()
 // and our next commit would overwrite it. Reading under the lock QSettings
 // writes under closes the gap; without it (read-only folder, a holder that
 // never lets go) the file is read as QSettings would.
+void lockStore(QLockFile& lock)
+{
+    lock.setStaleLockTime(DeadWriterLockAge);
+    lock.tryLock(LockWaitMs);
+}
+
+QString lockFilePath(const QString& filePath)
+{
+    return filePath + QStringLiteral(".lock");
+}
+
 std::unique_ptr<QSettings> settingsReadUnderLock(const QString& filePath)
 {
-    QLockFile lock(filePath + QStringLiteral(".lock"));
-    lock.tryLock(LockWaitMs);
+    QLockFile lock(lockFilePath(filePath));
+    lockStore(lock);
     return std::make_unique<QSettings>(filePath, plainIniFormat());
 }
 
@@ -176,6 +194,11 @@ void IniStore::saveSetting(const std::string& section, const std::string& key, c
 
 bool IniStore::commit()
 {
+    {
+        // Clears a dead writer's lock before QSettings' own lock waits for it.
+        QLockFile lock(lockFilePath(m_settings->fileName()));
+        lockStore(lock);
+    }
     m_settings->sync();
     return m_settings->status() == QSettings::NoError;
 }

@@ -1,5 +1,6 @@
 #include "saver/frm_main.h"
 
+#include "browse/frm_browse.h"
 #include "browse/image_list.h"
 #include "common/errors.h"
 #include "common/numbers.h"
@@ -110,7 +111,7 @@ void frmMain::setUpPicture()
         return;
     }
     if (settings.ImageStyle == 0) {
-        const QPixmap picture = ImageList().picture(settings.ImageIndex);
+        const QPixmap picture = builtinPicture(settings.ImageIndex);
         showPicture(picture, picture.size());
     } else if (settings.ImageStyle == 1) {
         const QPixmap picture = pictureForSaver();
@@ -129,8 +130,15 @@ QPixmap frmMain::pictureForSaver()
     } catch (const RuntimeError& error) {
         if (error.number() != ErrFileNotFound && error.number() != ErrPathNotFound)
             throw;
-        return ImageList().picture(settings.ImageIndex);
+        return builtinPicture(settings.ImageIndex);
     }
+}
+
+QPixmap frmMain::builtinPicture(int index)
+{
+    // The list belongs to the image browser: it is loaded without being shown, and unloaded right after.
+    frmBrowse browser(m_general, [] {});
+    return browser.ilsImages.picture(index);
 }
 
 void frmMain::showPicture(const QPixmap& picture, QSize shownPixels)

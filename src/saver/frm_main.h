@@ -59,6 +59,7 @@ private:
 
     void setUpPicture();
     QPixmap pictureForSaver();
+    QPixmap builtinPicture(int index);
     void dressLabel(QLabel* label, const std::string& caption, int fontEntry);
     void layOutBlock();
     void showPicture(const QPixmap& picture, QSize shownPixels);

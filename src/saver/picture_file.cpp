@@ -1,8 +1,10 @@
 #include "saver/picture_file.h"
 
+#include "browse/picture_completeness.h"
 #include "common/errors.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -15,6 +17,17 @@ namespace {
     if (why.isEmpty())
         throw RuntimeError(number);
     throw RuntimeError(number, errorDescription(number) + " (" + why.toStdString() + ")");
+}
+
+// Mapped, not read, so that a large file costs no memory here.
+bool fileComplete(const QString& path, const QByteArray& format)
+{
+    QFile file(path);
+    const qint64 size = file.open(QIODevice::ReadOnly) ? file.size() : 0;
+    const uchar* bytes = size > 0 ? file.map(0, size) : nullptr;
+    if (bytes == nullptr)
+        return true; // the reader reports what it cannot read
+    return pictureDataComplete(format.toStdString(), {bytes, std::size_t(size)});
 }
 
 } // namespace
@@ -37,6 +50,8 @@ QImage loadPictureFile(const QString& path)
     const QSize size = reader.size();
     if (size.isValid() && qint64(size.width()) * size.height() > MaxPicturePixels)
         refuse(ErrInvalidPicture, QStringLiteral("the picture is too large"));
+    if (!fileComplete(path, reader.format()))
+        refuse(ErrInvalidPicture, QStringLiteral("the file is incomplete"));
     const QImage image = reader.read();
     if (image.isNull())
         refuse(ErrInvalidPicture);

@@ -92,6 +92,8 @@ struct DialogValues {
     PerFont<bool> TextFontStrikethru{};
     PerFont<bool> TextFontUnderline{};
     std::int32_t Background = 0;
+
+    bool operator==(const DialogValues&) const = default;
 };
 
 } // namespace varnholt

@@ -42,6 +42,13 @@ struct TextBlockState {
     std::int32_t PreviewSpan = 0;
 };
 
+// The image browser's natural size of the last previewed file, in pixels: the
+// form's own values, which live as long as the process does.
+struct BrowseMemory {
+    std::int16_t ActualWidth = 0;
+    std::int16_t ActualHeight = 0;
+};
+
 // The program-wide state: one object made by main(), handed to the windows by reference.
 class General {
 public:
@@ -65,6 +72,7 @@ public:
     std::string DesktopPath;
     std::string HelpFilePath;
     TextBlockState block;
+    BrowseMemory browse;
 
     void LoadSettings();
     // The screen the saver lays out on: the real one, or the host's window when hosted.

@@ -101,6 +101,27 @@ still_running || fail "the preview ended while its host lives"
 kill "$host_pid"
 ends_within 5 || fail "the preview outlived its host"
 
+# A file picture at size step 2 is shown at twice its size.
+convert -size 60x40 xc:'#00ff00' "$E2E_DIR/green.png"
+cat >"$XDG_CONFIG_HOME/Kestle/Varnholt.ini" <<INI
+[Common]
+Date=2099-01-01
+[ScreenSaver]
+Speed=0
+ImageUsed=1
+ImageStyle=1
+ImagePath=$E2E_DIR
+ImageName=green.png
+ImageSize=2
+INI
+start_saver /s
+sleep 1
+screenshot "$E2E_DIR/picture.png"
+shown=$(convert "$E2E_DIR/picture.png" -fill black +opaque '#00ff00' -trim -format '%wx%h' info:)
+[ "$shown" = "120x80" ] || fail "the picture at step 2 is $shown, expected 120x80"
+xdotool key a
+ends_within 3 || fail "the saver with a picture did not end"
+
 # "/p" without a usable window id ends at once.
 timeout 5 "$bin" /p || fail "/p without an id did not end with 0"
 timeout 5 "$bin" /p 99999999999999999999 || fail "/p with a huge id did not end with 0"

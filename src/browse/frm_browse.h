@@ -1,0 +1,123 @@
+#pragma once
+
+#include "browse/builtin_pictures.h"
+#include "browse/image_list.h"
+#include "setup/twips_geometry.h"
+#include "startup/general.h"
+
+#include <QDialog>
+
+#include <array>
+#include <functional>
+#include <string>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTabBar;
+
+namespace varnholt {
+
+class DriveList;
+class FileList;
+class FolderList;
+
+// The modal image browser: picks a built-in picture or a picture file with its
+// size step, working on ImageSelection only.
+class frmBrowse final : public QDialog {
+    Q_OBJECT
+
+public:
+    // chkImage_Click refreshes the settings dialog's image pane; it runs before OK or Cancel closes.
+    frmBrowse(General& general, std::function<void()> chkImage_Click, QWidget* parent = nullptr);
+
+    ImageList ilsImages;
+
+    QTabBar* tbsImages;
+    std::array<QFrame*, 2> fraImages{};
+    // Indexed 1 to 9 as the pictures are; element 0 stays empty.
+    std::array<QLabel*, BuiltinPictureCount + 1> imgPhotos{};
+    std::array<QLabel*, BuiltinPictureCount + 1> lblPhotos{};
+    QLabel* lblFolders;
+    FolderList* dirImages;
+    QLabel* lblFiles;
+    FileList* flbFiles;
+    QLabel* lblDrives;
+    DriveList* drvImages;
+    QLabel* lblCurFile;
+    QLineEdit* txtCurImage;
+    QLabel* lblPreview;
+    QFrame* fraPreview;
+    QLabel* imgPreview;
+    QLabel* lblResize;
+    QLabel* lblScrollSize;
+    QLabel* lblSmaller;
+    std::array<QPushButton*, 3> cmdSize{};
+    QLabel* lblLarger;
+    QLabel* lblSize;
+    QLabel* lblImageStyleMsg;
+    std::array<QRadioButton*, 2> optImageStyle{};
+    QPushButton* cmdOK;
+    QPushButton* cmdCancel;
+    QPushButton* cmdTakeFocus;
+
+public slots:
+    // Escape and the window's close button count as Cancel.
+    void reject() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Form_Load();
+    void loadStoredChoice();
+    void openStoredDrive();
+
+    void tbsImages_Click();
+    void optImageStyle_Click(int Index);
+    void imgPhotos_Click(int Index);
+    void imgPhotos_DblClick(int Index);
+    void flbFiles_Click();
+    void flbFiles_DblClick();
+    void drvImages_Change();
+    void dirImages_Change();
+    void openFolder(const QString& path);
+    void cmdOK_Click();
+    void cmdCancel_Click();
+    void cmdSize_Click(int Index);
+
+    void ShowPreview(std::string& folder, const std::string& fileName);
+    void ClearPreview();
+    void emptyPreview();
+    void ShowSizeCaptions(bool previewed);
+
+    void showPage(int page);
+    void highlightPhoto(int index, bool highlighted);
+    int photoIndexOf(const QObject* control) const;
+    void refuse(const std::string& text);
+
+    void buildTabStrip();
+    void buildPhotoPage();
+    void buildFilePage();
+    void buildPreview(QWidget* page);
+    void buildStyleAndButtons();
+    QLabel* makeLabel(QWidget* parent, const char* name, const char* text, int left, int top, int width,
+                      int height);
+    QPushButton* makeButton(QWidget* parent, const char* name, const char* text, const char* toolTip, int left,
+                            int top, int width, int height);
+
+    General& m_general;
+    ImageValues& ImageSelection;
+    std::int16_t& ActualWidth;
+    std::int16_t& ActualHeight;
+    std::function<void()> m_chkImage_Click;
+    ScreenMetrics m_screen;
+    TwipsGeometry m_twips;
+    bool Loading = false;
+    // The release that ends a double click is no click of its own.
+    bool m_releaseEndsDoubleClick = false;
+};
+
+} // namespace varnholt

@@ -1,0 +1,30 @@
+// Any command line and any host window id from the environment: the mode is
+// decided without failing, and only by what the decision rules look at.
+
+#include "fuzz_support.h"
+#include "startup/command_line.h"
+
+#include <cinttypes>
+#include <string>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    using namespace varnholt;
+    using fuzz::require;
+    const std::string line(reinterpret_cast<const char*>(data), size);
+
+    const std::string normalised = normaliseCommandLine(line);
+    require(normaliseCommandLine(normalised) == normalised, "normalising is idempotent");
+    require(startModeFor(normalised) == startModeFor(normalised.substr(0, 2)), "only the switch decides the mode");
+    if (const auto handle = previewWindowHandle(normalised))
+        require(*handle != 0 && previewWindowHandle("/p " + std::to_string(*handle)) == handle,
+                "a preview handle is a window id that reads back alike");
+
+    if (const auto id = parseWindowId(line)) {
+        char hex[16];
+        std::snprintf(hex, sizeof hex, "0x%" PRIx32, *id);
+        require(*id != 0 && parseWindowId(std::to_string(*id)) == id && parseWindowId(hex) == id,
+                "a host window id reads back alike in decimal and hexadecimal");
+    }
+    return 0;
+}

@@ -1,0 +1,215 @@
+// The settings file under two writers at once and under writers killed at any
+// moment. The other processes are this test binary started again.
+
+#include "platform/ini_store.h"
+#include "settings/key_table.h"
+#include "settings/settings_io.h"
+#include "support/fakes.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <thread>
+
+namespace varnholt {
+
+namespace {
+
+const char* const SiblingSwitch = "--sibling-writes";
+const char* const WriterSwitch = "--write-until-killed";
+constexpr int ConcurrentRounds = 200;
+constexpr int Kills = 100;
+constexpr int ChildWaitMs = 60000;
+// A writer killed while it creates the lock file leaves it empty; waiting the
+// 30 s after which QLockFile alone would take it for stale is too long.
+constexpr int NextWriterMs = 15000;
+
+using Text = std::optional<std::string>;
+
+// What the settings dialog's OK writes in round (or generation) n: every value differs from round to round.
+DialogValues valuesFor(int n)
+{
+    const std::string tag = std::to_string(n);
+    DialogValues values;
+    values.Synchronize = n % 3 == 0 ? "0" : "1";
+    values.Title = "round " + tag;
+    values.Target = "target " + tag;
+    values.TargetPassed = "passed " + tag;
+    values.Date = Date{std::chrono::sys_days{test::ymd(2026, 1, 1)} + std::chrono::days{n}};
+    values.Style = std::int16_t(n % 2);
+    values.Position = std::int16_t(n % 3);
+    values.Speed = std::int16_t(n % 101);
+    values.Background = n;
+    for (std::size_t i = 0; i < FontEntries; ++i) {
+        values.TextFontName[i] = "Font " + tag;
+        values.TextFontSize[i] = std::int16_t(n % 90 + 1 + int(i));
+        values.TextFontColor[i] = n * 3 + int(i);
+        values.TextFontBold[i] = (n + int(i)) % 2 == 0;
+        values.TextFontUnderline[i] = n % 2 == 0;
+    }
+    return values;
+}
+
+ImageValues imageFor(int n)
+{
+    ImageValues image;
+    image.ImageName = "picture " + std::to_string(n) + ".png";
+    image.ImageSize = std::int16_t(n % 7 - 3);
+    return image;
+}
+
+bool writeRound(const QString& path, int n)
+{
+    IniStore store(path);
+    return WriteSettings(store, valuesFor(n), imageFor(n), test::DayFirstDates{});
+}
+
+LoadedSettings loadFrom(const QString& path)
+{
+    return LoadSettings(IniStore(path), test::FixedClock(test::ymd(2026, 12, 5)), test::DayFirstDates{},
+                        ScreenMetrics{1920, 1080, 15.0, 15.0});
+}
+
+// The round whose values the file holds, from its Title; -1 when there is none.
+int roundIn(const LoadedSettings& loaded)
+{
+    const std::string& title = loaded.SaverSettings.Title;
+    return title.starts_with("round ") ? std::atoi(title.c_str() + 6) : -1;
+}
+
+// The sibling program: its own keys in both sections, one new key of each per round.
+int siblingWrites(const QString& path, int rounds)
+{
+    for (int n = 0; n < rounds; ++n) {
+        IniStore store(path);
+        const std::string tag = std::to_string(n);
+        store.saveSetting(SectionCommon, "DesktopPath", "/opt/desktop/" + tag);
+        store.saveSetting(SectionCommon, "Note" + tag, tag);
+        store.saveSetting(SectionScreenSaver, "Note" + tag, tag);
+        if (!store.commit())
+            return EXIT_FAILURE;
+        if (n == 0)
+            std::puts("started");
+        std::fflush(stdout);
+    }
+    return EXIT_SUCCESS;
+}
+
+// Writes every setting, round after round, from the round after the one in the
+// file; prints each round once it is committed.
+int writeUntilKilled(const QString& path)
+{
+    for (int n = roundIn(loadFrom(path)) + 1;; ++n) {
+        if (!writeRound(path, n))
+            return EXIT_FAILURE;
+        std::printf("%d\n", n);
+        std::fflush(stdout);
+    }
+}
+
+QProcess* startChild(QObject* parent, const QStringList& arguments)
+{
+    auto* child = new QProcess(parent);
+    child->start(QCoreApplication::applicationFilePath(), arguments);
+    return child;
+}
+
+} // namespace
+
+class SettingsStoreStressTest final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+    }
+
+    void dialogAndSiblingWriteAtOnce()
+    {
+        QProcess* sibling = startChild(this, {QString::fromLatin1(SiblingSwitch), path(),
+                                              QString::number(ConcurrentRounds)});
+        QVERIFY(sibling->waitForReadyRead(ChildWaitMs));
+        for (int n = 0; n < ConcurrentRounds; ++n)
+            QVERIFY2(writeRound(path(), n), qPrintable(QStringLiteral("round %1").arg(n)));
+        QVERIFY(sibling->waitForFinished(ChildWaitMs));
+        QCOMPARE(sibling->exitCode(), EXIT_SUCCESS);
+
+        const IniStore store(path());
+        for (int n = 0; n < ConcurrentRounds; ++n) {
+            const std::string tag = std::to_string(n);
+            QCOMPARE(store.value(SectionCommon, "Note" + tag), Text(tag));
+            QCOMPARE(store.value(SectionScreenSaver, "Note" + tag), Text(tag));
+        }
+        QCOMPARE(store.value(SectionCommon, "DesktopPath"), Text("/opt/desktop/" + std::to_string(ConcurrentRounds - 1)));
+        QCOMPARE(loadFrom(path()).SaverSettings, expectedFor(ConcurrentRounds - 1));
+    }
+
+    // QSettings commits through a temporary file renamed over the old one: a
+    // writer killed at any moment leaves the old settings or the new ones.
+    void writerKilledAtRandomMoments()
+    {
+        int last = -1; // the last round known to be committed
+        for (int kill = 0; kill < Kills; ++kill) {
+            QProcess* writer = startChild(this, {QString::fromLatin1(WriterSwitch), path()});
+            QVERIFY2(writer->waitForReadyRead(NextWriterMs), qPrintable(QStringLiteral("kill %1").arg(kill)));
+            std::this_thread::sleep_for(std::chrono::microseconds(QRandomGenerator::global()->bounded(20000)));
+            writer->kill();
+            QVERIFY(writer->waitForFinished(ChildWaitMs));
+            const QList<QByteArray> printed = writer->readAllStandardOutput().trimmed().split('\n');
+            QVERIFY(!printed.isEmpty());
+            last = printed.last().toInt();
+            delete writer;
+
+            const LoadedSettings loaded = loadFrom(path());
+            const IniStore store(path());
+            for (const KeyEntry& entry : keyTable())
+                QVERIFY2(store.value(sectionName(entry.section, loaded.SaverSettings.Synchronize), entry.key),
+                         entry.key.c_str());
+            const int found = roundIn(loaded);
+            QVERIFY2(found == last || found == last + 1, qPrintable(QStringLiteral("kill %1: committed %2, file holds %3")
+                                                                      .arg(kill).arg(last).arg(found)));
+            QCOMPARE(loaded.SaverSettings, expectedFor(found));
+            last = found;
+        }
+    }
+
+private:
+    QString path() const { return m_dir->filePath(QStringLiteral("Varnholt.ini")); }
+
+    // The record of a file that round n alone has written.
+    SettingsRecord expectedFor(int n) const
+    {
+        const QString alone = m_dir->filePath(QStringLiteral("alone-%1.ini").arg(n));
+        if (!writeRound(alone, n))
+            return {};
+        return loadFrom(alone).SaverSettings;
+    }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+} // namespace varnholt
+
+int main(int argc, char* argv[])
+{
+    if (argc == 4 && std::strcmp(argv[1], varnholt::SiblingSwitch) == 0)
+        return varnholt::siblingWrites(QString::fromLocal8Bit(argv[2]), std::atoi(argv[3]));
+    if (argc == 3 && std::strcmp(argv[1], varnholt::WriterSwitch) == 0)
+        return varnholt::writeUntilKilled(QString::fromLocal8Bit(argv[2]));
+    QCoreApplication app(argc, argv);
+    varnholt::SettingsStoreStressTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "settings_store_stress_test.moc"
