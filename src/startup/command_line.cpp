@@ -4,6 +4,9 @@
 
 #include <cctype>
 #include <cmath>
+#include <cstdlib>
+
+#include <locale.h>
 
 namespace varnholt {
 
@@ -70,7 +73,9 @@ std::optional<double> readNumber(std::string_view text)
     skipBlanks();
     if (i != text.size())
         return std::nullopt;
-    return std::strtod(number.c_str(), nullptr);
+    // Plain strtod would follow the process locale that Qt installs: "13.5" reads as 13 where the decimal sign is ",".
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t{});
+    return strtod_l(number.c_str(), nullptr, cLocale);
 }
 
 std::optional<std::uint32_t> parseWindowId(std::string_view text)
