@@ -8,6 +8,7 @@
 #include <QLockFile>
 #include <QSet>
 #include <QSettings>
+#include <QStringDecoder>
 #include <QStringList>
 
 #include <chrono>
@@ -120,10 +121,13 @@ bool writePlainIni(QIODevice& device, const QSettings::SettingsMap& map)
     return true;
 }
 
-// A line break inside a value would start a new key in the file.
+// A line break inside a value would start a new key in the file. The decoder
+// keeps a byte-order mark that begins the text, which fromStdString drops.
 QString oneLine(const std::string& text)
 {
-    return QString::fromStdString(text)
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    QString line = utf8(QByteArrayView(text.data(), qsizetype(text.size())));
+    return line
         .replace(QLatin1String("\r\n"), QLatin1String(" "))
         .replace(QLatin1Char('\r'), QLatin1Char(' '))
         .replace(QLatin1Char('\n'), QLatin1Char(' '));
