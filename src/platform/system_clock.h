@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/services.h"
+#include "core/common/services.h"
 
 namespace varnholt {
 

@@ -119,6 +119,14 @@ std::optional<xcb_window_t> findByTitle(const LookupConnection& display, const s
 
 } // namespace
 
+void keepOutOfTaskBar(xcb_connection_t* connection, std::uint32_t window)
+{
+    const xcb_atom_t skipTaskBar = internAtom(connection, "_NET_WM_STATE_SKIP_TASKBAR");
+    xcb_change_property(connection, XCB_PROP_MODE_APPEND, window, internAtom(connection, "_NET_WM_STATE"),
+                        XCB_ATOM_ATOM, 32, 1, &skipTaskBar);
+    xcb_flush(connection);
+}
+
 bool findTopLevelWindow(const std::string& title)
 {
     const LookupConnection* display = sharedConnection();

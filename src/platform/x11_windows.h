@@ -25,6 +25,10 @@ void activateWindowByTitle(const std::string& title);
 // Size of the window in pixels; nothing when the id names no window.
 std::optional<std::pair<std::int32_t, std::int32_t>> windowClientSize(std::uint32_t window);
 
+// Asks the window manager to leave a window of the given connection out of the
+// task bar; it reads the state when the window is mapped, so this must run before.
+void keepOutOfTaskBar(xcb_connection_t* connection, std::uint32_t window);
+
 // Watches a foreign window through a connection of its own. Selects structure
 // events only: button presses on a window may be selected by one client alone,
 // and they belong to the host.

@@ -2,7 +2,7 @@
 // decided without failing, and only by what the decision rules look at.
 
 #include "fuzz_support.h"
-#include "startup/command_line.h"
+#include "core/program/command_line.h"
 
 #include <cinttypes>
 #include <clocale>

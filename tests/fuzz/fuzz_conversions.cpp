@@ -2,8 +2,8 @@
 // value once read is written as a text that reads back as the same value.
 
 #include "fuzz_support.h"
-#include "settings/conversions.h"
-#include "settings/key_table.h"
+#include "core/settings/conversions.h"
+#include "core/settings/key_table.h"
 
 #include <string>
 

@@ -1,9 +1,9 @@
 // Any bytes as a picture file under each name the image browser offers: the
 // picture loads or is refused as an invalid picture, nothing else.
 
-#include "common/errors.h"
+#include "core/common/errors.h"
 #include "fuzz_support.h"
-#include "saver/picture_file.h"
+#include "gui/browse/picture_file.h"
 
 #include <QStringList>
 

@@ -4,8 +4,8 @@
 #include "fuzz_support.h"
 #include "platform/ini_store.h"
 #include "platform/locale_date_forms.h"
-#include "settings/key_table.h"
-#include "settings/settings_io.h"
+#include "core/settings/key_table.h"
+#include "core/settings/settings_io.h"
 
 #include <algorithm>
 
@@ -22,7 +22,7 @@ public:
 LoadedSettings loadFrom(const SettingsStore& store)
 {
     static const LocaleDateForms dates;
-    return LoadSettings(store, FixedClock{}, dates, ScreenMetrics{1920, 1080, 15.0, 15.0});
+    return loadSettings(store, FixedClock{}, dates, ScreenMetrics{1920, 1080, 15.0, 15.0});
 }
 
 // The store turns the line breaks of a value into blanks; a lone CR read from a file is one.
@@ -51,16 +51,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     {
         IniStore store(path);
         first = loadFrom(store);
-        require(first.SaverSettings.ImagePath.back() == '/', "the picture folder ends in a separator");
-        require(first.ImageSelection == first.SaverSettings.imageValues(), "the picture choice is the record's");
+        require(first.settings.ImagePath.back() == '/', "the picture folder ends in a separator");
+        require(first.imageSelection == first.settings.imageValues(), "the picture choice is the record's");
         for (const KeyEntry& entry : keyTable())
-            store.saveSetting(sectionName(entry.section, first.SaverSettings.Synchronize), entry.key,
-                              storedText(first.SaverSettings, entry));
+            store.saveSetting(sectionName(entry.section, first.settings.Synchronize), entry.key,
+                              storedText(first.settings, entry));
         require(store.commit(), "the store can be written");
     }
     const LoadedSettings second = loadFrom(IniStore(path));
     for (const KeyEntry& entry : keyTable())
-        require(storedText(second.SaverSettings, entry) == asWritten(storedText(first.SaverSettings, entry)),
+        require(storedText(second.settings, entry) == asWritten(storedText(first.settings, entry)),
                 "a value loaded, written and loaded again is unchanged");
     return 0;
 }

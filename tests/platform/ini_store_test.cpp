@@ -1,5 +1,5 @@
 #include "platform/ini_store.h"
-#include "settings/settings_io.h"
+#include "core/settings/settings_io.h"
 #include "support/fakes.h"
 
 #include <QCoreApplication>
@@ -45,7 +45,7 @@ bool writeFile(const QString& path, const QByteArray& text)
 
 LoadedSettings loadFrom(const SettingsStore& store)
 {
-    return LoadSettings(store, test::FixedClock(test::ymd(2011, 3, 15)), test::DayFirstDates{}, ScreenMetrics{});
+    return loadSettings(store, test::FixedClock(test::ymd(2011, 3, 15)), test::DayFirstDates{}, ScreenMetrics{});
 }
 
 // The other process of the concurrency test: the test binary started again.
@@ -60,7 +60,7 @@ int writeOtherKey(const QString& path, const QString& round)
 int loadAndWrite(const QString& path)
 {
     IniStore store(path);
-    const std::int16_t speed = loadFrom(store).SaverSettings.Speed;
+    const std::int16_t speed = loadFrom(store).settings.Speed;
     store.saveSetting("ScreenSaver", "Speed", "99");
     const bool committed = store.commit();
     std::printf("%d %s", speed, committed ? "true" : "false");
@@ -129,7 +129,7 @@ private slots:
         values.Speed = 77;
         {
             IniStore store(path());
-            QVERIFY(WriteSettings(store, values, ImageValues{}, test::DayFirstDates{}));
+            QVERIFY(writeSettings(store, values, ImageValues{}, test::DayFirstDates{}));
         }
         const IniStore store(path());
         QCOMPARE(store.value("Common", "Synchronize"), Text("0"));
@@ -163,9 +163,9 @@ private slots:
         QCOMPARE(store.value("ScreenSaver", "Speed"), Text("75"));
         QCOMPARE(store.value("ScreenSaver", "speed"), Text("1"));
         const LoadedSettings loaded = loadFrom(store);
-        QCOMPARE(loaded.SaverSettings.Synchronize, std::int16_t{0});
-        QCOMPARE(loaded.SaverSettings.Speed, std::int16_t{75});
-        QCOMPARE(loaded.SaverSettings.Title, SettingsRecord{}.Title);
+        QCOMPARE(loaded.settings.Synchronize, std::int16_t{0});
+        QCOMPARE(loaded.settings.Speed, std::int16_t{75});
+        QCOMPARE(loaded.settings.Title, SettingsRecord{}.Title);
     }
 
     void lineBreakCannotStartAnotherKey()
@@ -201,7 +201,7 @@ private slots:
             QVERIFY(writeFile(m_dir->filePath(blocker), "keep"));
         }
         IniStore store(file);
-        QCOMPARE(loadFrom(store).SaverSettings.Speed, std::int16_t{50});
+        QCOMPARE(loadFrom(store).settings.Speed, std::int16_t{50});
         store.saveSetting("ScreenSaver", "Speed", "99");
         QVERIFY(!store.commit());
         QCOMPARE(fileText(blocker.isEmpty() ? file + QStringLiteral("/inside") : m_dir->filePath(blocker)),

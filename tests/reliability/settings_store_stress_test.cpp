@@ -2,8 +2,8 @@
 // moment. The other processes are this test binary started again.
 
 #include "platform/ini_store.h"
-#include "settings/key_table.h"
-#include "settings/settings_io.h"
+#include "core/settings/key_table.h"
+#include "core/settings/settings_io.h"
 #include "support/fakes.h"
 
 #include <QCoreApplication>
@@ -70,19 +70,19 @@ ImageValues imageFor(int n)
 bool writeRound(const QString& path, int n)
 {
     IniStore store(path);
-    return WriteSettings(store, valuesFor(n), imageFor(n), test::DayFirstDates{});
+    return writeSettings(store, valuesFor(n), imageFor(n), test::DayFirstDates{});
 }
 
 LoadedSettings loadFrom(const QString& path)
 {
-    return LoadSettings(IniStore(path), test::FixedClock(test::ymd(2026, 12, 5)), test::DayFirstDates{},
+    return loadSettings(IniStore(path), test::FixedClock(test::ymd(2026, 12, 5)), test::DayFirstDates{},
                         ScreenMetrics{1920, 1080, 15.0, 15.0});
 }
 
 // The round whose values the file holds, from its Title; -1 when there is none.
 int roundIn(const LoadedSettings& loaded)
 {
-    const std::string& title = loaded.SaverSettings.Title;
+    const std::string& title = loaded.settings.Title;
     return title.starts_with("round ") ? std::atoi(title.c_str() + 6) : -1;
 }
 
@@ -152,7 +152,7 @@ private slots:
             QCOMPARE(store.value(SectionScreenSaver, "Note" + tag), Text(tag));
         }
         QCOMPARE(store.value(SectionCommon, "DesktopPath"), Text("/opt/desktop/" + std::to_string(ConcurrentRounds - 1)));
-        QCOMPARE(loadFrom(path()).SaverSettings, expectedFor(ConcurrentRounds - 1));
+        QCOMPARE(loadFrom(path()).settings, expectedFor(ConcurrentRounds - 1));
     }
 
     // QSettings commits through a temporary file renamed over the old one: a
@@ -174,12 +174,12 @@ private slots:
             const LoadedSettings loaded = loadFrom(path());
             const IniStore store(path());
             for (const KeyEntry& entry : keyTable())
-                QVERIFY2(store.value(sectionName(entry.section, loaded.SaverSettings.Synchronize), entry.key),
+                QVERIFY2(store.value(sectionName(entry.section, loaded.settings.Synchronize), entry.key),
                          entry.key.c_str());
             const int found = roundIn(loaded);
             QVERIFY2(found == last || found == last + 1, qPrintable(QStringLiteral("kill %1: committed %2, file holds %3")
                                                                       .arg(kill).arg(last).arg(found)));
-            QCOMPARE(loaded.SaverSettings, expectedFor(found));
+            QCOMPARE(loaded.settings, expectedFor(found));
             last = found;
         }
     }
@@ -193,7 +193,7 @@ private:
         const QString alone = m_dir->filePath(QStringLiteral("alone-%1.ini").arg(n));
         if (!writeRound(alone, n))
             return {};
-        return loadFrom(alone).SaverSettings;
+        return loadFrom(alone).settings;
     }
 
     std::unique_ptr<QTemporaryDir> m_dir;

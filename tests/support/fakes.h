@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/services.h"
+#include "core/common/services.h"
 
 #include <map>
 #include <string>
@@ -55,7 +55,6 @@ public:
     std::vector<RecordedMessage> messages;
     std::vector<std::string> activated;
     std::vector<std::string> opened;
-    std::vector<std::pair<std::string, int>> helpCalls;
     int beeps = 0;
 
     bool findWindow(const std::string& title) const override;
@@ -69,7 +68,6 @@ public:
     void messageBox(const std::string& text, MessageIcon icon) override { messages.push_back({text, icon}); }
     void beep() override { ++beeps; }
     void shellOpen(const std::string& target) override { opened.push_back(target); }
-    void showHelp(const std::string& path, int context) override { helpCalls.emplace_back(path, context); }
 };
 
 // A fresh program-wide state over the fakes.

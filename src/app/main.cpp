@@ -1,0 +1,53 @@
+#include "core/program/help_paths.h"
+#include "platform/data_folder.h"
+#include "platform/ini_store.h"
+#include "platform/locale_date_forms.h"
+#include "gui/widgets/desktop_platform.h"
+#include "platform/system_clock.h"
+#include "platform/termination_signal.h"
+#include "core/program/command_line.h"
+#include "app/window_launcher.h"
+
+#include <QApplication>
+
+#include <string>
+
+namespace {
+
+std::string commandLine(int argc, char* argv[])
+{
+    std::string line;
+    for (int i = 1; i < argc; ++i) {
+        if (i > 1)
+            line += ' ';
+        line += argv[i];
+    }
+    return line;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    const std::string line = commandLine(argc, argv);
+    QApplication app(argc, argv);
+    app.setQuitOnLastWindowClosed(false);
+
+    varnholt::IniStore store;
+    varnholt::SystemClock clock;
+    varnholt::LocaleDateForms dates;
+    varnholt::DesktopPlatform platform;
+    varnholt::ProgramState state{varnholt::Services{store, clock, dates, platform}};
+    state.dataFolder = varnholt::chooseDataFolder(varnholt::installedDataFolder(), varnholt::sourceDataFolder());
+    varnholt::WindowLauncher windows(state);
+    QObject::connect(&windows, &varnholt::WindowLauncher::endProcess, &app, [] { QCoreApplication::exit(0); });
+    varnholt::TerminationSignal termination;
+    QObject::connect(&termination, &varnholt::TerminationSignal::terminated, &app, [] { QCoreApplication::exit(0); });
+    // A screen-saver host names the window to draw into; "/s" then draws there.
+    if (const auto host = varnholt::parseWindowId(qEnvironmentVariable("XSCREENSAVER_WINDOW").toStdString()))
+        state.hostWindow = *host;
+
+    if (varnholt::startProgram(state, line, windows) == varnholt::StartResult::Ended)
+        return 0;
+    return app.exec();
+}

@@ -1,0 +1,86 @@
+#pragma once
+
+// The operating-system services the program uses, as interfaces: the core
+// calls these, main() builds the real backends, tests build fakes.
+
+#include <chrono>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <utility>
+
+namespace varnholt {
+
+using Date = std::chrono::year_month_day;
+
+// Per-user key-value store of the application "Kestle\Varnholt".
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+
+    // The stored text, or nothing when the key (or its section) is absent.
+    virtual std::optional<std::string> value(const std::string& section, const std::string& key) const = 0;
+    // Creates or replaces one key; never removes others.
+    virtual void saveSetting(const std::string& section, const std::string& key, const std::string& text) = 0;
+    // Makes the saved keys durable in one step; false when the store could not be written.
+    virtual bool commit() = 0;
+
+    std::string getSetting(const std::string& section, const std::string& key, const std::string& fallback) const
+    {
+        return value(section, key).value_or(fallback);
+    }
+};
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual std::chrono::system_clock::time_point now() const = 0;
+    // The local calendar date of now().
+    virtual Date today() const = 0;
+};
+
+// The user's date forms and text-to-date conversion.
+class DateForms {
+public:
+    virtual ~DateForms() = default;
+    virtual std::string shortText(Date date) const = 0;
+    virtual std::string longText(Date date) const = 0;
+    // Accepts the short form and ISO yyyy-MM-dd; nothing when the text is no valid date.
+    virtual std::optional<Date> parse(const std::string& text) const = 0;
+};
+
+enum class MessageIcon { None, Critical, Information };
+
+struct ScreenMetrics {
+    std::int32_t widthPixels = 0;
+    std::int32_t heightPixels = 0;
+    double twipsPerPixelX = 15.0;
+    double twipsPerPixelY = 15.0;
+};
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // A top-level window whose title equals the text exactly.
+    virtual bool findWindow(const std::string& title) const = 0;
+    virtual void activateWindow(const std::string& title) = 0;
+    // True when another instance of this program already runs.
+    virtual bool anotherInstanceRunning() = 0;
+    virtual ScreenMetrics screen() const = 0;
+    // Client size in pixels of a foreign window; nothing when the id names no window.
+    virtual std::optional<std::pair<std::int32_t, std::int32_t>> windowClientSize(std::uint32_t window) const = 0;
+
+    // Raises (true) or lowers (false) the cursor display counter; returns the new count.
+    virtual int showCursor(bool show) = 0;
+    virtual void setScreenSaverRunning(bool running) = 0;
+
+    // Captioned with the program title, OK button only. Lines are separated by CR LF.
+    virtual void messageBox(const std::string& text, MessageIcon icon) = 0;
+    virtual void beep() = 0;
+
+    // Opens a file or address with the desktop's default application; no shell in between.
+    virtual void shellOpen(const std::string& target) = 0;
+};
+
+} // namespace varnholt

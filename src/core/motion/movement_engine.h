@@ -1,0 +1,87 @@
+#pragma once
+
+#include "core/common/run_mode.h"
+#include "core/common/services.h"
+#include "core/motion/text_block.h"
+#include "core/settings/settings_record.h"
+
+#include <cstdint>
+#include <utility>
+
+namespace varnholt {
+
+// What the movement needs from the saver window.
+class SaverView {
+public:
+    virtual ~SaverView() = default;
+    // Both lines left-justified (false) or centred within the block (true).
+    virtual void setLabelsCentred(bool centred) = 0;
+    // The window's whole set-up again (load); in saver mode it calls nextPath.
+    virtual void rerunSetup() = 0;
+    // The current width and height of imgPhoto, in twips.
+    virtual std::pair<std::int32_t, std::int32_t> pictureSize() const = 0;
+    virtual void movePicture(std::int32_t left, std::int32_t top) = 0;
+};
+
+enum TravelDirection : std::int16_t { DirForward = 0, DirBackward = 1, DirDownward = 2, DirUpward = 3 };
+enum PathKind : std::int16_t { PathHorizontal = 0, PathVertical = 1 };
+enum PathPosition : std::int16_t { PositionHorizontal = 0, PositionVertical = 1, PositionRandom = 2 };
+
+struct PathState {
+    std::int16_t currentDirection = 0;
+    std::int16_t currentPath = 0;
+    std::int16_t currentLane = 0;
+    std::int16_t pictureToggle = 0;
+};
+
+// Where a tick draws the two labels, in twips.
+struct LabelPlaces {
+    std::int32_t textLeft = 0;
+    std::int32_t textTop = 0;
+    std::int32_t timeLeft = 0;
+    std::int32_t timeTop = 0;
+};
+
+// What the movement reads: the settings, the screen size in twips, the date of
+// the last set-up and the run mode; and what it moves: the text block.
+struct MotionInputs {
+    const SettingsRecord& settings;
+    TextBlockState& block;
+    const std::int32_t& screenWidth;
+    const std::int32_t& screenHeight;
+    const Date& today;
+    const Clock& clock;
+    const std::int32_t& runMode;
+};
+
+// The text block's travel: paths and picture places in the full-screen saver,
+// wrapping around the preview otherwise. Reads and moves the inputs' block.
+class MovementEngine final {
+public:
+    MovementEngine(MotionInputs inputs, SaverView& view) : m_in(inputs), m_view(view) {}
+
+    // One step; returns where the labels are to be drawn: the position before
+    // this step moved the block.
+    LabelPlaces step();
+
+    void nextPath();
+    void startPath();
+    void startHorizontalPath(std::int16_t row, std::int16_t direction);
+    void startVerticalPath(std::int16_t column, std::int16_t direction);
+    void startRandomPath();
+
+    const PathState& path() const { return m_path; }
+
+private:
+    void moveFullScreen();
+    void moveInPreview();
+    void placePicture();
+
+    MotionInputs m_in;
+    SaverView& m_view;
+    PathState m_path;
+    // Set while the set-up runs again from nextPath: its own nextPath must not re-check the date.
+    bool m_settingUpAgain = false;
+};
+
+} // namespace varnholt

@@ -1,0 +1,121 @@
+#include "core/program/command_line.h"
+
+#include "core/common/numbers.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdlib>
+
+#include <locale.h>
+
+namespace varnholt {
+
+namespace {
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+} // namespace
+
+std::string normaliseCommandLine(std::string_view line)
+{
+    while (!line.empty() && isBlank(line.front()))
+        line.remove_prefix(1);
+    while (!line.empty() && isBlank(line.back()))
+        line.remove_suffix(1);
+    std::string lowered(line);
+    for (char& c : lowered) {
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    }
+    return lowered;
+}
+
+StartMode startModeFor(const std::string& normalised)
+{
+    const std::string sw = normalised.substr(0, 2);
+    if (sw.empty() || sw == "/s")
+        return StartMode::Saver;
+    if (sw == "/p")
+        return StartMode::Preview;
+    if (sw == "/c")
+        return StartMode::Configure;
+    return StartMode::Nothing;
+}
+
+std::optional<double> readNumber(std::string_view text)
+{
+    std::size_t i = 0;
+    const auto skipBlanks = [&] {
+        while (i < text.size() && isBlank(text[i]))
+            ++i;
+    };
+    const auto digits = [&] {
+        const std::size_t start = i;
+        while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])))
+            ++i;
+        return i - start;
+    };
+    skipBlanks();
+    const std::size_t numberStart = i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    std::size_t count = digits();
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        count += digits();
+    }
+    if (count == 0)
+        return std::nullopt;
+    const std::string number(text.substr(numberStart, i - numberStart));
+    skipBlanks();
+    if (i != text.size())
+        return std::nullopt;
+    // Plain strtod would follow the process locale that Qt installs: "13.5" reads as 13 where the decimal sign is ",".
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t{});
+    return strtod_l(number.c_str(), nullptr, cLocale);
+}
+
+std::optional<std::uint32_t> parseWindowId(std::string_view text)
+{
+    int base = 10;
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+        text.remove_prefix(2);
+        base = 16;
+    }
+    if (text.empty() || text.size() > 10)
+        return std::nullopt;
+    std::uint64_t id = 0;
+    for (char c : text) {
+        const int digit = std::isdigit(static_cast<unsigned char>(c)) ? c - '0'
+                          : base == 16 && std::isxdigit(static_cast<unsigned char>(c))
+                              ? std::tolower(static_cast<unsigned char>(c)) - 'a' + 10
+                              : -1;
+        if (digit < 0)
+            return std::nullopt;
+        id = id * std::uint64_t(base) + std::uint64_t(digit);
+    }
+    if (id == 0 || id > 0xFFFFFFFFu)
+        return std::nullopt;
+    return static_cast<std::uint32_t>(id);
+}
+
+std::optional<std::uint32_t> previewWindowHandle(const std::string& normalised)
+{
+    for (std::size_t length = normalised.size(); length >= 1; --length) {
+        const std::optional<double> number = readNumber(std::string_view(normalised).substr(normalised.size() - length));
+        if (!number)
+            continue;
+        if (!(*number >= 0.5 && *number < 4294967296.0))
+            return std::nullopt;
+        const std::int64_t handle = roundHalfEven(*number);
+        if (handle < 1 || handle > 4294967295LL)
+            return std::nullopt;
+        return static_cast<std::uint32_t>(handle);
+    }
+    return std::nullopt;
+}
+
+} // namespace varnholt

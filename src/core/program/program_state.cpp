@@ -1,0 +1,61 @@
+#include "core/program/program_state.h"
+
+#include "core/program/help_paths.h"
+#include "core/settings/settings_io.h"
+
+namespace varnholt {
+
+void ProgramState::loadSettings()
+{
+    LoadedSettings loaded = varnholt::loadSettings(services.store, services.clock, services.dates,
+                                                   layoutScreen());
+    today = loaded.today;
+    settings = std::move(loaded.settings);
+    screenHeight = loaded.screenHeight;
+    screenWidth = loaded.screenWidth;
+    imageSelection = std::move(loaded.imageSelection);
+}
+
+ScreenMetrics ProgramState::layoutScreen() const
+{
+    ScreenMetrics screen = services.platform.screen();
+    if (hostWindow != 0) {
+        screen.widthPixels = screenRect.right;
+        screen.heightPixels = screenRect.bottom;
+    }
+    return screen;
+}
+
+void ProgramState::calculateTimeLeft(const std::string& targetDateText)
+{
+    const std::optional<Date> target = services.dates.parse(targetDateText);
+    if (!target) {
+        services.platform.messageBox(dateCalculationErrorText(), MessageIcon::Critical);
+        return;
+    }
+    calculateTimeLeft(*target);
+}
+
+void ProgramState::calculateTimeLeft(Date targetDate)
+{
+    const EventTexts texts{settings.Title, settings.Target, settings.TargetPassed,
+                           settings.IncludeDays};
+    timeLeft = varnholt::calculateTimeLeft(services.clock.today(), targetDate, texts);
+}
+
+std::string ProgramState::helpPage(int context) const
+{
+    return helpPagePath(helpFilePath, context, dataFolder);
+}
+
+std::string ProgramState::readMe() const
+{
+    return readMePath(desktopPath, dataFolder);
+}
+
+MotionInputs ProgramState::motionInputs()
+{
+    return MotionInputs{settings, block, screenWidth, screenHeight, today, services.clock, runMode};
+}
+
+} // namespace varnholt

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "core/common/services.h"
+#include "core/settings/settings_record.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace varnholt {
+
+// What loadSettings fills: the record and the values kept beside it.
+struct LoadedSettings {
+    Date today{};
+    SettingsRecord settings;
+    std::int32_t screenWidth = 0;  // twips; 32 bits so that large screens fit
+    std::int32_t screenHeight = 0; // twips
+    ImageValues imageSelection;
+};
+
+LoadedSettings loadSettings(const SettingsStore& store, const Clock& clock, const DateForms& dates,
+                            const ScreenMetrics& screen);
+
+struct SharedTexts {
+    std::string Title;
+    std::string Target;
+    std::string TargetPassed;
+    std::string DateText;
+    std::optional<std::chrono::year_month_day> Date; // nothing when the stored text is no date
+};
+
+// Re-reads the four shared values from the section that synchronize selects.
+SharedTexts loadSharedTexts(const SettingsStore& store, std::int16_t synchronize, Date today,
+                            const DateForms& dates);
+
+// Writes the dialog's values in their fixed order and commits; false when the store failed.
+bool writeSettings(SettingsStore& store, const DialogValues& values, const ImageValues& imageSelection,
+                   const DateForms& dates);
+
+} // namespace varnholt

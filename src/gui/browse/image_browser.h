@@ -1,0 +1,123 @@
+#pragma once
+
+#include "core/motion/builtin_pictures.h"
+#include "gui/widgets/image_list.h"
+#include "gui/widgets/twips_geometry.h"
+#include "core/program/program_state.h"
+
+#include <QDialog>
+
+#include <array>
+#include <functional>
+#include <string>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTabBar;
+
+namespace varnholt {
+
+class DriveList;
+class FileList;
+class FolderList;
+
+// The modal image browser: picks a built-in picture or a picture file with its
+// size step, working on imageSelection only.
+class ImageBrowser final : public QDialog {
+    Q_OBJECT
+
+public:
+    // refreshImagePane refreshes the settings dialog's image pane; it runs before OK or Cancel closes.
+    ImageBrowser(ProgramState& state, std::function<void()> refreshImagePane, QWidget* parent = nullptr);
+
+    ImageList ilsImages;
+
+    QTabBar* tbsImages;
+    std::array<QFrame*, 2> fraImages{};
+    // Indexed 1 to 9 as the pictures are; element 0 stays empty.
+    std::array<QLabel*, BuiltinPictureCount + 1> imgPhotos{};
+    std::array<QLabel*, BuiltinPictureCount + 1> lblPhotos{};
+    QLabel* lblFolders;
+    FolderList* dirImages;
+    QLabel* lblFiles;
+    FileList* flbFiles;
+    QLabel* lblDrives;
+    DriveList* drvImages;
+    QLabel* lblCurFile;
+    QLineEdit* txtCurImage;
+    QLabel* lblPreview;
+    QFrame* fraPreview;
+    QLabel* imgPreview;
+    QLabel* lblResize;
+    QLabel* lblScrollSize;
+    QLabel* lblSmaller;
+    std::array<QPushButton*, 3> cmdSize{};
+    QLabel* lblLarger;
+    QLabel* lblSize;
+    QLabel* lblImageStyleMsg;
+    std::array<QRadioButton*, 2> optImageStyle{};
+    QPushButton* cmdOK;
+    QPushButton* cmdCancel;
+    QPushButton* cmdTakeFocus;
+
+public slots:
+    // Escape and the window's close button count as Cancel.
+    void reject() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void load();
+    void loadStoredChoice();
+    void openStoredDrive();
+
+    void onTabClicked();
+    void onImageStyleClicked(int Index);
+    void onPhotoClicked(int Index);
+    void onPhotoDoubleClicked(int Index);
+    void onFileClicked();
+    void onFileDoubleClicked();
+    void onDriveChanged();
+    void onFolderChanged();
+    void openFolder(const QString& path);
+    void onOkClicked();
+    void onCancelClicked();
+    void onSizeClicked(int Index);
+
+    void showPreview(std::string& folder, const std::string& fileName);
+    void clearPreview();
+    void emptyPreview();
+    void showSizeCaptions(bool previewed);
+
+    void showPage(int page);
+    void highlightPhoto(int index, bool highlighted);
+    int photoIndexOf(const QObject* control) const;
+    void refuse(const std::string& text);
+
+    void buildTabStrip();
+    void buildPhotoPage();
+    void buildFilePage();
+    void buildPreview(QWidget* page);
+    void buildStyleAndButtons();
+    QLabel* makeLabel(QWidget* parent, const char* name, const char* text, int left, int top, int width,
+                      int height);
+    QPushButton* makeButton(QWidget* parent, const char* name, const char* text, const char* toolTip, int left,
+                            int top, int width, int height);
+
+    ProgramState& m_state;
+    ImageValues& imageSelection;
+    std::int16_t& ActualWidth;
+    std::int16_t& ActualHeight;
+    std::function<void()> m_refreshImagePane;
+    ScreenMetrics m_screen;
+    TwipsGeometry m_twips;
+    bool Loading = false;
+    // The release that ends a double click is no click of its own.
+    bool m_releaseEndsDoubleClick = false;
+};
+
+} // namespace varnholt

@@ -1,0 +1,56 @@
+#include "gui/saver/frame_stats.h"
+
+#include "gui/saver/saver_window.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QEvent>
+#include <QFile>
+#include <QLabel>
+#include <QTextStream>
+
+namespace varnholt {
+
+FrameStats::FrameStats(SaverWindow& window, QString path, int stopAfterFrames)
+    : QObject(&window), m_window(window), m_path(std::move(path)), m_stopAfterFrames(stopAfterFrames)
+{
+    m_sinceStart.start();
+    for (QWidget* widget : {static_cast<QWidget*>(&window), static_cast<QWidget*>(window.lblText),
+                            static_cast<QWidget*>(window.lblTime), static_cast<QWidget*>(window.imgPhoto)})
+        widget->installEventFilter(this);
+}
+
+FrameStats::~FrameStats()
+{
+    QFile file(m_path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return;
+    QTextStream out(&file);
+    out << "ticks " << m_window.ticksRun() << "\nframes " << m_window.framesMoved() << "\nrepaints " << m_repaints
+        << "\nfirst_frame_epoch_ms " << m_firstFrameEpochMs << "\nrun_ms " << m_sinceStart.elapsed() << '\n';
+}
+
+void FrameStats::installFromEnvironment(SaverWindow& window)
+{
+    const QString path = qEnvironmentVariable("VARNHOLT_STATS");
+    if (!path.isEmpty())
+        new FrameStats(window, path, qEnvironmentVariableIntValue("VARNHOLT_STOP_AFTER_FRAMES"));
+}
+
+bool FrameStats::eventFilter(QObject*, QEvent* event)
+{
+    if (event->type() == QEvent::Paint) {
+        // A repaint is a frame in which anything was painted: the window and its labels paint together.
+        if (m_window.framesMoved() == m_lastPaintedFrame && m_repaints > 0)
+            return false;
+        m_lastPaintedFrame = m_window.framesMoved();
+        ++m_repaints;
+        if (m_firstFrameEpochMs < 0)
+            m_firstFrameEpochMs = QDateTime::currentMSecsSinceEpoch();
+        if (m_stopAfterFrames > 0 && m_window.framesMoved() >= m_stopAfterFrames)
+            QCoreApplication::exit(0);
+    }
+    return false;
+}
+
+} // namespace varnholt

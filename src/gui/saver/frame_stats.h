@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QString>
+
+namespace varnholt {
+
+class SaverWindow;
+
+// Counts what the benchmark measures: repaints of the saver window, the time to
+// its first painted frame, and, when asked, ends the run after a number of
+// frames. Installed only when VARNHOLT_STATS names a file to write on exit.
+class FrameStats final : public QObject {
+    Q_OBJECT
+
+public:
+    FrameStats(SaverWindow& window, QString path, int stopAfterFrames);
+    ~FrameStats() override;
+
+    static void installFromEnvironment(SaverWindow& window);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    SaverWindow& m_window;
+    QString m_path;
+    int m_stopAfterFrames;
+    QElapsedTimer m_sinceStart;
+    qint64 m_firstFrameEpochMs = -1;
+    qint64 m_repaints = 0;
+    std::int64_t m_lastPaintedFrame = -1;
+};
+
+} // namespace varnholt

@@ -1,0 +1,320 @@
+#include "gui/saver/saver_window.h"
+
+#include "gui/browse/image_browser.h"
+#include "gui/widgets/image_list.h"
+#include "core/common/errors.h"
+#include "core/common/numbers.h"
+#include "gui/widgets/text_style.h"
+#include "core/motion/block_layout.h"
+#include "gui/browse/picture_file.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QWindow>
+
+namespace varnholt {
+
+namespace {
+
+// A stretched picture larger than this would cost more memory than a screen saver should.
+constexpr qint64 MaxShownPicturePixels = 64'000'000;
+
+QLabel* makeLabel(QWidget* parent, const char* name)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setAutoFillBackground(true);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return label;
+}
+
+} // namespace
+
+SaverWindow::SaverWindow(ProgramState& state, QWidget* parent)
+    : QWidget(parent),
+      lblText(makeLabel(this, "lblText")),
+      lblTime(makeLabel(this, "lblTime")),
+      imgPhoto(new QLabel(this)),
+      imgDefault(defaultPicture()),
+      tmrScroll(new QTimer(this)),
+      m_state(state),
+      m_engine(state.motionInputs(), *this),
+      m_screen(state.services.platform.screen())
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    setAutoFillBackground(true);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    lblText->setText(QStringLiteral("lblText"));
+    lblTime->setText(QStringLiteral("lblTime"));
+    imgPhoto->setObjectName(QStringLiteral("imgPhoto"));
+    imgPhoto->setAttribute(Qt::WA_TransparentForMouseEvents);
+    imgPhoto->hide();
+    tmrScroll->setObjectName(QStringLiteral("tmrScroll"));
+    tmrScroll->setTimerType(Qt::PreciseTimer);
+    connect(tmrScroll, &QTimer::timeout, this, &SaverWindow::onTick);
+    m_monotonic.start();
+}
+
+SaverWindow::~SaverWindow() = default;
+
+void SaverWindow::load()
+{
+    m_state.loadSettings();
+    m_state.calculateTimeLeft(m_state.settings.Date);
+    m_state.services.platform.showCursor(false);
+    try {
+        setUpPicture();
+        const TimeLeftOutputs& lines = m_state.timeLeft;
+        dressLabel(lblText, lines.TitleLine, 0);
+        dressLabel(lblTime, lines.TimeLeftLine, lines.TimeLeftState == DatePassed ? 2 : 1);
+        layOutBlock();
+        QPalette palette = this->palette();
+        palette.setColor(QPalette::Window, colourFromStored(m_state.settings.Background));
+        setPalette(palette);
+        imgPhoto->lower();
+        if (m_state.runMode == ModeSaver) {
+            m_engine.nextPath();
+        } else if (m_state.settings.ImageUsed == 1) {
+            placePreviewPicture(m_state.block);
+            movePicture(m_state.block.PictureLeft, m_state.block.PictureTop);
+        }
+        tmrScroll->setInterval(1);
+        if (!tmrScroll->isActive())
+            m_pacer.start(std::chrono::nanoseconds(m_monotonic.nsecsElapsed()));
+        tmrScroll->start();
+    } catch (const RuntimeError& error) {
+        reportLoadError(error.number(), error.description());
+    }
+}
+
+void SaverWindow::reportLoadError(int number, const std::string& description)
+{
+    m_state.services.platform.messageBox("Load Error Number: " + std::to_string(number) + "\r\n" + description,
+                                           MessageIcon::None);
+}
+
+void SaverWindow::setUpPicture()
+{
+    const SettingsRecord& settings = m_state.settings;
+    if (settings.ImageUsed != 1) {
+        imgPhoto->clear();
+        imgPhoto->hide();
+        return;
+    }
+    if (m_state.runMode != ModeSaver) {
+        showPicture(imgDefault, imgDefault.size());
+        m_state.block.PictureHeight = pictureSize().second;
+        m_state.block.PictureWidth = pictureSize().first;
+        return;
+    }
+    if (settings.ImageStyle == 0) {
+        const QPixmap picture = builtinPicture(settings.ImageIndex);
+        showPicture(picture, picture.size());
+    } else if (settings.ImageStyle == 1) {
+        const QPixmap picture = pictureForSaver();
+        const ShownPicture shown = applySizeStep(picture.width(), picture.height(), settings.ImageSize);
+        if (qint64(shown.width) * shown.height > MaxShownPicturePixels)
+            throw RuntimeError(ErrOverflow);
+        showPicture(picture, QSize(shown.width, shown.height));
+    }
+}
+
+QPixmap SaverWindow::pictureForSaver()
+{
+    const SettingsRecord& settings = m_state.settings;
+    try {
+        return QPixmap::fromImage(loadPictureFile(QString::fromStdString(settings.ImagePath + settings.ImageName)));
+    } catch (const RuntimeError& error) {
+        if (error.number() != ErrFileNotFound && error.number() != ErrPathNotFound)
+            throw;
+        return builtinPicture(settings.ImageIndex);
+    }
+}
+
+QPixmap SaverWindow::builtinPicture(int index)
+{
+    // The list belongs to the image browser: it is loaded without being shown, and unloaded right after.
+    ImageBrowser browser(m_state, [] {});
+    return browser.ilsImages.picture(index);
+}
+
+void SaverWindow::showPicture(const QPixmap& picture, QSize shownPixels)
+{
+    // Scaled once here, so that a tick only copies pixels.
+    imgPhoto->setPixmap(shownPixels == picture.size()
+                            ? picture
+                            : picture.scaled(shownPixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    imgPhoto->resize(shownPixels);
+    imgPhoto->show();
+}
+
+void SaverWindow::dressLabel(QLabel* label, const std::string& caption, int fontEntry)
+{
+    const SettingsRecord& settings = m_state.settings;
+    QFont font = fontOfEntry(settings, fontEntry);
+    if (m_state.runMode == ModePreview)
+        font.setPointSize(8);
+    label->setText(QString::fromStdString(caption));
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colourFromStored(settings.TextFontColor[fontEntry]));
+    palette.setColor(QPalette::Window, colourFromStored(settings.Background));
+    label->setPalette(palette);
+}
+
+void SaverWindow::layOutBlock()
+{
+    const auto measure = [this](QLabel* label) {
+        const QSize size = label->text().isEmpty() ? QSize(0, label->fontMetrics().height()) : label->sizeHint();
+        return LabelSize{size.width() * m_screen.twipsPerPixelX, size.height() * m_screen.twipsPerPixelY};
+    };
+    const TextLabels sized =
+        layOutTextBlock(m_state.block, TextLabels{measure(lblText), measure(lblTime)}, m_state.settings.Style);
+    const auto pixels = [this](LabelSize size) {
+        return QSize(int(roundHalfEven(size.width / m_screen.twipsPerPixelX)),
+                     int(roundHalfEven(size.height / m_screen.twipsPerPixelY)));
+    };
+    lblText->resize(pixels(sized.lblText));
+    lblTime->resize(pixels(sized.lblTime));
+}
+
+void SaverWindow::onTick()
+{
+    const std::int64_t due = m_pacer.ticksDue(std::chrono::nanoseconds(m_monotonic.nsecsElapsed()));
+    if (due == 0)
+        return;
+    LabelPlaces places;
+    for (std::int64_t tick = 0; tick < due && tmrScroll->isActive(); ++tick) {
+        places = m_engine.step();
+        ++m_ticksRun;
+    }
+    const QRegion before = QRegion(lblText->geometry()) + lblTime->geometry();
+    lblText->move(toPixelsX(places.textLeft), toPixelsY(places.textTop));
+    lblTime->move(toPixelsX(places.timeLeft), toPixelsY(places.timeTop));
+    // Painted now rather than at the window system's next update request, which
+    // some X servers pace below the movement's 64 frames a second.
+    ++m_framesMoved;
+    // The labels' own pixels are moved, not drawn again: only the uncovered strip is painted.
+    const QRegion uncovered = before - lblText->geometry() - lblTime->geometry();
+    if (!uncovered.isEmpty())
+        repaint(uncovered);
+}
+
+void SaverWindow::mousePressEvent(QMouseEvent*)
+{
+    onClick();
+}
+
+void SaverWindow::mouseDoubleClickEvent(QMouseEvent*)
+{
+    onClick();
+}
+
+void SaverWindow::keyPressEvent(QKeyEvent* event)
+{
+    // Only keys that produce a character end the saver; X gives Delete the character DEL.
+    if (!event->text().isEmpty() && event->key() != Qt::Key_Delete)
+        onClick();
+}
+
+void SaverWindow::mouseMoveEvent(QMouseEvent*)
+{
+    onMouseMoved();
+}
+
+bool SaverWindow::inputEndsRun() const
+{
+    return m_state.runMode == ModeSaver && m_state.hostWindow == 0;
+}
+
+void SaverWindow::onClick()
+{
+    if (inputEndsRun())
+        endSaver();
+}
+
+void SaverWindow::onMouseMoved()
+{
+    ++mouseMoveCount;
+    if (inputEndsRun() && mouseMoveCount > 8) {
+        mouseMoveCount = 0;
+        endSaver();
+    }
+}
+
+void SaverWindow::endSaver()
+{
+    m_state.services.platform.showCursor(true);
+    if (QWindow* window = windowHandle())
+        window->setFlags(window->flags() & ~Qt::WindowStaysOnTopHint);
+    m_state.services.platform.setScreenSaverRunning(false);
+    tmrScroll->stop();
+    unload();
+    emit endProcess();
+}
+
+void SaverWindow::unload()
+{
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    onUnload();
+    hide();
+}
+
+void SaverWindow::onUnload()
+{
+    tmrScroll->stop();
+    if (m_state.runMode == ModePreview) {
+        endPreview();
+        return;
+    }
+    if (m_state.runMode == ModeSaver)
+        m_state.services.platform.showCursor(true);
+    // The application-wide pointer is never changed by this window, so there is nothing to reset.
+}
+
+void SaverWindow::endPreview()
+{
+    m_state.services.platform.activateWindow(ProgramTitle);
+    hide();
+    emit endProcess();
+}
+
+void SaverWindow::setLabelsCentred(bool centred)
+{
+    const Qt::Alignment alignment = (centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter;
+    lblText->setAlignment(alignment);
+    lblTime->setAlignment(alignment);
+}
+
+void SaverWindow::rerunSetup()
+{
+    load();
+}
+
+std::pair<std::int32_t, std::int32_t> SaverWindow::pictureSize() const
+{
+    return {std::int32_t(roundHalfEven(imgPhoto->width() * m_screen.twipsPerPixelX)),
+            std::int32_t(roundHalfEven(imgPhoto->height() * m_screen.twipsPerPixelY))};
+}
+
+void SaverWindow::movePicture(std::int32_t left, std::int32_t top)
+{
+    imgPhoto->move(toPixelsX(left), toPixelsY(top));
+}
+
+int SaverWindow::toPixelsX(std::int32_t twips) const
+{
+    return int(roundHalfEven(twips / m_screen.twipsPerPixelX));
+}
+
+int SaverWindow::toPixelsY(std::int32_t twips) const
+{
+    return int(roundHalfEven(twips / m_screen.twipsPerPixelY));
+}
+
+} // namespace varnholt

@@ -1,0 +1,109 @@
+#include "gui/widgets/desktop_platform.h"
+
+#include "platform/x11_windows.h"
+#include "core/common/program_info.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QScreen>
+#include <QUrl>
+
+namespace varnholt {
+
+namespace {
+
+DesktopPlatform::MessageBoxRecorder& messageBoxRecorder()
+{
+    static DesktopPlatform::MessageBoxRecorder recorder;
+    return recorder;
+}
+
+QMessageBox::Icon boxIcon(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Critical:
+        return QMessageBox::Critical;
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+bool DesktopPlatform::findWindow(const std::string& title) const
+{
+    return findTopLevelWindow(title);
+}
+
+void DesktopPlatform::activateWindow(const std::string& title)
+{
+    activateWindowByTitle(title);
+}
+
+bool DesktopPlatform::anotherInstanceRunning()
+{
+    return m_instanceLock.anotherInstanceRunning();
+}
+
+ScreenMetrics DesktopPlatform::screen() const
+{
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    if (!primary)
+        return {};
+    const QRect geometry = primary->geometry();
+    return {geometry.width(), geometry.height(), 1440.0 / primary->logicalDotsPerInchX(),
+            1440.0 / primary->logicalDotsPerInchY()};
+}
+
+std::optional<std::pair<std::int32_t, std::int32_t>> DesktopPlatform::windowClientSize(std::uint32_t window) const
+{
+    return varnholt::windowClientSize(window);
+}
+
+int DesktopPlatform::showCursor(bool show)
+{
+    const int before = m_cursorCount;
+    m_cursorCount += show ? 1 : -1;
+    if (before == 0 && m_cursorCount < 0)
+        QGuiApplication::setOverrideCursor(Qt::BlankCursor);
+    else if (before < 0 && m_cursorCount == 0)
+        QGuiApplication::restoreOverrideCursor();
+    return m_cursorCount;
+}
+
+void DesktopPlatform::messageBox(const std::string& text, MessageIcon icon)
+{
+    if (messageBoxRecorder()) {
+        messageBoxRecorder()(text, icon);
+        return;
+    }
+    QString shown = QString::fromStdString(text);
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QMessageBox box(boxIcon(icon), QString::fromUtf8(ProgramTitle), shown, QMessageBox::Ok);
+    box.exec();
+}
+
+void DesktopPlatform::beep()
+{
+    QApplication::beep();
+}
+
+void DesktopPlatform::shellOpen(const std::string& target)
+{
+    const QString text = QString::fromStdString(target);
+    const bool isAddress = text.startsWith(QLatin1String("mailto:"), Qt::CaseInsensitive)
+        || text.startsWith(QLatin1String("http://"), Qt::CaseInsensitive)
+        || text.startsWith(QLatin1String("https://"), Qt::CaseInsensitive);
+    QDesktopServices::openUrl(isAddress ? QUrl(text) : QUrl::fromLocalFile(text));
+}
+
+void DesktopPlatform::setMessageBoxRecorder(MessageBoxRecorder recorder)
+{
+    messageBoxRecorder() = std::move(recorder);
+}
+
+} // namespace varnholt

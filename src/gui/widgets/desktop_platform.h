@@ -1,0 +1,38 @@
+#pragma once
+
+#include "platform/instance_lock.h"
+#include "core/common/services.h"
+
+#include <functional>
+#include <string>
+
+namespace varnholt {
+
+class DesktopPlatform final : public Platform {
+public:
+    bool findWindow(const std::string& title) const override;
+    void activateWindow(const std::string& title) override;
+    bool anotherInstanceRunning() override;
+    ScreenMetrics screen() const override;
+    std::optional<std::pair<std::int32_t, std::int32_t>> windowClientSize(std::uint32_t window) const override;
+
+    int showCursor(bool show) override;
+    void setScreenSaverRunning(bool running) override { m_screenSaverRunning = running; }
+    bool screenSaverRunning() const { return m_screenSaverRunning; }
+
+    void messageBox(const std::string& text, MessageIcon icon) override;
+    void beep() override;
+
+    void shellOpen(const std::string& target) override;
+
+    using MessageBoxRecorder = std::function<void(const std::string& text, MessageIcon icon)>;
+    // While set, message boxes are handed to the recorder instead of shown: for window tests.
+    static void setMessageBoxRecorder(MessageBoxRecorder recorder);
+
+private:
+    InstanceLock m_instanceLock;
+    int m_cursorCount = 0;
+    bool m_screenSaverRunning = false;
+};
+
+} // namespace varnholt

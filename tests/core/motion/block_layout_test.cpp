@@ -1,0 +1,125 @@
+#include "core/motion/block_layout.h"
+
+#include "core/common/errors.h"
+#include "core/program/start_up.h"
+
+#include <gtest/gtest.h>
+
+using namespace varnholt;
+
+TEST(BlockLayout, SumsByStyle)
+{
+    struct Row {
+        const char* name;
+        std::int16_t style;
+        TextLabels measured;
+        std::int16_t width, height, offsetX, offsetY;
+        TextLabels taken;
+    };
+    const Row rows[] = {
+        {"one line, text taller", StyleOneLine, {{3000, 480}, {2000, 360}}, 5000, 480, 3000, 0,
+         {{3000, 480}, {2000, 480}}},
+        {"one line, time taller", StyleOneLine, {{3000, 360}, {2000, 480}}, 5000, 480, 3000, 0,
+         {{3000, 480}, {2000, 480}}},
+        {"one line, equal heights", StyleOneLine, {{3000, 480}, {2000, 480}}, 5000, 480, 3000, 0,
+         {{3000, 480}, {2000, 480}}},
+        {"one line, sum rounded to even", StyleOneLine, {{100.5, 240}, {200, 240}}, 300, 240, 100, 0,
+         {{100.5, 240}, {200, 240}}},
+        {"two lines, text wider", StyleTwoLines, {{3000, 480}, {2000, 360}}, 3000, 840, 0, 480,
+         {{3000, 480}, {3000, 360}}},
+        {"two lines, time wider", StyleTwoLines, {{2000, 480}, {3000, 360}}, 3000, 840, 0, 480,
+         {{3000, 480}, {3000, 360}}},
+        {"two lines, equal widths", StyleTwoLines, {{3000, 480}, {3000, 360}}, 3000, 840, 0, 480,
+         {{3000, 480}, {3000, 360}}},
+        {"other style keeps everything", 2, {{3000, 480}, {2000, 360}}, 11, 22, 33, 44,
+         {{3000, 480}, {2000, 360}}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        TextBlockState block;
+        block.BlockWidth = 11;
+        block.BlockHeight = 22;
+        block.TimeOffsetX = 33;
+        block.TimeOffsetY = 44;
+        const TextLabels taken = layOutTextBlock(block, row.measured, row.style);
+        EXPECT_EQ(block.BlockWidth, row.width);
+        EXPECT_EQ(block.BlockHeight, row.height);
+        EXPECT_EQ(block.TimeOffsetX, row.offsetX);
+        EXPECT_EQ(block.TimeOffsetY, row.offsetY);
+        EXPECT_EQ(taken.lblText.width, row.taken.lblText.width);
+        EXPECT_EQ(taken.lblText.height, row.taken.lblText.height);
+        EXPECT_EQ(taken.lblTime.width, row.taken.lblTime.width);
+        EXPECT_EQ(taken.lblTime.height, row.taken.lblTime.height);
+    }
+}
+
+TEST(BlockLayout, BlockBeyondSixteenBitsIsOverflow)
+{
+    struct Row {
+        const char* name;
+        std::int16_t style;
+        TextLabels measured;
+    };
+    const Row rows[] = {
+        {"one line, widths add up past 32767", StyleOneLine, {{20000, 480}, {12768, 480}}},
+        {"two lines, heights add up past 32767", StyleTwoLines, {{3000, 16384}, {3000, 16384}}},
+        {"one line, one label too tall", StyleOneLine, {{3000, 32767.5}, {3000, 480}}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        TextBlockState block;
+        block.BlockWidth = 11;
+        try {
+            layOutTextBlock(block, row.measured, row.style);
+            ADD_FAILURE() << "no error";
+        } catch (const RuntimeError& error) {
+            EXPECT_EQ(error.number(), ErrOverflow);
+        }
+        EXPECT_EQ(block.BlockWidth, 11);
+    }
+    TextBlockState block;
+    EXPECT_NO_THROW(layOutTextBlock(block, {{20000, 480}, {12767, 480}}, StyleOneLine));
+    EXPECT_EQ(block.BlockWidth, 32767);
+}
+
+TEST(BlockLayout, SizeSteps)
+{
+    struct Row {
+        std::int16_t step;
+        std::int32_t width, height;
+        ShownPicture shown;
+    };
+    const Row rows[] = {
+        {-1, 100, 50, {100, 50, false}},  {0, 100, 50, {100, 50, false}},
+        {1, 100, 50, {100, 50, false}},   {2, 100, 50, {200, 100, true}},
+        {3, 500, 300, {1500, 900, true}}, {-3, 100, 50, {33, 17, true}},
+        {-2, 75, 45, {38, 22, true}}, // 37.5 and 22.5: ties go to the even neighbour
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.step);
+        const ShownPicture shown = applySizeStep(row.width, row.height, row.step);
+        EXPECT_EQ(shown.width, row.shown.width);
+        EXPECT_EQ(shown.height, row.shown.height);
+        EXPECT_EQ(shown.stretch, row.shown.stretch);
+    }
+    EXPECT_THROW(applySizeStep(2'000'000'000, 10, 2), RuntimeError);
+}
+
+TEST(BlockLayout, PreviewPictureSitsOnTheTextAtHalfTheSpan)
+{
+    struct Row {
+        std::int16_t direction;
+        std::int32_t left, top;
+    };
+    const Row rows[] = {{0, 390, 34}, {1, 390, 34}, {2, 90, 930}, {3, 90, 930}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.direction);
+        TextBlockState block;
+        setPreviewStart(block, row.direction, 152, 112, ScreenMetrics{1024, 768, 15.0, 15.0});
+        block.PictureWidth = 1500;
+        block.PictureHeight = 750;
+        placePreviewPicture(block);
+        EXPECT_EQ(block.PictureLeft, row.left);
+        EXPECT_EQ(block.PictureTop, row.top);
+    }
+}

@@ -1,0 +1,376 @@
+#include "core/motion/movement_engine.h"
+#include "core/program/program_state.h"
+
+#include "support/fakes.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <set>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+using namespace varnholt;
+using namespace varnholt::test;
+
+namespace {
+
+using Point = std::pair<std::int32_t, std::int32_t>;
+
+class RecordingView final : public SaverView {
+public:
+    bool centred = true; // so that a path that never sets it is caught
+    Point picture{1501, 751};
+    std::vector<Point> pictureMoves;
+    int reruns = 0;
+    std::function<void()> onRerun;
+
+    void setLabelsCentred(bool value) override { centred = value; }
+    void rerunSetup() override
+    {
+        ++reruns;
+        if (onRerun)
+            onRerun();
+    }
+    std::pair<std::int32_t, std::int32_t> pictureSize() const override { return picture; }
+    void movePicture(std::int32_t left, std::int32_t top) override { pictureMoves.emplace_back(left, top); }
+};
+
+// A 800 x 600 pixel screen at 15 twips per pixel, block of odd size so that halves are ties.
+struct Saver {
+    explicit Saver(Clock& clock) : state{Services{fakes.store, clock, fakes.dates, fakes.platform}}
+    {
+        state.runMode = ModeSaver;
+        state.today = clock.today();
+        state.screenWidth = 12000;
+        state.screenHeight = 9000;
+        state.block.BlockWidth = 3001;
+        state.block.BlockHeight = 451;
+    }
+    Saver() : Saver(fakes.clock) {}
+
+    FakeServices fakes;
+    ProgramState state;
+    RecordingView view;
+    MovementEngine engine{state.motionInputs(), view};
+
+    TextBlockState& block() { return state.block; }
+    SettingsRecord& settings() { return state.settings; }
+
+    // The tick on which the next path begins, or 0 when none begins within the limit.
+    int ticksToNextPath(int limit)
+    {
+        const std::size_t paths = view.pictureMoves.size();
+        for (int tick = 1; tick <= limit; ++tick) {
+            engine.step();
+            if (view.pictureMoves.size() != paths)
+                return tick;
+        }
+        return 0;
+    }
+};
+
+// A clock that moves on by an odd number of nanoseconds each time it is read.
+class SteppingClock final : public Clock {
+public:
+    std::chrono::system_clock::time_point now() const override
+    {
+        m_now += std::chrono::nanoseconds{1'000'003};
+        return m_now;
+    }
+    Date today() const override { return ymd(2011, 3, 15); }
+
+private:
+    mutable std::chrono::system_clock::time_point m_now{};
+};
+
+} // namespace
+
+TEST(MovementEngine, PathStarts)
+{
+    constexpr std::int32_t Kept = -77;
+    struct Row {
+        std::int16_t position, lane, direction;
+        std::int32_t left, top;
+        std::int16_t path;
+        bool centred;
+    };
+    const Row rows[] = {
+        {PositionHorizontal, 0, DirForward, 12000, 0, PathHorizontal, false},
+        {PositionHorizontal, 0, DirBackward, -3001, 0, PathHorizontal, false},
+        {PositionHorizontal, 1, DirForward, 12000, 4274, PathHorizontal, false}, // 4500 - 225.5
+        {PositionHorizontal, 1, DirBackward, -3001, 4274, PathHorizontal, false},
+        {PositionHorizontal, 2, DirForward, 12000, 8549, PathHorizontal, false},
+        {PositionHorizontal, 2, DirBackward, -3001, 8549, PathHorizontal, false},
+        {PositionVertical, 0, DirDownward, 0, -451, PathVertical, false},
+        {PositionVertical, 0, DirUpward, 0, 9000, PathVertical, false},
+        {PositionVertical, 1, DirDownward, 4500, -451, PathVertical, true}, // 8999 / 2
+        {PositionVertical, 1, DirUpward, 4500, 9000, PathVertical, true},
+        {PositionVertical, 2, DirDownward, 8999, -451, PathVertical, false},
+        {PositionVertical, 2, DirUpward, 8999, 9000, PathVertical, false},
+        // A direction of the other kind leaves that coordinate where it was.
+        {PositionHorizontal, 1, DirDownward, Kept, 4274, PathHorizontal, false},
+        {PositionVertical, 1, DirForward, 4500, Kept, PathVertical, true},
+        {PositionHorizontal, 7, DirForward, 12000, Kept, PathHorizontal, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.position << "/" << row.lane << "/" << row.direction);
+        Saver saver;
+        saver.block().TextLeft = Kept;
+        saver.block().TextTop = Kept;
+        saver.settings().Position = row.position;
+        saver.settings().Horizontal = row.lane;
+        saver.settings().Vertical = row.lane;
+        saver.settings().Direction = row.direction;
+        saver.engine.startPath();
+        EXPECT_EQ(saver.block().TextLeft, row.left);
+        EXPECT_EQ(saver.block().TextTop, row.top);
+        EXPECT_EQ(saver.engine.path().currentPath, row.path);
+        EXPECT_EQ(saver.engine.path().currentLane, row.lane);
+        EXPECT_EQ(saver.engine.path().currentDirection, row.direction);
+        EXPECT_EQ(saver.view.centred, row.centred);
+    }
+}
+
+TEST(MovementEngine, ExitBoundsAreStrict)
+{
+    // At Speed 50 every run lands exactly on its bound one tick before it leaves.
+    struct Row {
+        const char* name;
+        std::int32_t screenWidth, screenHeight;
+        std::int16_t position, direction;
+        int exitTick;
+    };
+    const Row rows[] = {
+        {"forward", 12000, 9000, PositionHorizontal, DirForward, 301},
+        {"backward", 12000, 9000, PositionHorizontal, DirBackward, 301},
+        {"downward, a block height below the screen", 12000, 9000, PositionVertical, DirDownward, 199},
+        {"upward", 12000, 9000, PositionVertical, DirUpward, 190},
+        {"forward on 3840 x 2160", 57600, 32400, PositionHorizontal, DirForward, 1213},
+        {"backward on 3840 x 2160", 57600, 32400, PositionHorizontal, DirBackward, 1213},
+        {"downward on 3840 x 2160", 57600, 32400, PositionVertical, DirDownward, 667},
+        {"upward on 3840 x 2160", 57600, 32400, PositionVertical, DirUpward, 658},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Saver saver;
+        saver.state.screenWidth = row.screenWidth;
+        saver.state.screenHeight = row.screenHeight;
+        saver.block().BlockWidth = 3000;
+        saver.block().BlockHeight = 450;
+        saver.settings().ImageUsed = 1;
+        saver.settings().Position = row.position;
+        saver.settings().Direction = row.direction;
+        saver.engine.nextPath();
+        const TextBlockState start = saver.block();
+        EXPECT_EQ(saver.ticksToNextPath(5000), row.exitTick);
+        EXPECT_EQ(saver.block().TextLeft, start.TextLeft);
+        EXPECT_EQ(saver.block().TextTop, start.TextTop);
+    }
+}
+
+TEST(MovementEngine, TickDrawsThePositionBeforeItsMove)
+{
+    Saver saver;
+    saver.block().TimeOffsetX = 2000;
+    saver.block().TimeOffsetY = 30;
+    saver.engine.nextPath();
+    const LabelPlaces first = saver.engine.step();
+    const LabelPlaces second = saver.engine.step();
+    EXPECT_EQ(std::tie(first.textLeft, first.textTop, first.timeLeft, first.timeTop),
+              std::make_tuple(12000, 0, 14000, 30));
+    EXPECT_EQ(std::tie(second.textLeft, second.textTop, second.timeLeft, second.timeTop),
+              std::make_tuple(11950, 0, 13950, 30));
+}
+
+TEST(MovementEngine, PicturePlacesAlternateStartingWithTheFirst)
+{
+    // Screen 12000 x 9000, picture 1501 x 751, block height 451.
+    struct Row {
+        std::int16_t position, lane, direction;
+        Point first, second;
+    };
+    const Row rows[] = {
+        {PositionHorizontal, 0, DirForward, {5250, 451}, {5250, 8249}},
+        {PositionHorizontal, 1, DirBackward, {5250, 4726}, {5250, 3524}},
+        {PositionHorizontal, 2, DirForward, {5250, 0}, {5250, 7798}},
+        {PositionVertical, 0, DirDownward, {10499, 0}, {10499, 8249}},
+        {PositionVertical, 1, DirUpward, {0, 4124}, {10499, 4124}},
+        {PositionVertical, 2, DirDownward, {0, 0}, {0, 8249}},
+        {PositionHorizontal, 5, DirForward, {-9, -8}, {-9, -8}}, // no such lane: the picture stays
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.position << "/" << row.lane);
+        Saver saver;
+        saver.block().PictureLeft = -9;
+        saver.block().PictureTop = -8;
+        saver.settings().ImageUsed = 1;
+        saver.settings().Position = row.position;
+        saver.settings().Horizontal = row.lane;
+        saver.settings().Vertical = row.lane;
+        saver.settings().Direction = row.direction;
+        for (int path = 0; path < 4; ++path)
+            saver.engine.nextPath();
+        EXPECT_EQ(saver.view.pictureMoves, (std::vector<Point>{row.first, row.second, row.first, row.second}));
+        EXPECT_EQ((Point{saver.block().PictureLeft, saver.block().PictureTop}), row.second);
+    }
+}
+
+TEST(MovementEngine, NoPictureNoPlaces)
+{
+    Saver saver;
+    saver.engine.nextPath();
+    saver.engine.nextPath();
+    EXPECT_TRUE(saver.view.pictureMoves.empty());
+    EXPECT_EQ(saver.engine.path().pictureToggle, 0);
+}
+
+TEST(MovementEngine, PreviewWrapsAroundBySettingDirection)
+{
+    // Preview 2280 twips across, block 1000 x 200: vertical runs wrap at 2080.
+    struct Row {
+        const char* name;
+        std::int16_t direction, speed;
+        std::int32_t left, top;
+        std::vector<Point> after; // (TextLeft, TextTop) after each tick
+    };
+    const Row rows[] = {
+        {"forward reaches the bound", DirForward, 50, -975, 500, {{-1000, 500}, {2280, 500}}},
+        {"backward reaches the bound", DirBackward, 50, 2255, 500, {{2280, 500}, {-1000, 500}}},
+        {"downward reaches the bound", DirDownward, 50, 700, 2055, {{0, 2080}, {0, -200}}},
+        {"upward reaches the bound", DirUpward, 50, 700, -175, {{0, -200}, {0, 2080}}},
+        {"odd half step from an odd place", DirForward, 51, 101, 500, {{76, 500}, {50, 500}, {24, 500}}},
+        {"odd half step from an even place", DirBackward, 51, 100, 500, {{126, 500}, {152, 500}}},
+        {"26.5 from an odd place", DirForward, 53, 101, 500, {{74, 500}, {48, 500}}},
+        {"no such direction", 4, 50, 700, 500, {{700, 500}}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Saver saver;
+        saver.state.runMode = ModePreview;
+        saver.fakes.clock.date = ymd(2011, 3, 16); // never checked in a preview
+        saver.block().PreviewSpan = 2280;
+        saver.block().BlockWidth = 1000;
+        saver.block().BlockHeight = 200;
+        saver.block().TimeOffsetX = 1000;
+        saver.block().TextLeft = row.left;
+        saver.block().TextTop = row.top;
+        saver.settings().Direction = row.direction;
+        saver.settings().Speed = row.speed;
+        saver.settings().ImageUsed = 1;
+        std::vector<Point> after;
+        for (std::size_t tick = 0; tick < row.after.size(); ++tick) {
+            saver.engine.step();
+            after.emplace_back(saver.block().TextLeft, saver.block().TextTop);
+        }
+        EXPECT_EQ(after, row.after);
+        const bool vertical = row.direction == DirDownward || row.direction == DirUpward;
+        EXPECT_EQ(saver.block().TimeOffsetX, vertical ? 0 : 1000);
+        EXPECT_EQ(saver.view.reruns, 0);
+        EXPECT_TRUE(saver.view.pictureMoves.empty());
+    }
+}
+
+TEST(MovementEngine, SpeedZeroNeverLeavesThePath)
+{
+    for (const std::int16_t direction : {DirForward, DirBackward, DirDownward, DirUpward}) {
+        SCOPED_TRACE(direction);
+        Saver saver;
+        saver.settings().Speed = 0;
+        saver.settings().ImageUsed = 1;
+        saver.settings().Position = direction < DirDownward ? PositionHorizontal : PositionVertical;
+        saver.settings().Direction = direction;
+        saver.engine.nextPath();
+        const TextBlockState start = saver.block();
+        saver.fakes.clock.date = ymd(2011, 3, 16);
+        EXPECT_EQ(saver.ticksToNextPath(2000), 0);
+        EXPECT_EQ(saver.block().TextLeft, start.TextLeft);
+        EXPECT_EQ(saver.block().TextTop, start.TextTop);
+        EXPECT_EQ(saver.view.reruns, 0);
+    }
+}
+
+TEST(MovementEngine, NewDaySetsUpAgainAtTheNextPathChangeOnly)
+{
+    Saver saver;
+    saver.settings().ImageUsed = 1;
+    const Date targetDate = ymd(2011, 3, 16);
+    // What the window's set-up does that matters here: reload today, recompute the
+    // text, start the first path.
+    saver.view.onRerun = [&saver, targetDate] {
+        saver.state.today = saver.fakes.clock.today();
+        saver.state.calculateTimeLeft(targetDate);
+        saver.engine.nextPath();
+    };
+    saver.state.calculateTimeLeft(targetDate);
+    saver.engine.nextPath();
+    ASSERT_EQ(saver.state.timeLeft.TimeLeftState, DateAhead);
+
+    for (int tick = 0; tick < 100; ++tick)
+        saver.engine.step();
+    saver.fakes.clock.date = targetDate; // midnight, halfway along the path
+    for (int tick = 0; tick < 100; ++tick)
+        saver.engine.step();
+    EXPECT_EQ(saver.view.reruns, 0);
+    EXPECT_EQ(saver.state.timeLeft.TimeLeftState, DateAhead);
+
+    EXPECT_EQ(saver.ticksToNextPath(1000), 101); // 301 ticks per path, 200 of them run
+    EXPECT_EQ(saver.view.reruns, 1);
+    EXPECT_EQ(saver.state.today, targetDate);
+    EXPECT_EQ(saver.state.timeLeft.TimeLeftState, DateToday);
+    // The set-up's own path and then the interrupted one: the picture moved twice.
+    EXPECT_EQ(saver.view.pictureMoves, (std::vector<Point>{{5250, 451}, {5250, 8249}, {5250, 451}}));
+    EXPECT_EQ(saver.block().TextLeft, 12000);
+
+    EXPECT_EQ(saver.ticksToNextPath(1000), 301);
+    EXPECT_EQ(saver.view.reruns, 1);
+}
+
+TEST(MovementEngine, RandomPathsDrawEveryLaneAndDirection)
+{
+    SteppingClock clock;
+    Saver saver(clock);
+    saver.settings().Position = PositionRandom;
+    std::map<std::tuple<std::int16_t, std::int16_t, std::int16_t>, int> drawn;
+    constexpr int Draws = 2400;
+    for (int draw = 0; draw < Draws; ++draw) {
+        saver.engine.startPath();
+        const PathState& path = saver.engine.path();
+        const bool horizontal = path.currentDirection == DirForward || path.currentDirection == DirBackward;
+        EXPECT_EQ(path.currentPath, horizontal ? PathHorizontal : PathVertical);
+        EXPECT_EQ(saver.view.centred, path.currentPath == PathVertical && path.currentLane == 1);
+        ++drawn[{path.currentPath, path.currentLane, path.currentDirection}];
+    }
+    ASSERT_EQ(drawn.size(), 12u);
+    for (const auto& [combo, count] : drawn) {
+        EXPECT_GT(count, Draws / 12 / 2);
+        EXPECT_LT(count, Draws / 12 * 3 / 2);
+    }
+}
+
+TEST(MovementEngine, RandomPathIsReseededFromTheClockEachTime)
+{
+    Saver saver; // the fixed clock reads the same instant every time
+    std::set<std::tuple<std::int16_t, std::int16_t, std::int16_t>> drawn;
+    for (int draw = 0; draw < 20; ++draw) {
+        saver.engine.startRandomPath();
+        drawn.insert({saver.engine.path().currentPath, saver.engine.path().currentLane,
+                      saver.engine.path().currentDirection});
+    }
+    EXPECT_EQ(drawn.size(), 1u);
+}
+
+TEST(MovementEngine, SetUpThatKeepsTheOldDateIsTriedOncePerPathChange)
+{
+    Saver saver;
+    saver.settings().ImageUsed = 1;
+    saver.view.onRerun = [&saver] { saver.engine.nextPath(); };
+    saver.engine.nextPath();
+    saver.fakes.clock.date = ymd(2011, 3, 16);
+    EXPECT_EQ(saver.ticksToNextPath(1000), 301);
+    EXPECT_EQ(saver.view.reruns, 1);
+    EXPECT_EQ(saver.ticksToNextPath(1000), 301);
+    EXPECT_EQ(saver.view.reruns, 2);
+}

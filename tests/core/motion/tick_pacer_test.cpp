@@ -1,0 +1,47 @@
+#include "core/motion/tick_pacer.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using namespace varnholt;
+using namespace std::chrono_literals;
+
+TEST(TickPacer, TicksDueByWallClock)
+{
+    struct Row {
+        const char* name;
+        std::chrono::nanoseconds start;
+        std::vector<std::chrono::nanoseconds> calls;
+        std::vector<std::int64_t> due;
+    };
+    const Row rows[] = {
+        {"one second", 0ns, {1s}, {64}},
+        {"a tick is 15.625 ms", 0ns, {15ms, 16ms, 31ms, 31'250'000ns}, {0, 1, 0, 1}},
+        {"any starting time", 5s, {5s, 5'500ms}, {0, 32}},
+        {"after a suspend only two seconds are run", 0ns, {10min, 10min + 15'625'000ns}, {128, 1}},
+        {"a clock read out of order runs nothing", 1s, {999ms, 1'015'625'000ns}, {0, 1}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        TickPacer pacer;
+        pacer.start(row.start);
+        std::vector<std::int64_t> due;
+        for (const std::chrono::nanoseconds now : row.calls)
+            due.push_back(pacer.ticksDue(now));
+        EXPECT_EQ(due, row.due);
+    }
+}
+
+TEST(TickPacer, SmallStepsAddUpWithoutDrift)
+{
+    TickPacer pacer;
+    pacer.start(0ms);
+    std::int64_t total = 0;
+    for (int step = 1; step <= 100'000; ++step) {
+        const std::int64_t due = pacer.ticksDue(step * 10ms);
+        EXPECT_LE(due, 1);
+        total += due;
+    }
+    EXPECT_EQ(total, 64'000); // 1000 seconds
+}

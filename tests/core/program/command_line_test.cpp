@@ -1,0 +1,92 @@
+#include "core/program/command_line.h"
+
+#include <gtest/gtest.h>
+
+using namespace varnholt;
+
+TEST(CommandLine, SwitchTable)
+{
+    struct Row {
+        const char* line;
+        StartMode mode;
+    };
+    const Row rows[] = {
+        {"", StartMode::Saver},
+        {"   ", StartMode::Saver},
+        {"/s", StartMode::Saver},
+        {"  /S  ", StartMode::Saver},
+        {"/s extra words", StartMode::Saver},
+        {"/p 1234", StartMode::Preview},
+        {"/P:1234", StartMode::Preview},
+        {"/p", StartMode::Preview},
+        {"/c", StartMode::Configure},
+        {"/c:1234", StartMode::Configure},
+        {"/a", StartMode::Nothing},
+        {"-s", StartMode::Nothing},
+        {"s", StartMode::Nothing},
+        {"/", StartMode::Nothing},
+        {"\xc3\xa9/s", StartMode::Nothing},
+        {"/\xc3\xa9", StartMode::Nothing},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(startModeFor(normaliseCommandLine(row.line)), row.mode) << '"' << row.line << '"';
+}
+
+TEST(CommandLine, NormalisingTrimsBlanksAndLowersOnlyAsciiLetters)
+{
+    EXPECT_EQ(normaliseCommandLine("  /S  "), "/s");
+    EXPECT_EQ(normaliseCommandLine("\t/C:12\t"), "/c:12");
+    EXPECT_EQ(normaliseCommandLine("/P \xc3\x89"), "/p \xc3\x89");
+}
+
+TEST(CommandLine, PreviewHandleIsTheLongestNumericTail)
+{
+    struct Row {
+        const char* line;
+        std::optional<std::uint32_t> handle;
+    };
+    const Row rows[] = {
+        {"/p 1234", 1234u},
+        {"/p:1234", 1234u},
+        {"/p   77  ", 77u},
+        {"/p 12 34", 34u},
+        {"/p 4294967295", 4294967295u},
+        {"/p 1234.5", 1234u}, // half to even
+        {"/p 1235.5", 1236u},
+        {"/p", std::nullopt},
+        {"/p abc", std::nullopt},
+        {"/p 0", std::nullopt},
+        {"/p -5", std::nullopt},
+        {"/p 4294967296", std::nullopt},
+        {"/p 99999999999999999999", std::nullopt},
+        {"/p 12x", std::nullopt},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(previewWindowHandle(normaliseCommandLine(row.line)), row.handle) << '"' << row.line << '"';
+}
+
+TEST(CommandLine, ReadNumberAcceptsBlanksSignAndFraction)
+{
+    EXPECT_EQ(readNumber(" +12 "), 12.0);
+    EXPECT_EQ(readNumber("-3.5"), -3.5);
+    EXPECT_EQ(readNumber(".5"), 0.5);
+    EXPECT_FALSE(readNumber("+"));
+    EXPECT_FALSE(readNumber("1 2"));
+    EXPECT_FALSE(readNumber("0x10"));
+    EXPECT_FALSE(readNumber(""));
+}
+
+TEST(CommandLine, HostWindowIdsInHexOrDecimal)
+{
+    struct Row {
+        const char* text;
+        std::optional<std::uint32_t> id;
+    };
+    const Row rows[] = {
+        {"0x2a00007", 0x2a00007u}, {"0X1F", 0x1fu},      {"1234", 1234u},         {"0xffffffff", 0xffffffffu},
+        {"", std::nullopt},        {"0x", std::nullopt}, {"0", std::nullopt},     {"0x100000000", std::nullopt},
+        {"12ab", std::nullopt},    {"-5", std::nullopt}, {" 12", std::nullopt},   {"0xg1", std::nullopt},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(parseWindowId(row.text), row.id) << '"' << row.text << '"';
+}

@@ -1,0 +1,198 @@
+#include "core/program/start_up.h"
+
+#include "support/fakes.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using namespace varnholt;
+using namespace varnholt::test;
+
+namespace {
+
+class RecordingWindows final : public StartupWindows {
+public:
+    explicit RecordingWindows(ProgramState& state) : m_state(state) {}
+    std::vector<std::string> calls;
+    int cursorAtModal = 0;
+
+    void loadMain() override
+    {
+        calls.push_back("loadMain");
+        m_state.services.platform.showCursor(false); // the set-up hides the cursor in every mode
+    }
+    void showMainFullScreen() override { calls.push_back("showMainFullScreen"); }
+    void embedMainInPreview() override { calls.push_back("embedMainInPreview"); }
+    void embedMainInHost() override { calls.push_back("embedMainInHost"); }
+    void stopMainTimer() override { calls.push_back("stopMainTimer"); }
+    void showSettingsModal() override
+    {
+        calls.push_back("showSettingsModal");
+        cursorAtModal = dynamic_cast<RecordingPlatform&>(m_state.services.platform).cursorCount;
+    }
+    void unloadMain() override { calls.push_back("unloadMain"); }
+
+private:
+    ProgramState& m_state;
+};
+
+struct Fixture {
+    FakeServices fakes;
+    ProgramState state{Services{fakes.store, fakes.clock, fakes.dates, fakes.platform}};
+    RecordingWindows windows{state};
+
+    StartResult run(const std::string& line) { return startProgram(state, line, windows); }
+};
+
+using Calls = std::vector<std::string>;
+
+} // namespace
+
+TEST(StartUp, DispatchTable)
+{
+    struct Row {
+        const char* line;
+        bool otherInstance;
+        bool displayProperties;
+        StartResult result;
+        std::int32_t runMode;
+        Calls calls;
+    };
+    const Calls saver{"loadMain", "showMainFullScreen"};
+    const Row rows[] = {
+        {"/s", false, false, StartResult::WindowsRunning, ModeSaver, saver},
+        {"  /S  ", false, false, StartResult::WindowsRunning, ModeSaver, saver},
+        {"", false, false, StartResult::WindowsRunning, ModeSaver, saver},
+        // The second-instance rule holds for "/s" only, and not while Display Properties is open.
+        {"/s", true, false, StartResult::Ended, ModeNone, {}},
+        {"", true, false, StartResult::WindowsRunning, ModeSaver, saver},
+        {"/s", true, true, StartResult::WindowsRunning, ModeSaver, saver},
+        {"/a", false, false, StartResult::Ended, ModeNone, {}},
+        {"-s", false, false, StartResult::Ended, ModeNone, {}},
+        {"/c:1234", false, false, StartResult::Ended, ModeNone,
+         {"loadMain", "stopMainTimer", "showSettingsModal", "unloadMain"}},
+        // A preview without a usable host window ends at once.
+        {"/p", false, false, StartResult::Ended, ModePreview, {}},
+        {"/p 99999999999999999999", false, false, StartResult::Ended, ModePreview, {}},
+        {"/p 4321", false, false, StartResult::Ended, ModePreview, {}},
+    };
+    for (const Row& row : rows) {
+        Fixture f;
+        f.fakes.platform.otherInstance = row.otherInstance;
+        if (row.displayProperties)
+            f.fakes.platform.openWindows.push_back("Display Properties");
+        EXPECT_EQ(f.run(row.line), row.result) << row.line;
+        EXPECT_EQ(f.state.runMode, row.runMode) << row.line;
+        EXPECT_EQ(f.windows.calls, row.calls) << row.line;
+        EXPECT_EQ(f.fakes.platform.saverRunning, row.runMode == ModeSaver) << row.line;
+    }
+}
+
+TEST(StartUp, SaverCoversTheDesktopRectangle)
+{
+    Fixture f;
+    f.fakes.platform.metrics = ScreenMetrics{1920, 1080, 15.0, 15.0};
+    f.run("/s");
+    EXPECT_EQ(f.state.screenRect.right, 1920);
+    EXPECT_EQ(f.state.screenRect.bottom, 1080);
+}
+
+TEST(StartUp, SettingsDialogShowsTheCursorOnceAndRefusesASecondDialog)
+{
+    Fixture f;
+    f.run("/c");
+    EXPECT_EQ(f.windows.cursorAtModal, 0);
+    EXPECT_TRUE(f.fakes.platform.messages.empty());
+
+    Fixture second;
+    second.fakes.platform.openWindows.push_back("Settings - Varnholt ScreenSaver - v 3.0");
+    EXPECT_EQ(second.run("/c"), StartResult::Ended);
+    EXPECT_TRUE(second.windows.calls.empty());
+    ASSERT_EQ(second.fakes.platform.messages.size(), 1u);
+    EXPECT_EQ(second.fakes.platform.messages[0].text, "The Settings Dialog is already open.     \r\n\r\n");
+    EXPECT_EQ(second.fakes.platform.messages[0].icon, MessageIcon::None);
+}
+
+TEST(StartUp, HelpFileFollowsDesktopPathWithoutCheckingTheSeparator)
+{
+    struct Row {
+        std::optional<std::string> desktopPath;
+        std::string help;
+    };
+    const Row rows[] = {
+        {std::nullopt, "/Varnholt.chm"},
+        {"/opt/varnholt", "/opt/varnholt/Varnholt.chm"},
+        {"/opt/varnholt/", "/opt/varnholt//Varnholt.chm"},
+        {"/my docs/a;b \"c\"", "/my docs/a;b \"c\"/Varnholt.chm"},
+    };
+    for (const Row& row : rows) {
+        Fixture f;
+        if (row.desktopPath)
+            f.fakes.store.values[{"Common", "DesktopPath"}] = *row.desktopPath;
+        f.run("/a");
+        EXPECT_EQ(f.state.helpFilePath, row.help);
+    }
+}
+
+TEST(StartUp, PreviewStartsFromTheHostClientArea)
+{
+    struct Row {
+        const char* line;
+        const char* direction;
+        std::int32_t span, left, top;
+    };
+    const Row rows[] = {
+        {"/p 1234", "0", 2280, 2280, 784},
+        {"/p:1234", "1", 2280, 2280, 784},
+        {"/p 1234", "3", 1680, 0, 1680},
+        {"/p 1234", "2", 1680, 0, 1680},
+        {"/p 1234", "7", 0, 0, 0},
+    };
+    for (const Row& row : rows) {
+        Fixture f;
+        f.fakes.platform.hostWindows[1234] = {152, 112};
+        f.fakes.store.values[{"ScreenSaver", "Direction"}] = row.direction;
+        ASSERT_EQ(f.run(row.line), StartResult::WindowsRunning);
+        EXPECT_EQ(f.state.previewWindow, 1234u);
+        EXPECT_EQ(f.state.block.PreviewSpan, row.span) << row.direction;
+        EXPECT_EQ(f.state.block.TextLeft, row.left) << row.direction;
+        EXPECT_EQ(f.state.block.TextTop, row.top) << row.direction;
+        EXPECT_EQ(f.windows.calls, (Calls{"loadMain", "embedMainInPreview"}));
+        EXPECT_EQ(f.fakes.platform.cursorCount, 0) << "the preview keeps the cursor visible";
+    }
+}
+
+TEST(StartUp, CalculationFailureLeavesTheOutputsAndShowsTheMessage)
+{
+    Fixture f;
+    f.state.settings.Title = "E";
+    f.state.calculateTimeLeft("01/01/2012");
+    const TimeLeftOutputs before = f.state.timeLeft;
+    f.state.calculateTimeLeft("31/02/2012");
+    f.state.calculateTimeLeft("");
+    EXPECT_EQ(f.state.timeLeft.TimeLeftLine, before.TimeLeftLine);
+    EXPECT_EQ(f.state.timeLeft.TitleLine, "E");
+    ASSERT_EQ(f.fakes.platform.messages.size(), 2u);
+    EXPECT_EQ(f.fakes.platform.messages[0].icon, MessageIcon::Critical);
+    EXPECT_EQ(f.fakes.platform.messages[0].text, dateCalculationErrorText());
+}
+
+TEST(StartUp, HostedSaverDrawsIntoTheHostWindowBesideOtherInstances)
+{
+    Fixture f;
+    f.state.hostWindow = 0x2a00007;
+    f.fakes.platform.hostWindows[0x2a00007] = {640, 480};
+    f.fakes.platform.otherInstance = true; // one saver per monitor
+    EXPECT_EQ(f.run("/s --window-id 0x2a00007"), StartResult::WindowsRunning);
+    EXPECT_EQ(f.windows.calls, (Calls{"loadMain", "embedMainInHost"}));
+    EXPECT_EQ(f.state.screenRect.right, 640);
+    f.state.loadSettings();
+    EXPECT_EQ(f.state.screenWidth, 640 * 15) << "the layout follows the host window, not the screen";
+
+    Fixture gone;
+    gone.state.hostWindow = 77;
+    EXPECT_EQ(gone.run("/s"), StartResult::Ended);
+    EXPECT_TRUE(gone.windows.calls.empty());
+}

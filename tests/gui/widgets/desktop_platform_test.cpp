@@ -1,0 +1,209 @@
+#include "platform/instance_lock.h"
+#include "gui/widgets/desktop_platform.h"
+
+#include <QAbstractButton>
+#include <QCursor>
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace varnholt;
+
+namespace {
+
+// Another process that takes the instance lock and holds it until stopped.
+class LockHolder final {
+public:
+    LockHolder()
+    {
+        int up[2], down[2];
+        if (pipe(up) != 0 || pipe(down) != 0)
+            qFatal("no pipe");
+        m_pid = fork();
+        if (m_pid == 0) {
+            const InstanceLock lock;
+            const char seen = lock.anotherInstanceRunning() ? '1' : '0';
+            char stop = 0;
+            const bool told = write(up[1], &seen, 1) == 1 && read(down[0], &stop, 1) == 1;
+            _exit(told ? 0 : 1);
+        }
+        close(up[1]);
+        close(down[0]);
+        char seen = 0;
+        m_sawAnother = read(up[0], &seen, 1) == 1 && seen == '1';
+        close(up[0]);
+        m_toChild = down[1];
+    }
+    ~LockHolder() { stop(); }
+    LockHolder(const LockHolder&) = delete;
+    LockHolder& operator=(const LockHolder&) = delete;
+
+    bool sawAnother() const { return m_sawAnother; }
+    // Children inherit each other's pipe ends, so the stop is a byte, not an end of file.
+    void stop()
+    {
+        if (m_toChild < 0)
+            return;
+        const char stop = 's';
+        QCOMPARE(write(m_toChild, &stop, 1), 1);
+        close(m_toChild);
+        m_toChild = -1;
+        int status = 0;
+        waitpid(m_pid, &status, 0);
+        QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+
+private:
+    pid_t m_pid = -1;
+    int m_toChild = -1;
+    bool m_sawAnother = false;
+};
+
+class UrlRecorder final : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl& url) { urls.append(url); }
+};
+
+} // namespace
+
+class QtPlatformTest final : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        QVERIFY(m_runtime.isValid());
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_runtime.path()));
+    }
+
+    void laterInstancesSeeAnyEarlierOneStillRunning()
+    {
+        LockHolder first;
+        QVERIFY(!first.sawAnother());
+        LockHolder second;
+        QVERIFY(second.sawAnother());
+        first.stop();
+        LockHolder third;
+        QVERIFY2(third.sawAnother(), "the second instance still runs");
+        second.stop();
+        third.stop();
+        LockHolder alone;
+        QVERIFY(!alone.sawAnother());
+    }
+
+    void lockFolderWithoutRuntimeFolderIsPrivate()
+    {
+        qunsetenv("XDG_RUNTIME_DIR");
+        const std::string folder = InstanceLock::lockFolder();
+        QCOMPARE(folder, "/tmp/varnholt-" + std::to_string(getuid()));
+        struct stat status {};
+        QCOMPARE(stat(folder.c_str(), &status), 0);
+        QVERIFY(S_ISDIR(status.st_mode));
+        QCOMPARE(status.st_mode & 0777, 0700u);
+    }
+
+    void cursorIsBlankWhileTheCounterIsBelowZero()
+    {
+        DesktopPlatform platform;
+        // show, expected count
+        const std::vector<std::pair<bool, int>> steps{{false, -1}, {false, -2}, {true, -1}, {true, 0},
+                                                     {true, 1},   {false, 0},  {false, -1}, {true, 0}};
+        for (const auto& [show, count] : steps) {
+            QCOMPARE(platform.showCursor(show), count);
+            const QCursor* cursor = QGuiApplication::overrideCursor();
+            if (count < 0) {
+                QVERIFY(cursor);
+                QCOMPARE(cursor->shape(), Qt::BlankCursor);
+            } else {
+                QVERIFY2(!cursor, "the cursor is restored fully at zero");
+            }
+        }
+    }
+
+    void screenInPixelsAndTwips()
+    {
+        const ScreenMetrics metrics = DesktopPlatform().screen();
+        // The offscreen platform shows one 800 x 800 screen at 96 DPI.
+        QCOMPARE(metrics.widthPixels, 800);
+        QCOMPARE(metrics.heightPixels, 800);
+        QCOMPARE(metrics.twipsPerPixelX, 15.0);
+        QCOMPARE(metrics.twipsPerPixelY, 15.0);
+    }
+
+    void opensFilesAndAddressesWithoutAShell_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("opened");
+        QTest::newRow("file with blanks") << "/tmp/a b/read me.txt" << "file:///tmp/a b/read me.txt";
+        QTest::newRow("mail") << "mailto:someone@example.com" << "mailto:someone@example.com";
+        QTest::newRow("web") << "http://www.example.com/countdown" << "http://www.example.com/countdown";
+        QTest::newRow("secure web") << "HTTPS://example.com" << "https://example.com";
+        QTest::newRow("file named like a scheme") << "/home/u/http.txt" << "file:///home/u/http.txt";
+    }
+
+    void opensFilesAndAddressesWithoutAShell()
+    {
+        QFETCH(QString, target);
+        QFETCH(QString, opened);
+        UrlRecorder recorder;
+        for (const char* scheme : {"file", "mailto", "http", "https"})
+            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &recorder, "open");
+        DesktopPlatform platform;
+        platform.shellOpen(target.toStdString());
+        for (const char* scheme : {"file", "mailto", "http", "https"})
+            QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+        QCOMPARE(recorder.urls.size(), 1);
+        QCOMPARE(recorder.urls.front().toString(), opened);
+    }
+
+    void messageBoxIsCaptionedWithOkOnly_data()
+    {
+        QTest::addColumn<MessageIcon>("icon");
+        QTest::addColumn<QMessageBox::Icon>("shown");
+        QTest::newRow("none") << MessageIcon::None << QMessageBox::NoIcon;
+        QTest::newRow("critical") << MessageIcon::Critical << QMessageBox::Critical;
+        QTest::newRow("information") << MessageIcon::Information << QMessageBox::Information;
+    }
+
+    void messageBoxIsCaptionedWithOkOnly()
+    {
+        QFETCH(MessageIcon, icon);
+        QFETCH(QMessageBox::Icon, shown);
+        QMessageBox* seen = nullptr;
+        QString caption, text;
+        QMessageBox::Icon seenIcon = QMessageBox::NoIcon;
+        QMessageBox::StandardButtons buttons;
+        QTimer::singleShot(0, this, [&] {
+            seen = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!seen)
+                return;
+            caption = seen->windowTitle();
+            text = seen->text();
+            seenIcon = seen->icon();
+            buttons = seen->standardButtons();
+            seen->button(QMessageBox::Ok)->click();
+        });
+        DesktopPlatform().messageBox("The Settings Dialog is already open.     \r\n\r\n", icon);
+        QVERIFY(seen);
+        QCOMPARE(caption, QStringLiteral("Varnholt ScreenSaver"));
+        QCOMPARE(text, QStringLiteral("The Settings Dialog is already open.     \n\n"));
+        QCOMPARE(seenIcon, shown);
+        QCOMPARE(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    }
+
+private:
+    QTemporaryDir m_runtime;
+};
+
+QTEST_MAIN(QtPlatformTest)
+#include "desktop_platform_test.moc"
