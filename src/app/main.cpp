@@ -1,5 +1,6 @@
 #include "core/program/help_paths.h"
 #include "platform/data_folder.h"
+#include "platform/display.h"
 #include "platform/ini_store.h"
 #include "platform/locale_date_forms.h"
 #include "gui/widgets/desktop_platform.h"
@@ -10,6 +11,7 @@
 
 #include <QApplication>
 
+#include <iostream>
 #include <string>
 
 namespace {
@@ -30,6 +32,13 @@ std::string commandLine(int argc, char* argv[])
 int main(int argc, char* argv[])
 {
     const std::string line = commandLine(argc, argv);
+    // Decided before Qt starts: Qt aborts when it finds no display.
+    if (varnholt::startModeFor(varnholt::normaliseCommandLine(line)) == varnholt::StartMode::Nothing)
+        return 0;
+    if (!varnholt::displayUsable()) {
+        std::cerr << "varnholt: no display to draw on (neither WAYLAND_DISPLAY nor DISPLAY is usable)\n";
+        return 1;
+    }
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
 

@@ -1,0 +1,50 @@
+#include "platform/display.h"
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <string>
+#include <sys/stat.h>
+
+namespace varnholt {
+
+namespace {
+
+std::string environment(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+bool waylandUsable()
+{
+    std::string socket = environment("WAYLAND_DISPLAY");
+    if (socket.empty())
+        return false;
+    if (socket.front() != '/')
+        socket = environment("XDG_RUNTIME_DIR") + "/" + socket;
+    struct stat status {};
+    return stat(socket.c_str(), &status) == 0 && S_ISSOCK(status.st_mode);
+}
+
+bool x11Usable()
+{
+    if (environment("DISPLAY").empty())
+        return false;
+    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+    const bool usable = xcb_connection_has_error(connection) == 0;
+    xcb_disconnect(connection);
+    return usable;
+}
+
+} // namespace
+
+bool displayUsable()
+{
+    const std::string platform = environment("QT_QPA_PLATFORM");
+    const bool windowSystemChosen = platform.empty() || platform.rfind("xcb", 0) == 0 ||
+                                    platform.rfind("wayland", 0) == 0;
+    return !windowSystemChosen || waylandUsable() || x11Usable();
+}
+
+} // namespace varnholt
