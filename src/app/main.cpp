@@ -47,7 +47,7 @@ int main(int argc, char* argv[])
     varnholt::LocaleDateForms dates;
     varnholt::DesktopPlatform platform;
     varnholt::ProgramState state{varnholt::Services{store, clock, dates, platform}};
-    state.dataFolder = varnholt::chooseDataFolder(varnholt::installedDataFolder(), varnholt::sourceDataFolder());
+    state.dataFolder = varnholt::chooseDataFolder(varnholt::dataFolderCandidates());
     varnholt::WindowLauncher windows(state);
     QObject::connect(&windows, &varnholt::WindowLauncher::endProcess, &app, [] { QCoreApplication::exit(0); });
     varnholt::TerminationSignal termination;

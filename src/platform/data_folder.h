@@ -1,12 +1,13 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace varnholt {
 
-// Where the help pages, read-me and pictures are installed.
-std::string installedDataFolder();
-// The source tree's resources: the data of a program run from its build folder.
-std::string sourceDataFolder();
+// Where help pages, read-me and pictures may be, best first: share/varnholt beside
+// the program's own folder (so that a moved install keeps them), the XDG data
+// folders, and the source tree only when the program runs from its build folder.
+std::vector<std::string> dataFolderCandidates();
 
 } // namespace varnholt

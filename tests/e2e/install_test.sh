@@ -48,4 +48,23 @@ else
   grep -q '<screensaver name="varnholt" _label="Varnholt ScreenSaver">' "$module" || fail "module element"
   grep -q '<command arg="/s"/>' "$module" || fail "module command"
 fi
+
+# A moved install still finds its help: Help opens a page inside the new place,
+# through the desktop's opener (a stand-in here that records what it was given).
+moved=$E2E_DIR/moved
+mv "$prefix" "$moved"
+mkdir "$E2E_DIR/opener"
+printf '#!/bin/sh\necho "$1" >>"%s"\n' "$E2E_DIR/opened" >"$E2E_DIR/opener/xdg-open"
+chmod +x "$E2E_DIR/opener/xdg-open"
+start_xvfb 1280x1024
+PATH=$E2E_DIR/opener:$PATH "$moved/bin/varnholt" /c &
+dialog_pid=$!
+e2e_track $dialog_pid
+dialog=$(wait_for_window "Settings - Varnholt ScreenSaver - v 3.0")
+# Help: 1322, 7716 twips, 1080 x 360, at 15 twips per pixel.
+xdotool mousemove --window "$dialog" 124 526 click 1
+for _ in $(seq 50); do [ -s "$E2E_DIR/opened" ] && break; sleep 0.1; done
+page=$(sed 's#^file://##' "$E2E_DIR/opened")
+[[ $page == "$moved"/share/varnholt/help/topic-110.html ]] || fail "Help opened [$(cat "$E2E_DIR/opened")]"
+[ -f "$page" ] || fail "Help opened a page that does not exist: $page"
 echo "install end-to-end: all checks passed"

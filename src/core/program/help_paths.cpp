@@ -13,6 +13,12 @@ bool isFolder(const std::string& path)
     return std::filesystem::is_directory(path, error);
 }
 
+bool isFile(const std::string& path)
+{
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error);
+}
+
 // The text before the last "/": "" for "/Varnholt.chm", so an empty desktopPath names no folder.
 std::string folderOf(const std::string& filePath)
 {
@@ -22,9 +28,13 @@ std::string folderOf(const std::string& filePath)
 
 } // namespace
 
-std::string chooseDataFolder(const std::string& installed, const std::string& fallback)
+std::string chooseDataFolder(const std::vector<std::string>& candidates)
 {
-    return isFolder(installed) ? installed : fallback;
+    for (const std::string& candidate : candidates) {
+        if (isFolder(candidate))
+            return candidate;
+    }
+    return candidates.empty() ? std::string() : candidates.front();
 }
 
 std::string readMePath(const std::string& desktopPath, const std::string& dataFolder)
@@ -34,9 +44,10 @@ std::string readMePath(const std::string& desktopPath, const std::string& dataFo
 
 std::string helpPagePath(const std::string& helpFilePath, int context, const std::string& dataFolder)
 {
+    const std::string page = "/help/topic-" + std::to_string(context) + ".html";
     const std::string folder = folderOf(helpFilePath);
-    const std::string base = !folder.empty() && isFolder(folder) ? folder : dataFolder;
-    return base + "/help/topic-" + std::to_string(context) + ".html";
+    // A folder without our pages would leave Help dead: the shipped pages then serve.
+    return !folder.empty() && isFile(folder + page) ? folder + page : dataFolder + page;
 }
 
 } // namespace varnholt

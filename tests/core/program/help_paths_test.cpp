@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <vector>
 
 using namespace varnholt;
@@ -19,7 +20,12 @@ public:
     {
         std::string pattern = (std::filesystem::temp_directory_path() / "varnholt-help-XXXXXX").string();
         path = mkdtemp(pattern.data());
+        std::filesystem::create_directory(path + "/pages");
         std::filesystem::create_directory(path + "/with blanks \"quoted\"; semi");
+        for (const std::string& folder : {path + "/pages", path + "/with blanks \"quoted\"; semi"}) {
+            std::filesystem::create_directory(folder + "/help");
+            std::ofstream(folder + "/help/topic-110.html") << "<html></html>";
+        }
     }
     ~TempFolder() { std::filesystem::remove_all(path); }
     std::string path;
@@ -44,31 +50,37 @@ TEST(HelpPaths, ReadMeBesideDesktopPathOrInTheDataFolder)
         EXPECT_EQ(readMePath(row.desktopPath, Data), row.expected) << row.desktopPath.substr(0, 40);
 }
 
-TEST(HelpPaths, HelpPageBesideHelpFileOnlyWhenItsFolderExists)
+TEST(HelpPaths, HelpPageBesideHelpFileOnlyWhenThePageIsThere)
 {
     TempFolder temp;
+    const std::string pages = temp.path + "/pages";
     const std::string odd = temp.path + "/with blanks \"quoted\"; semi";
     struct Row {
-        std::string helpFilePath, expected;
+        std::string helpFilePath;
+        int context;
+        std::string expected;
     };
     const std::vector<Row> rows = {
-        {temp.path + "/Varnholt.chm", temp.path + "/help/topic-110.html"},
-        {temp.path + "//Varnholt.chm", temp.path + "//help/topic-110.html"},
-        {odd + "/Varnholt.chm", odd + "/help/topic-110.html"},
-        {"/Varnholt.chm", Data + "/help/topic-110.html"}, // no desktopPath: not the root folder
-        {temp.path + "/missing/Varnholt.chm", Data + "/help/topic-110.html"},
-        {"/" + std::string(5000, 'y') + "/Varnholt.chm", Data + "/help/topic-110.html"},
-        {"Varnholt.chm", Data + "/help/topic-110.html"},
+        {pages + "/Varnholt.chm", 110, pages + "/help/topic-110.html"},
+        {odd + "/Varnholt.chm", 110, odd + "/help/topic-110.html"},
+        {pages + "/Varnholt.chm", 7, Data + "/help/topic-7.html"}, // that topic is not there
+        {temp.path + "/Varnholt.chm", 110, Data + "/help/topic-110.html"}, // a folder without pages
+        {"/Varnholt.chm", 110, Data + "/help/topic-110.html"}, // no desktopPath: not the root folder
+        {temp.path + "/missing/Varnholt.chm", 110, Data + "/help/topic-110.html"},
+        {"/" + std::string(5000, 'y') + "/Varnholt.chm", 110, Data + "/help/topic-110.html"},
+        {"Varnholt.chm", 110, Data + "/help/topic-110.html"},
     };
-    for (const Row& row : rows)
-        EXPECT_EQ(helpPagePath(row.helpFilePath, 110, Data), row.expected) << row.helpFilePath.substr(0, 60);
-    EXPECT_EQ(helpPagePath(temp.path + "/Varnholt.chm", 7, Data), temp.path + "/help/topic-7.html");
+    for (const Row& row : rows) {
+        EXPECT_EQ(helpPagePath(row.helpFilePath, row.context, Data), row.expected)
+            << row.helpFilePath.substr(0, 60);
+    }
 }
 
-TEST(HelpPaths, DataFolderFallsBackWhenNotInstalled)
+TEST(HelpPaths, DataFolderIsTheFirstCandidateThatExists)
 {
     TempFolder temp;
-    EXPECT_EQ(chooseDataFolder(temp.path, "/src/resources"), temp.path);
-    EXPECT_EQ(chooseDataFolder(temp.path + "/missing", "/src/resources"), "/src/resources");
-    EXPECT_EQ(chooseDataFolder(temp.path + "/missing/" + std::string(5000, 'z'), "/src/resources"), "/src/resources");
+    const std::string missing = temp.path + "/missing";
+    EXPECT_EQ(chooseDataFolder({missing, temp.path, "/src/resources"}), temp.path);
+    EXPECT_EQ(chooseDataFolder({missing + "/" + std::string(5000, 'z'), missing}), missing + "/" + std::string(5000, 'z'));
+    EXPECT_EQ(chooseDataFolder({}), "");
 }
