@@ -56,7 +56,9 @@ int main(int argc, char* argv[])
     if (const auto host = varnholt::parseWindowId(qEnvironmentVariable("XSCREENSAVER_WINDOW").toStdString()))
         state.hostWindow = *host;
 
-    if (varnholt::startProgram(state, line, windows) == varnholt::StartResult::Ended)
+    // A SIGTERM during start-up (say, while a message box waits) ends only the
+    // loops already running; the main loop must not start after it.
+    if (varnholt::startProgram(state, line, windows) == varnholt::StartResult::Ended || termination.received())
         return 0;
     return app.exec();
 }

@@ -30,6 +30,7 @@ TerminationSignal::TerminationSignal(QObject* parent) : QObject(parent)
     connect(m_notifier, &QSocketNotifier::activated, this, [this] {
         char byte = 0;
         [[maybe_unused]] const ssize_t read = ::read(signalPipe[1], &byte, 1);
+        m_received = true;
         emit terminated();
     });
     struct sigaction action {};

@@ -15,10 +15,13 @@ public:
     explicit TerminationSignal(QObject* parent = nullptr);
     ~TerminationSignal() override;
 
+    bool received() const { return m_received; }
+
 signals:
     void terminated();
 
 private:
+    bool m_received = false;
     QSocketNotifier* m_notifier = nullptr;
 };
 
