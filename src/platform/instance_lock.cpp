@@ -3,7 +3,6 @@
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -23,16 +22,24 @@ std::string InstanceLock::lockFolder()
     return folder;
 }
 
-InstanceLock::InstanceLock()
+InstanceLock::InstanceLock(const std::function<void(bool another)>& betweenSteps)
 {
     const std::string folder = lockFolder();
     if (!folder.empty())
         m_fd = open((folder + "/varnholt.lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     if (m_fd < 0)
         return; // without a lock file every instance counts as the first
-    m_another = flock(m_fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    // Record locks, because they change from exclusive to shared in one step:
+    // a start deciding in between always sees this one.
+    struct flock lock {};
+    lock.l_type = F_WRLCK;
+    lock.l_whence = SEEK_SET;
+    m_another = fcntl(m_fd, F_SETLK, &lock) != 0 && (errno == EACCES || errno == EAGAIN);
+    if (betweenSteps)
+        betweenSteps(m_another);
     // Shared from now on, so that later instances see this one but do not exclude each other.
-    while (flock(m_fd, LOCK_SH) != 0 && errno == EINTR) {
+    lock.l_type = F_RDLCK;
+    while (fcntl(m_fd, F_SETLKW, &lock) != 0 && errno == EINTR) {
     }
 }
 

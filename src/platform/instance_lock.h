@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace varnholt {
@@ -8,7 +9,9 @@ namespace varnholt {
 // folder; an instance that cannot take it exclusively at start is not the first.
 class InstanceLock final {
 public:
-    InstanceLock();
+    // betweenSteps runs after the decision, while the exclusive lock may still
+    // be held: a seam for tests that pause there.
+    explicit InstanceLock(const std::function<void(bool another)>& betweenSteps = {});
     ~InstanceLock();
     InstanceLock(const InstanceLock&) = delete;
     InstanceLock& operator=(const InstanceLock&) = delete;

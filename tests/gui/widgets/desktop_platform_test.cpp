@@ -1,4 +1,3 @@
-#include "platform/instance_lock.h"
 #include "gui/widgets/desktop_platform.h"
 
 #include <QAbstractButton>
@@ -11,61 +10,10 @@
 #include <QTimer>
 #include <QUrl>
 
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 using namespace varnholt;
 
 namespace {
-
-// Another process that takes the instance lock and holds it until stopped.
-class LockHolder final {
-public:
-    LockHolder()
-    {
-        int up[2], down[2];
-        if (pipe(up) != 0 || pipe(down) != 0)
-            qFatal("no pipe");
-        m_pid = fork();
-        if (m_pid == 0) {
-            const InstanceLock lock;
-            const char seen = lock.anotherInstanceRunning() ? '1' : '0';
-            char stop = 0;
-            const bool told = write(up[1], &seen, 1) == 1 && read(down[0], &stop, 1) == 1;
-            _exit(told ? 0 : 1);
-        }
-        close(up[1]);
-        close(down[0]);
-        char seen = 0;
-        m_sawAnother = read(up[0], &seen, 1) == 1 && seen == '1';
-        close(up[0]);
-        m_toChild = down[1];
-    }
-    ~LockHolder() { stop(); }
-    LockHolder(const LockHolder&) = delete;
-    LockHolder& operator=(const LockHolder&) = delete;
-
-    bool sawAnother() const { return m_sawAnother; }
-    // Children inherit each other's pipe ends, so the stop is a byte, not an end of file.
-    void stop()
-    {
-        if (m_toChild < 0)
-            return;
-        const char stop = 's';
-        QCOMPARE(write(m_toChild, &stop, 1), 1);
-        close(m_toChild);
-        m_toChild = -1;
-        int status = 0;
-        waitpid(m_pid, &status, 0);
-        QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    }
-
-private:
-    pid_t m_pid = -1;
-    int m_toChild = -1;
-    bool m_sawAnother = false;
-};
 
 class UrlRecorder final : public QObject {
     Q_OBJECT
@@ -84,32 +32,6 @@ private slots:
     {
         QVERIFY(m_runtime.isValid());
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_runtime.path()));
-    }
-
-    void laterInstancesSeeAnyEarlierOneStillRunning()
-    {
-        LockHolder first;
-        QVERIFY(!first.sawAnother());
-        LockHolder second;
-        QVERIFY(second.sawAnother());
-        first.stop();
-        LockHolder third;
-        QVERIFY2(third.sawAnother(), "the second instance still runs");
-        second.stop();
-        third.stop();
-        LockHolder alone;
-        QVERIFY(!alone.sawAnother());
-    }
-
-    void lockFolderWithoutRuntimeFolderIsPrivate()
-    {
-        qunsetenv("XDG_RUNTIME_DIR");
-        const std::string folder = InstanceLock::lockFolder();
-        QCOMPARE(folder, "/tmp/varnholt-" + std::to_string(getuid()));
-        struct stat status {};
-        QCOMPARE(stat(folder.c_str(), &status), 0);
-        QVERIFY(S_ISDIR(status.st_mode));
-        QCOMPARE(status.st_mode & 0777, 0700u);
     }
 
     void cursorIsBlankWhileTheCounterIsBelowZero()

@@ -1,0 +1,137 @@
+#include "platform/instance_lock.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace varnholt;
+
+namespace {
+
+// A pipe that carries single bytes between the test and its child processes.
+struct Pipe {
+    int ends[2] = {-1, -1};
+    Pipe()
+    {
+        if (pipe(ends) != 0)
+            std::abort();
+    }
+    ~Pipe()
+    {
+        for (int end : ends)
+            close(end);
+    }
+    void send(char byte) const { EXPECT_EQ(write(ends[1], &byte, 1), 1); }
+    char receive() const
+    {
+        char byte = 0;
+        return read(ends[0], &byte, 1) == 1 ? byte : '\0';
+    }
+};
+
+// Another process that takes the instance lock, reports what it decided ('1':
+// another runs) and holds the lock until told to stop ('s'). pauseBetweenSteps
+// makes it wait for a 'g' between its two lock steps.
+class LockHolder final {
+public:
+    explicit LockHolder(bool pauseBetweenSteps = false)
+    {
+        m_pid = fork();
+        if (m_pid == 0) {
+            const auto betweenSteps = [&](bool another) {
+                m_up.send(another ? '1' : '0');
+                if (pauseBetweenSteps && m_down.receive() != 'g')
+                    _exit(2);
+            };
+            const InstanceLock lock(betweenSteps);
+            m_up.send('h'); // holding the shared lock now
+            _exit(m_down.receive() == 's' ? 0 : 1);
+        }
+        m_sawAnother = m_up.receive() == '1';
+    }
+    ~LockHolder() { stop(); }
+    LockHolder(const LockHolder&) = delete;
+    LockHolder& operator=(const LockHolder&) = delete;
+
+    bool sawAnother() const { return m_sawAnother; }
+    void resume() const { m_down.send('g'); }
+    void waitUntilHolding() const { EXPECT_EQ(m_up.receive(), 'h'); }
+    void stop()
+    {
+        if (m_pid <= 0)
+            return;
+        m_down.send('s');
+        int status = 0;
+        waitpid(m_pid, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        m_pid = -1;
+    }
+
+private:
+    Pipe m_up, m_down;
+    pid_t m_pid = -1;
+    bool m_sawAnother = false;
+};
+
+class InstanceLockTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "varnholt-lock-XXXXXX").string();
+        m_folder = mkdtemp(pattern.data());
+        setenv("XDG_RUNTIME_DIR", m_folder.c_str(), 1);
+    }
+    void TearDown() override { std::filesystem::remove_all(m_folder); }
+
+private:
+    std::string m_folder;
+};
+
+} // namespace
+
+TEST_F(InstanceLockTest, LaterInstancesSeeAnyEarlierOneStillRunning)
+{
+    LockHolder first;
+    first.waitUntilHolding();
+    EXPECT_FALSE(first.sawAnother());
+    LockHolder second;
+    second.waitUntilHolding();
+    EXPECT_TRUE(second.sawAnother());
+    first.stop();
+    LockHolder third;
+    third.waitUntilHolding();
+    EXPECT_TRUE(third.sawAnother()) << "the second instance still runs";
+    second.stop();
+    third.stop();
+    LockHolder alone;
+    alone.waitUntilHolding();
+    EXPECT_FALSE(alone.sawAnother());
+}
+
+TEST_F(InstanceLockTest, AStartDecidingWhileTheFirstChangesItsLockSeesIt)
+{
+    LockHolder first(true); // decided, and paused before it holds the lock shared
+    EXPECT_FALSE(first.sawAnother());
+    LockHolder second;
+    EXPECT_TRUE(second.sawAnother());
+    first.resume();
+    first.waitUntilHolding();
+    second.waitUntilHolding();
+}
+
+TEST(InstanceLockFolder, WithoutRuntimeFolderItIsPrivate)
+{
+    unsetenv("XDG_RUNTIME_DIR");
+    const std::string folder = InstanceLock::lockFolder();
+    EXPECT_EQ(folder, "/tmp/varnholt-" + std::to_string(getuid()));
+    struct stat status {};
+    ASSERT_EQ(stat(folder.c_str(), &status), 0);
+    EXPECT_TRUE(S_ISDIR(status.st_mode));
+    EXPECT_EQ(status.st_mode & 0777, 0700u);
+}
