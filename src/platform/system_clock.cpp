@@ -4,14 +4,16 @@
 
 namespace varnholt {
 
-std::chrono::system_clock::time_point SystemClock::now() const
+Instant SystemClock::now() const
 {
-    return std::chrono::system_clock::now();
+    timespec time{};
+    clock_gettime(CLOCK_REALTIME, &time);
+    return {std::int64_t{time.tv_sec}, std::int32_t(time.tv_nsec)};
 }
 
 Date SystemClock::today() const
 {
-    const std::time_t seconds = std::chrono::system_clock::to_time_t(now());
+    const std::time_t seconds = std::time(nullptr);
     std::tm local{};
     localtime_r(&seconds, &local);
     return Date{std::chrono::year{local.tm_year + 1900}, std::chrono::month{unsigned(local.tm_mon + 1)},

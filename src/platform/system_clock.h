@@ -6,7 +6,7 @@ namespace varnholt {
 
 class SystemClock final : public Clock {
 public:
-    std::chrono::system_clock::time_point now() const override;
+    Instant now() const override;
     Date today() const override;
 };
 

@@ -27,6 +27,10 @@ expect 2011-03-15 '[Common]\nSynchronize=0\nTitle=shared\nDate=01/01/2000\n[Scre
 # On the date: an empty first line and the Target Text; after it: the Target Passed Text.
 expect 2011-03-15 '[Common]\nTarget=Today!\nDate=15/03/2011\n' '\nToday!' 0
 expect 2011-03-15 '[Common]\nTargetPassed=Gone\nDate=14/03/2011\n' '\nGone   (1 day ago!)' 0
+# The ends of the supported range: the clock is read in seconds, never in 64-bit nanoseconds.
+expect 9999-12-30 '[Common]\nDate=31/12/9999\n' 'Main Title Text (Change this!!)\n 1 day!' 0
+expect 2262-04-12 '[Common]\nDate=13/04/2262\n' 'Main Title Text (Change this!!)\n 1 day!' 0
+expect 1753-01-01 '[Common]\nDate=02/01/1753\n' 'Main Title Text (Change this!!)\n 1 day!' 0
 # No settings at all: the Target Date is today.
 rm -f "$ini"
 out=$(faketime '2011-03-15 12:00:00' "$countdown")

@@ -30,9 +30,10 @@ bool MemoryStore::commit()
     return !failCommit;
 }
 
-std::chrono::system_clock::time_point FixedClock::now() const
+Instant FixedClock::now() const
 {
-    return std::chrono::sys_days{date} + std::chrono::hours{12};
+    const auto noon = std::chrono::sys_days{date} + std::chrono::hours{12};
+    return {std::chrono::duration_cast<std::chrono::seconds>(noon.time_since_epoch()).count(), 0};
 }
 
 std::string DayFirstDates::shortText(Date date) const

@@ -28,7 +28,7 @@ class FixedClock final : public Clock {
 public:
     explicit FixedClock(Date date) : date(date) {}
     Date date;
-    std::chrono::system_clock::time_point now() const override;
+    Instant now() const override;
     Date today() const override { return date; }
 };
 

@@ -31,10 +31,17 @@ public:
     }
 };
 
+// A moment as seconds since 1970 and the nanoseconds within the second: 64-bit
+// seconds reach every date from 1753 to 9999, which 64-bit nanoseconds do not.
+struct Instant {
+    std::int64_t seconds = 0;
+    std::int32_t nanoseconds = 0;
+};
+
 class Clock {
 public:
     virtual ~Clock() = default;
-    virtual std::chrono::system_clock::time_point now() const = 0;
+    virtual Instant now() const = 0;
     // The local calendar date of now().
     virtual Date today() const = 0;
 };

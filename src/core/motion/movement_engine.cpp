@@ -254,9 +254,9 @@ void MovementEngine::startVerticalPath(std::int16_t column, std::int16_t directi
 
 void MovementEngine::startRandomPath()
 {
-    const auto seed = std::chrono::duration_cast<std::chrono::nanoseconds>(
-        m_in.clock.now().time_since_epoch());
-    std::mt19937_64 generator(static_cast<std::uint64_t>(seed.count()));
+    const Instant now = m_in.clock.now();
+    std::seed_seq seed{std::uint64_t(now.seconds), std::uint64_t(now.nanoseconds)};
+    std::mt19937_64 generator(seed);
     const std::int16_t kind = drawBelow(generator, 2);
     const std::int16_t lane = drawBelow(generator, 3);
     const std::int16_t turn = drawBelow(generator, 2);

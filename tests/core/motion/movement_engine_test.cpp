@@ -75,15 +75,17 @@ struct Saver {
 // A clock that moves on by an odd number of nanoseconds each time it is read.
 class SteppingClock final : public Clock {
 public:
-    std::chrono::system_clock::time_point now() const override
+    Instant now() const override
     {
-        m_now += std::chrono::nanoseconds{1'000'003};
+        m_now.nanoseconds += 1'000'003;
+        m_now.seconds += m_now.nanoseconds / 1'000'000'000;
+        m_now.nanoseconds %= 1'000'000'000;
         return m_now;
     }
     Date today() const override { return ymd(2011, 3, 15); }
 
 private:
-    mutable std::chrono::system_clock::time_point m_now{};
+    mutable Instant m_now;
 };
 
 } // namespace
