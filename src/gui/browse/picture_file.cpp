@@ -1,5 +1,6 @@
 #include "gui/browse/picture_file.h"
 
+#include "gui/browse/metafile.h"
 #include "gui/browse/picture_completeness.h"
 #include "core/common/errors.h"
 
@@ -11,6 +12,9 @@
 namespace varnholt {
 
 namespace {
+
+// Metafiles are lists of drawing commands: a real one is far smaller than this.
+constexpr qint64 MaxMetafileBytes = 16 * 1024 * 1024;
 
 [[noreturn]] void refuse(int number, const QString& why = {})
 {
@@ -30,6 +34,19 @@ bool fileComplete(const QString& path, const QByteArray& format)
     return pictureDataComplete(format.toStdString(), {bytes, std::size_t(size)});
 }
 
+// Qt reads no metafiles: they are drawn apart, and anything else is no picture.
+QImage loadMetafile(const QString& path)
+{
+    QFile file(path);
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.read(MaxMetafileBytes + 1) : QByteArray();
+    if (!looksLikeMetafile(bytes))
+        refuse(ErrInvalidPicture);
+    const QImage image = bytes.size() <= MaxMetafileBytes ? renderMetafile(bytes) : QImage();
+    if (image.isNull())
+        refuse(ErrInvalidPicture, QStringLiteral("the metafile could not be drawn"));
+    return image;
+}
+
 } // namespace
 
 QImage loadPictureFile(const QString& path)
@@ -42,11 +59,8 @@ QImage loadPictureFile(const QString& path)
 
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
-    if (!reader.canRead()) {
-        if (info.suffix().compare(QStringLiteral("wmf"), Qt::CaseInsensitive) == 0)
-            refuse(ErrInvalidPicture, QStringLiteral("Windows Metafiles cannot be shown here"));
-        refuse(ErrInvalidPicture);
-    }
+    if (!reader.canRead())
+        return loadMetafile(path);
     const QSize size = reader.size();
     if (size.isValid() && qint64(size.width()) * size.height() > MaxPicturePixels)
         refuse(ErrInvalidPicture, QStringLiteral("the picture is too large"));

@@ -1,0 +1,55 @@
+#include "core/common/errors.h"
+#include "gui/browse/picture_file.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace varnholt;
+
+class MetafileTest final : public QObject {
+    Q_OBJECT
+private slots:
+    void metafilesAreDrawnOrRefused_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QSize>("size"); // empty: refused as an invalid picture
+        QTest::addColumn<QString>("why");
+        QTest::newRow("red rectangle") << "rectangle.wmf" << QSize(100, 66) << "";
+        QTest::newRow("nothing drawn") << "empty_picture.wmf" << QSize() << "the metafile could not be drawn";
+        QTest::newRow("cut short") << "truncated.wmf" << QSize() << "the metafile could not be drawn";
+        QTest::newRow("no metafile at all") << "" << QSize() << "";
+    }
+
+    void metafilesAreDrawnOrRefused()
+    {
+        QFETCH(QString, file);
+        QFETCH(QSize, size);
+        QFETCH(QString, why);
+        const QString corpus =
+            qEnvironmentVariable("VARNHOLT_SOURCE_DIR") + QStringLiteral("/tests/fuzz/corpus/fuzz_picture/");
+        QString path = corpus + file;
+        if (file.isEmpty()) {
+            path = m_scratch.filePath(QStringLiteral("text.wmf"));
+            QFile text(path);
+            QVERIFY(text.open(QIODevice::WriteOnly) && text.write("just text") > 0);
+        }
+        try {
+            const QImage image = loadPictureFile(path);
+            QVERIFY2(size.isValid(), "refused");
+            QCOMPARE(image.size(), size);
+            QCOMPARE(image.pixelColor(size.width() / 2, size.height() / 2), QColor(Qt::red));
+        } catch (const RuntimeError& error) {
+            QVERIFY2(!size.isValid(), error.description().c_str());
+            QCOMPARE(error.number(), ErrInvalidPicture);
+            const std::string expected =
+                errorDescription(ErrInvalidPicture) + (why.isEmpty() ? "" : " (" + why.toStdString() + ")");
+            QCOMPARE(error.description(), expected);
+        }
+    }
+
+private:
+    QTemporaryDir m_scratch;
+};
+
+QTEST_MAIN(MetafileTest)
+#include "metafile_test.moc"
