@@ -122,14 +122,14 @@ private slots:
         QVERIFY(writeFile(path(), "Loose=before any section\n[Common]\nDesktopPath=/usr/share/varnholt\n"
                                   "Title=Shared, title\n[ScreenSaver]\nUnknownKey=kept; as is\nSpeed=10\n"
                                   "[Other]\nx=1\n"));
-        DialogValues values;
-        values.Synchronize = "0";
-        values.Title = "Saver title";
-        values.Date = test::ymd(2012, 2, 29);
-        values.Speed = 77;
+        EditedSettings edited;
+        edited.record.Synchronize = FlagOff;
+        edited.record.Title = "Saver title";
+        edited.record.Speed = 77;
+        edited.date = test::ymd(2012, 2, 29);
         {
             IniStore store(path());
-            QVERIFY(writeSettings(store, values, ImageValues{}, test::DayFirstDates{}));
+            QVERIFY(writeSettings(store, edited, test::DayFirstDates{}));
         }
         const IniStore store(path());
         QCOMPARE(store.value("Common", "Synchronize"), Text("0"));

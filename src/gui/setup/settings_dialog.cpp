@@ -4,7 +4,6 @@
 #include "gui/browse/image_browser.h"
 #include "core/common/errors.h"
 #include "gui/widgets/text_style.h"
-#include "core/settings/conversions.h"
 #include "core/settings/settings_io.h"
 #include "gui/widgets/font_chooser.h"
 #include "platform/x11_windows.h"
@@ -385,7 +384,6 @@ void SettingsDialog::load()
     showPlacementLook(isVerticalDirection(settings.Direction));
 
     SampleLineHeight = SampleTextHeight;
-    repairImageSelection(m_state.imageSelection);
 
     Loading = true;
     loadControls();
@@ -395,31 +393,36 @@ void SettingsDialog::load()
 void SettingsDialog::loadControls()
 {
     const DateForms& dates = m_state.services.dates;
-    DialogSettings = dialogValuesFrom(settings, dates, m_state.today);
-    paintSwatch(picBackColour, DialogSettings.Background);
+    SettingsRecord shown = settings;
+    // The picture being chosen outlives Restore Settings.
+    shown.picture = m_state.imageSelection;
+    DialogSettings = editedSettingsFrom(std::move(shown), dates, m_state.today);
+    m_state.imageSelection = DialogSettings.record.picture;
+    const SettingsRecord& record = DialogSettings.record;
+    paintSwatch(picBackColour, record.Background);
     for (std::size_t i = 0; i < picFontColour.size(); ++i)
-        paintSwatch(picFontColour[i], DialogSettings.TextFontColor[i]);
+        paintSwatch(picFontColour[i], record.TextFontColor[i]);
 
     MonthView->hide();
-    HScrollSpeed->setValue(DialogSettings.Speed);
-    lblSpeed->setText(QString::number(DialogSettings.Speed));
+    HScrollSpeed->setValue(record.Speed);
+    lblSpeed->setText(QString::number(record.Speed));
 
-    txtTitle->setText(text(DialogSettings.Title));
-    txtTarget->setText(text(DialogSettings.Target));
-    txtTargetPassed->setText(text(DialogSettings.TargetPassed));
-    txtDate->setText(text(dates.shortText(DialogSettings.Date)));
-    txtDateLong->setText(text(dates.longText(dates.parse(txtDate->text().toStdString()).value_or(DialogSettings.Date))));
+    txtTitle->setText(text(record.Title));
+    txtTarget->setText(text(record.Target));
+    txtTargetPassed->setText(text(record.TargetPassed));
+    txtDate->setText(text(dates.shortText(DialogSettings.date)));
+    txtDateLong->setText(text(dates.longText(dates.parse(txtDate->text().toStdString()).value_or(DialogSettings.date))));
 
-    select(optImageStyle, m_state.imageSelection.ImageStyle);
-    select(optStyle, DialogSettings.Style);
-    select(optPosition, DialogSettings.Position);
-    select(optHoriz, DialogSettings.Horizontal);
-    select(optVert, DialogSettings.Vertical);
-    select(optDirection, DialogSettings.Direction);
+    select(optImageStyle, record.picture.ImageStyle);
+    select(optStyle, record.Style);
+    select(optPosition, record.Position);
+    select(optHoriz, record.Horizontal);
+    select(optVert, record.Vertical);
+    select(optDirection, record.Direction);
 
-    chkSynchronize->setChecked(synchronizeNumber(DialogSettings.Synchronize) == 1);
-    chkDays->setChecked(DialogSettings.IncludeDays == 1);
-    chkImage->setChecked(DialogSettings.ImageUsed == 1);
+    chkSynchronize->setChecked(record.Synchronize == FlagOn);
+    chkDays->setChecked(record.IncludeDays == FlagOn);
+    chkImage->setChecked(record.ImageUsed == FlagOn);
 
     refreshImagePane();
     showDateError(false);
@@ -430,7 +433,7 @@ void SettingsDialog::loadControls()
 
 void SettingsDialog::checkChanges()
 {
-    Changed = settingsChanged(DialogSettings, settings, m_state.imageSelection, m_state.services.dates);
+    Changed = settingsChanged(DialogSettings, settings, m_state.services.dates);
     cmdOK->setEnabled(Changed);
     cmdRestoreSettings->setEnabled(Changed);
     const CloseButtonLook look = closeButtonLook(Changed);
@@ -449,7 +452,7 @@ void SettingsDialog::onOkClicked()
         return;
     }
     m_written = true;
-    writeSettings(m_state.services.store, DialogSettings, m_state.imageSelection, m_state.services.dates);
+    writeSettings(m_state.services.store, DialogSettings, m_state.services.dates);
     accept();
 }
 
@@ -480,7 +483,7 @@ void SettingsDialog::onTitleEdited()
 {
     if (Loading)
         return;
-    DialogSettings.Title = txtTitle->text().toStdString();
+    DialogSettings.record.Title = txtTitle->text().toStdString();
     updateSample();
     checkChanges();
 }
@@ -489,7 +492,7 @@ void SettingsDialog::onTargetEdited()
 {
     if (Loading)
         return;
-    DialogSettings.Target = txtTarget->text().toStdString();
+    DialogSettings.record.Target = txtTarget->text().toStdString();
     updateSample();
     checkChanges();
 }
@@ -498,7 +501,7 @@ void SettingsDialog::onTargetPassedEdited()
 {
     if (Loading)
         return;
-    DialogSettings.TargetPassed = txtTargetPassed->text().toStdString();
+    DialogSettings.record.TargetPassed = txtTargetPassed->text().toStdString();
     updateSample();
     checkChanges();
 }
@@ -512,7 +515,7 @@ void SettingsDialog::onDateEdited()
         showDateError(true);
         return;
     }
-    DialogSettings.Date = *date;
+    DialogSettings.date = *date;
     showDateError(false);
     recalculateTimeLeft();
     updateSample();
@@ -521,7 +524,7 @@ void SettingsDialog::onDateEdited()
 
 void SettingsDialog::showDateError(bool show)
 {
-    txtDateLong->setText(show ? QString() : text(m_state.services.dates.longText(DialogSettings.Date)));
+    txtDateLong->setText(show ? QString() : text(m_state.services.dates.longText(DialogSettings.date)));
     fraDateRangeMsg->setVisible(show);
     cmdCalendar->setEnabled(!show);
 }
@@ -529,7 +532,7 @@ void SettingsDialog::showDateError(bool show)
 void SettingsDialog::onFixDateClicked()
 {
     const DateForms& dates = m_state.services.dates;
-    txtDate->setText(text(dates.shortText(dialogValuesFrom(settings, dates, m_state.today).Date)));
+    txtDate->setText(text(dates.shortText(editedSettingsFrom(settings, dates, m_state.today).date)));
 }
 
 void SettingsDialog::onCalendarClicked()
@@ -558,26 +561,26 @@ void SettingsDialog::onSynchronizeClicked()
 {
     if (Loading)
         return;
-    DialogSettings.Synchronize = textFromNumber(chkSynchronize->isChecked() ? 1 : 0);
+    SettingsRecord& record = DialogSettings.record;
+    record.Synchronize = chkSynchronize->isChecked() ? FlagOn : FlagOff;
     const DateForms& dates = m_state.services.dates;
-    const SharedTexts shared = loadSharedTexts(m_state.services.store, synchronizeNumber(DialogSettings.Synchronize),
-                                               m_state.today, dates);
-    DialogSettings.Title = shared.Title;
-    DialogSettings.Target = shared.Target;
-    DialogSettings.TargetPassed = shared.TargetPassed;
-    DialogSettings.Date = shared.Date.value_or(m_state.today);
-    txtTitle->setText(text(DialogSettings.Title));
-    txtTarget->setText(text(DialogSettings.Target));
-    txtTargetPassed->setText(text(DialogSettings.TargetPassed));
-    txtDate->setText(text(dates.shortText(DialogSettings.Date)));
+    const SharedTexts shared = loadSharedTexts(m_state.services.store, record.Synchronize, m_state.today, dates);
+    record.Title = shared.Title;
+    record.Target = shared.Target;
+    record.TargetPassed = shared.TargetPassed;
+    DialogSettings.date = shared.Date.value_or(m_state.today);
+    txtTitle->setText(text(record.Title));
+    txtTarget->setText(text(record.Target));
+    txtTargetPassed->setText(text(record.TargetPassed));
+    txtDate->setText(text(dates.shortText(DialogSettings.date)));
     checkChanges();
 }
 
 void SettingsDialog::recalculateTimeLeft()
 {
     const std::int16_t kept = settings.IncludeDays;
-    settings.IncludeDays = DialogSettings.IncludeDays;
-    m_state.calculateTimeLeft(DialogSettings.Date);
+    settings.IncludeDays = DialogSettings.record.IncludeDays;
+    m_state.calculateTimeLeft(DialogSettings.date);
     settings.IncludeDays = kept;
 }
 
@@ -585,26 +588,26 @@ void SettingsDialog::recalculateTimeLeft()
 
 void SettingsDialog::onFormatClicked(int index)
 {
-    const std::optional<FontChoice> choice = m_choosers.chooseFont(fontChoiceOf(DialogSettings, index));
+    const std::optional<FontChoice> choice = m_choosers.chooseFont(fontChoiceOf(DialogSettings.record, index));
     if (!choice)
         return;
     try {
-        applyFontChoice(DialogSettings, index, *choice);
+        applyFontChoice(DialogSettings.record, index, *choice);
     } catch (const RuntimeError&) {
         return; // a failing chooser ends the handler silently
     }
-    paintSwatch(picFontColour[std::size_t(index)], DialogSettings.TextFontColor[std::size_t(index)]);
+    paintSwatch(picFontColour[std::size_t(index)], DialogSettings.record.TextFontColor[std::size_t(index)]);
     updateSample();
     checkChanges();
 }
 
 void SettingsDialog::onBackgroundClicked()
 {
-    const std::optional<std::int32_t> colour = m_choosers.chooseColour(DialogSettings.Background);
+    const std::optional<std::int32_t> colour = m_choosers.chooseColour(DialogSettings.record.Background);
     if (!colour)
         return;
-    DialogSettings.Background = *colour;
-    paintSwatch(picBackColour, DialogSettings.Background);
+    DialogSettings.record.Background = *colour;
+    paintSwatch(picBackColour, *colour);
     updateSample();
     checkChanges();
 }
@@ -613,7 +616,7 @@ void SettingsDialog::onIncludeDaysClicked()
 {
     if (Loading)
         return;
-    DialogSettings.IncludeDays = chkDays->isChecked() ? 1 : 0;
+    DialogSettings.record.IncludeDays = chkDays->isChecked() ? FlagOn : FlagOff;
     recalculateTimeLeft();
     updateSample();
     checkChanges();
@@ -623,13 +626,13 @@ void SettingsDialog::onStyleClicked(int index)
 {
     if (Loading)
         return;
-    DialogSettings.Style = std::int16_t(index);
+    DialogSettings.record.Style = std::int16_t(index);
     checkChanges();
 }
 
 void SettingsDialog::updateSample()
 {
-    const std::optional<SampleLook> look = sampleLook(DialogSettings, m_state.timeLeft, SampleLineHeight);
+    const std::optional<SampleLook> look = sampleLook(DialogSettings.record, m_state.timeLeft, SampleLineHeight);
     if (!look)
         return;
     paintSampleLabel(lblSampleText, look->textCaption, look->textFontEntry);
@@ -642,9 +645,10 @@ void SettingsDialog::updateSample()
 void SettingsDialog::paintSampleLabel(QLabel* label, const std::string& caption, int fontEntry)
 {
     label->setText(text(caption));
-    label->setFont(fontOfEntry(DialogSettings, fontEntry));
-    setTextColour(label, colourFromStored(DialogSettings.TextFontColor[std::size_t(fontEntry)]));
-    setBackColour(label, colourFromStored(DialogSettings.Background));
+    const SettingsRecord& record = DialogSettings.record;
+    label->setFont(fontOfEntry(record, fontEntry));
+    setTextColour(label, colourFromStored(record.TextFontColor[std::size_t(fontEntry)]));
+    setBackColour(label, colourFromStored(record.Background));
 }
 
 void SettingsDialog::paintSwatch(QFrame* swatch, std::int32_t colour)
@@ -658,7 +662,7 @@ void SettingsDialog::onPositionClicked(int index)
 {
     if (Loading)
         return;
-    DialogSettings.Position = std::int16_t(index);
+    DialogSettings.record.Position = std::int16_t(index);
     updatePlacement();
     checkChanges();
 }
@@ -667,7 +671,7 @@ void SettingsDialog::onRowClicked(int index)
 {
     if (Loading)
         return;
-    DialogSettings.Horizontal = std::int16_t(index);
+    DialogSettings.record.Horizontal = std::int16_t(index);
     updatePlacement();
     checkChanges();
 }
@@ -676,7 +680,7 @@ void SettingsDialog::onColumnClicked(int index)
 {
     if (Loading)
         return;
-    DialogSettings.Vertical = std::int16_t(index);
+    DialogSettings.record.Vertical = std::int16_t(index);
     updatePlacement();
     checkChanges();
 }
@@ -685,7 +689,7 @@ void SettingsDialog::onDirectionClicked(int index)
 {
     if (Loading)
         return;
-    chooseDirection(DialogSettings, std::int16_t(index));
+    chooseDirection(DialogSettings.record, std::int16_t(index));
     checkChanges();
 }
 
@@ -693,8 +697,8 @@ void SettingsDialog::onSpeedChanged()
 {
     if (Loading)
         return;
-    DialogSettings.Speed = std::int16_t(HScrollSpeed->value());
-    lblSpeed->setText(QString::number(DialogSettings.Speed));
+    DialogSettings.record.Speed = std::int16_t(HScrollSpeed->value());
+    lblSpeed->setText(QString::number(DialogSettings.record.Speed));
     checkChanges();
 }
 
@@ -706,7 +710,8 @@ void SettingsDialog::updatePlacement()
         optHoriz[i]->setEnabled(true);
         optVert[i]->setEnabled(true);
     }
-    const bool random = DialogSettings.Position == 2;
+    const SettingsRecord& record = DialogSettings.record;
+    const bool random = record.Position == PositionRandom;
     fraPlacement->setEnabled(!random);
     fraDirection->setEnabled(!random);
     if (random) {
@@ -718,9 +723,9 @@ void SettingsDialog::updatePlacement()
         }
         return;
     }
-    const bool vertical = DialogSettings.Position == 1;
+    const bool vertical = record.Position == PositionVertical;
     showPlacementLook(vertical);
-    select(optDirection, vertical ? DialogSettings.VertDirection : DialogSettings.HorizDirection);
+    select(optDirection, vertical ? record.VertDirection : record.HorizDirection);
 }
 
 void SettingsDialog::showPlacementLook(bool vertical)
@@ -733,12 +738,15 @@ void SettingsDialog::showPlacementLook(bool vertical)
 
 void SettingsDialog::refreshImagePane()
 {
-    const ImageValues& image = m_state.imageSelection;
-    DialogSettings.ImageUsed = chkImage->isChecked() ? 1 : 0;
-    const bool used = DialogSettings.ImageUsed == 1;
+    // The image browser's choice comes back here.
+    SettingsRecord& record = DialogSettings.record;
+    record.picture = m_state.imageSelection;
+    const PictureChoice& image = record.picture;
+    record.ImageUsed = chkImage->isChecked() ? FlagOn : FlagOff;
+    const bool used = record.ImageUsed == FlagOn;
     cmdImage->setEnabled(used);
-    optImageStyle[0]->setEnabled(used);
-    optImageStyle[1]->setEnabled(used && !image.ImageName.empty());
+    optImageStyle[BaseImage]->setEnabled(used);
+    optImageStyle[FileImage]->setEnabled(used && !image.ImageName.empty());
     lblFileImage->setText(image.ImageName.empty() ? QStringLiteral("No Image") : text(image.ImageName));
     lblBaseImage->setText(text(image.ImageTag));
     select(optImageStyle, image.ImageStyle);
@@ -750,17 +758,18 @@ void SettingsDialog::onImageStyleClicked(int index)
 {
     if (Loading)
         return;
-    m_state.imageSelection.ImageStyle = std::int16_t(index);
-    showImageEmphasis(m_state.imageSelection.ImageStyle);
+    DialogSettings.record.picture.ImageStyle = std::int16_t(index);
+    m_state.imageSelection.ImageStyle = DialogSettings.record.picture.ImageStyle; // the image browser opens on it
+    showImageEmphasis(DialogSettings.record.picture.ImageStyle);
     checkChanges();
 }
 
 void SettingsDialog::showImageEmphasis(std::int16_t style)
 {
-    if (style != 0 && style != 1)
+    if (style != BaseImage && style != FileImage)
         return;
-    QLabel* emphasised = style == 0 ? lblBaseImage : lblFileImage;
-    QLabel* plain = style == 0 ? lblFileImage : lblBaseImage;
+    QLabel* emphasised = style == BaseImage ? lblBaseImage : lblFileImage;
+    QLabel* plain = style == BaseImage ? lblFileImage : lblBaseImage;
     setBold(emphasised, true);
     setTextColour(emphasised, DarkBlue);
     setBold(plain, false);

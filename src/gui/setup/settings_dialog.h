@@ -104,7 +104,7 @@ public:
     // Form-level state.
     bool Loading = false;
     bool Changed = false;
-    DialogValues DialogSettings;
+    EditedSettings DialogSettings;
     std::int16_t SampleLineHeight = 0;
 
 protected:
