@@ -384,6 +384,8 @@ void SettingsDialog::load()
     showPlacementLook(isVerticalDirection(settings.Direction));
 
     SampleLineHeight = SampleTextHeight;
+    // What start-up computed for the stored settings, until an edit asks for more.
+    m_timeLeft = m_state.timeLeft;
 
     Loading = true;
     loadControls();
@@ -407,10 +409,7 @@ void SettingsDialog::loadControls()
     HScrollSpeed->setValue(record.Speed);
     lblSpeed->setText(QString::number(record.Speed));
 
-    txtTitle->setText(text(record.Title));
-    txtTarget->setText(text(record.Target));
-    txtTargetPassed->setText(text(record.TargetPassed));
-    txtDate->setText(text(dates.shortText(DialogSettings.date)));
+    showSharedTexts();
     txtDateLong->setText(text(dates.longText(dates.parse(txtDate->text().toStdString()).value_or(DialogSettings.date))));
 
     select(optImageStyle, record.picture.ImageStyle);
@@ -428,6 +427,41 @@ void SettingsDialog::loadControls()
     showDateError(false);
     updateSample();
     updatePlacement();
+    checkChanges();
+}
+
+void SettingsDialog::showSharedTexts()
+{
+    const SettingsRecord& record = DialogSettings.record;
+    txtTitle->setText(text(record.Title));
+    txtTarget->setText(text(record.Target));
+    txtTargetPassed->setText(text(record.TargetPassed));
+    txtDate->setText(text(m_state.services.dates.shortText(DialogSettings.date)));
+}
+
+template <typename Change>
+void SettingsDialog::edit(Change change, Refresh refresh)
+{
+    if (Loading)
+        return;
+    change(DialogSettings);
+    switch (refresh) {
+    case Refresh::Nothing:
+        break;
+    case Refresh::TimeLeft:
+        recalculateTimeLeft();
+        updateSample();
+        break;
+    case Refresh::Sample:
+        updateSample();
+        break;
+    case Refresh::Placement:
+        updatePlacement();
+        break;
+    case Refresh::SharedTexts:
+        showSharedTexts();
+        break;
+    }
     checkChanges();
 }
 
@@ -481,29 +515,18 @@ void SettingsDialog::onHelpClicked()
 
 void SettingsDialog::onTitleEdited()
 {
-    if (Loading)
-        return;
-    DialogSettings.record.Title = txtTitle->text().toStdString();
-    updateSample();
-    checkChanges();
+    edit([this](EditedSettings& edited) { edited.record.Title = txtTitle->text().toStdString(); }, Refresh::Sample);
 }
 
 void SettingsDialog::onTargetEdited()
 {
-    if (Loading)
-        return;
-    DialogSettings.record.Target = txtTarget->text().toStdString();
-    updateSample();
-    checkChanges();
+    edit([this](EditedSettings& edited) { edited.record.Target = txtTarget->text().toStdString(); }, Refresh::Sample);
 }
 
 void SettingsDialog::onTargetPassedEdited()
 {
-    if (Loading)
-        return;
-    DialogSettings.record.TargetPassed = txtTargetPassed->text().toStdString();
-    updateSample();
-    checkChanges();
+    edit([this](EditedSettings& edited) { edited.record.TargetPassed = txtTargetPassed->text().toStdString(); },
+         Refresh::Sample);
 }
 
 void SettingsDialog::onDateEdited()
@@ -515,11 +538,12 @@ void SettingsDialog::onDateEdited()
         showDateError(true);
         return;
     }
-    DialogSettings.date = *date;
-    showDateError(false);
-    recalculateTimeLeft();
-    updateSample();
-    checkChanges();
+    edit(
+        [&](EditedSettings& edited) {
+            edited.date = *date;
+            showDateError(false);
+        },
+        Refresh::TimeLeft);
 }
 
 void SettingsDialog::showDateError(bool show)
@@ -559,29 +583,25 @@ void SettingsDialog::onTextDatePaneMouseMoved(int x)
 
 void SettingsDialog::onSynchronizeClicked()
 {
-    if (Loading)
-        return;
-    SettingsRecord& record = DialogSettings.record;
-    record.Synchronize = chkSynchronize->isChecked() ? FlagOn : FlagOff;
-    const DateForms& dates = m_state.services.dates;
-    const SharedTexts shared = loadSharedTexts(m_state.services.store, record.Synchronize, m_state.today, dates);
-    record.Title = shared.Title;
-    record.Target = shared.Target;
-    record.TargetPassed = shared.TargetPassed;
-    DialogSettings.date = shared.Date.value_or(m_state.today);
-    txtTitle->setText(text(record.Title));
-    txtTarget->setText(text(record.Target));
-    txtTargetPassed->setText(text(record.TargetPassed));
-    txtDate->setText(text(dates.shortText(DialogSettings.date)));
-    checkChanges();
+    edit(
+        [this](EditedSettings& edited) {
+            SettingsRecord& record = edited.record;
+            record.Synchronize = chkSynchronize->isChecked() ? FlagOn : FlagOff;
+            const SharedTexts shared =
+                loadSharedTexts(m_state.services.store, record.Synchronize, m_state.today, m_state.services.dates);
+            record.Title = shared.Title;
+            record.Target = shared.Target;
+            record.TargetPassed = shared.TargetPassed;
+            edited.date = shared.Date.value_or(m_state.today);
+        },
+        Refresh::SharedTexts);
 }
 
 void SettingsDialog::recalculateTimeLeft()
 {
-    const std::int16_t kept = settings.IncludeDays;
-    settings.IncludeDays = DialogSettings.record.IncludeDays;
-    m_state.calculateTimeLeft(DialogSettings.date);
-    settings.IncludeDays = kept;
+    const SettingsRecord& record = DialogSettings.record;
+    const EventTexts texts{record.Title, record.Target, record.TargetPassed, record.IncludeDays};
+    m_timeLeft = calculateTimeLeft(m_state.services.clock.today(), DialogSettings.date, texts);
 }
 
 // ---- Style pane and sample
@@ -592,13 +612,15 @@ void SettingsDialog::onFormatClicked(int index)
     if (!choice)
         return;
     try {
-        applyFontChoice(DialogSettings.record, index, *choice);
+        edit(
+            [&](EditedSettings& edited) {
+                applyFontChoice(edited.record, index, *choice);
+                paintSwatch(picFontColour[std::size_t(index)], edited.record.TextFontColor[std::size_t(index)]);
+            },
+            Refresh::Sample);
     } catch (const RuntimeError&) {
-        return; // a failing chooser ends the handler silently
+        // A failing chooser ends the handler silently.
     }
-    paintSwatch(picFontColour[std::size_t(index)], DialogSettings.record.TextFontColor[std::size_t(index)]);
-    updateSample();
-    checkChanges();
 }
 
 void SettingsDialog::onBackgroundClicked()
@@ -606,33 +628,28 @@ void SettingsDialog::onBackgroundClicked()
     const std::optional<std::int32_t> colour = m_choosers.chooseColour(DialogSettings.record.Background);
     if (!colour)
         return;
-    DialogSettings.record.Background = *colour;
-    paintSwatch(picBackColour, *colour);
-    updateSample();
-    checkChanges();
+    edit(
+        [&](EditedSettings& edited) {
+            edited.record.Background = *colour;
+            paintSwatch(picBackColour, *colour);
+        },
+        Refresh::Sample);
 }
 
 void SettingsDialog::onIncludeDaysClicked()
 {
-    if (Loading)
-        return;
-    DialogSettings.record.IncludeDays = chkDays->isChecked() ? FlagOn : FlagOff;
-    recalculateTimeLeft();
-    updateSample();
-    checkChanges();
+    edit([this](EditedSettings& edited) { edited.record.IncludeDays = chkDays->isChecked() ? FlagOn : FlagOff; },
+         Refresh::TimeLeft);
 }
 
 void SettingsDialog::onStyleClicked(int index)
 {
-    if (Loading)
-        return;
-    DialogSettings.record.Style = std::int16_t(index);
-    checkChanges();
+    edit([index](EditedSettings& edited) { edited.record.Style = std::int16_t(index); }, Refresh::Nothing);
 }
 
 void SettingsDialog::updateSample()
 {
-    const std::optional<SampleLook> look = sampleLook(DialogSettings.record, m_state.timeLeft, SampleLineHeight);
+    const std::optional<SampleLook> look = sampleLook(DialogSettings.record, m_timeLeft, SampleLineHeight);
     if (!look)
         return;
     paintSampleLabel(lblSampleText, look->textCaption, look->textFontEntry);
@@ -660,46 +677,32 @@ void SettingsDialog::paintSwatch(QFrame* swatch, std::int32_t colour)
 
 void SettingsDialog::onPositionClicked(int index)
 {
-    if (Loading)
-        return;
-    DialogSettings.record.Position = std::int16_t(index);
-    updatePlacement();
-    checkChanges();
+    edit([index](EditedSettings& edited) { edited.record.Position = std::int16_t(index); }, Refresh::Placement);
 }
 
 void SettingsDialog::onRowClicked(int index)
 {
-    if (Loading)
-        return;
-    DialogSettings.record.Horizontal = std::int16_t(index);
-    updatePlacement();
-    checkChanges();
+    edit([index](EditedSettings& edited) { edited.record.Horizontal = std::int16_t(index); }, Refresh::Placement);
 }
 
 void SettingsDialog::onColumnClicked(int index)
 {
-    if (Loading)
-        return;
-    DialogSettings.record.Vertical = std::int16_t(index);
-    updatePlacement();
-    checkChanges();
+    edit([index](EditedSettings& edited) { edited.record.Vertical = std::int16_t(index); }, Refresh::Placement);
 }
 
 void SettingsDialog::onDirectionClicked(int index)
 {
-    if (Loading)
-        return;
-    chooseDirection(DialogSettings.record, std::int16_t(index));
-    checkChanges();
+    edit([index](EditedSettings& edited) { chooseDirection(edited.record, std::int16_t(index)); }, Refresh::Nothing);
 }
 
 void SettingsDialog::onSpeedChanged()
 {
-    if (Loading)
-        return;
-    DialogSettings.record.Speed = std::int16_t(HScrollSpeed->value());
-    lblSpeed->setText(QString::number(DialogSettings.record.Speed));
-    checkChanges();
+    edit(
+        [this](EditedSettings& edited) {
+            edited.record.Speed = std::int16_t(HScrollSpeed->value());
+            lblSpeed->setText(QString::number(edited.record.Speed));
+        },
+        Refresh::Nothing);
 }
 
 void SettingsDialog::updatePlacement()
@@ -756,12 +759,13 @@ void SettingsDialog::refreshImagePane()
 
 void SettingsDialog::onImageStyleClicked(int index)
 {
-    if (Loading)
-        return;
-    DialogSettings.record.picture.ImageStyle = std::int16_t(index);
-    m_state.imageSelection.ImageStyle = DialogSettings.record.picture.ImageStyle; // the image browser opens on it
-    showImageEmphasis(DialogSettings.record.picture.ImageStyle);
-    checkChanges();
+    edit(
+        [&](EditedSettings& edited) {
+            edited.record.picture.ImageStyle = std::int16_t(index);
+            m_state.imageSelection.ImageStyle = edited.record.picture.ImageStyle; // the image browser opens on it
+            showImageEmphasis(edited.record.picture.ImageStyle);
+        },
+        Refresh::Nothing);
 }
 
 void SettingsDialog::showImageEmphasis(std::int16_t style)
