@@ -61,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (const KeyEntry& entry : keyTable())
             store.saveSetting(sectionName(entry.section, first.settings.Synchronize), entry.key,
                               storedText(first.settings, entry));
-        require(store.commit(), "the store can be written");
+        require(!store.commit().failure, "the store can be written");
     }
     const LoadedSettings second = loadFrom(IniStore(path));
     for (const KeyEntry& entry : keyTable())

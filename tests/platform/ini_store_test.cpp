@@ -5,10 +5,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -18,6 +20,7 @@
 
 #include <grp.h>
 #include <pwd.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -56,14 +59,14 @@ int writeOtherKey(const QString& path, const QString& round)
     return store.commit() ? 0 : 1;
 }
 
-// The other process of the permission test: prints the Speed it loaded and whether its write succeeded.
+// The other process of storeThatCannotBeWritten: prints the Speed it loaded and why its write failed.
 int loadAndWrite(const QString& path)
 {
     IniStore store(path);
     const std::int16_t speed = loadFrom(store).settings.Speed;
     store.saveSetting("ScreenSaver", "Speed", "99");
-    const bool committed = store.commit();
-    std::printf("%d %s", speed, committed ? "true" : "false");
+    store.saveSetting("ScreenSaver", "Title", std::string(4096, 'x'));
+    std::printf("%d %s", speed, store.commit().failure.value_or("written").c_str());
     return EXIT_SUCCESS;
 }
 
@@ -180,76 +183,65 @@ private slots:
         QCOMPARE(store.value("ScreenSaver", "Speed"), std::nullopt);
     }
 
-    // Cases that fail for every user, root included.
-    void storeThatCannotBeUsed_data()
+    // Run in another process, as "nobody" when the test runs as root, so that permissions bind.
+    void storeThatCannotBeWritten_data()
     {
-        QTest::addColumn<QString>("blocker");  // what stands where a folder or the file should be
-        QTest::addColumn<QString>("filePath"); // the store's file, relative to the temporary folder
-        QTest::newRow("folder is a file") << QStringLiteral("Kestle") << QStringLiteral("Kestle/Varnholt.ini");
-        QTest::newRow("file is a folder") << QString() << QStringLiteral("Varnholt.ini");
-    }
-
-    void storeThatCannotBeUsed()
-    {
-        QFETCH(QString, blocker);
-        QFETCH(QString, filePath);
-        const QString file = m_dir->filePath(filePath);
-        if (blocker.isEmpty()) {
-            QVERIFY(QDir().mkpath(file));
-            QVERIFY(writeFile(file + QStringLiteral("/inside"), "keep"));
-        } else {
-            QVERIFY(writeFile(m_dir->filePath(blocker), "keep"));
-        }
-        IniStore store(file);
-        QCOMPARE(loadFrom(store).settings.Speed, std::int16_t{50});
-        store.saveSetting("ScreenSaver", "Speed", "99");
-        QVERIFY(!store.commit());
-        QCOMPARE(fileText(blocker.isEmpty() ? file + QStringLiteral("/inside") : m_dir->filePath(blocker)),
-                 QByteArray("keep"));
-    }
-
-    // Run in another process, as "nobody" when the test runs as root, so that the permissions bind.
-    void permissionsDenyTheStore_data()
-    {
+        QTest::addColumn<QString>("file");    // the store's file, relative to the temporary folder
+        QTest::addColumn<QString>("blocker"); // written first: the file itself, or what stands in its way
         QTest::addColumn<int>("folderMode");
-        QTest::addColumn<int>("fileMode");
-        QTest::addColumn<QByteArray>("seen"); // the Speed loaded, then whether the commit succeeded
-        QTest::newRow("read-only folder") << 0500 << 0644 << QByteArray("10 false");
-        QTest::newRow("unreadable file") << 0700 << 0000 << QByteArray("50 false");
+        QTest::addColumn<int>("blockerMode");
+        QTest::addColumn<int>("sizeLimit"); // the largest file the process may write, as a full disk would; 0: none
+        QTest::addColumn<QString>("seen");  // the Speed loaded, then why the commit failed
+        const QString file = QStringLiteral("Varnholt.ini");
+        QTest::newRow("read-only folder") << file << file << 0500 << 0644 << 0
+                                          << "10 No permission to write in the folder.";
+        QTest::newRow("unreadable file") << file << file << 0700 << 0000 << 0 << "50 No permission to write the file.";
+        QTest::newRow("a file where the folder should be") << "Kestle/Varnholt.ini" << "Kestle" << 0700 << 0644 << 0
+                                                           << "50 A file stands where the folder %1/Kestle should be.";
+        QTest::newRow("a folder where the file should be")
+            << file << "Varnholt.ini/inside" << 0700 << 0644 << 0 << "50 A folder has the name of the file.";
+        QTest::newRow("no room for the file") << file << file << 0700 << 0644 << 1024 << "10 File too large";
     }
 
-    void permissionsDenyTheStore()
+    void storeThatCannotBeWritten()
     {
+        QFETCH(QString, file);
+        QFETCH(QString, blocker);
         QFETCH(int, folderMode);
-        QFETCH(int, fileMode);
-        QFETCH(QByteArray, seen);
+        QFETCH(int, blockerMode);
+        QFETCH(int, sizeLimit);
+        QFETCH(QString, seen);
         const QByteArray stored = "[ScreenSaver]\nSpeed=10\n";
-        QVERIFY(writeFile(path(), stored));
+        QVERIFY(QDir(m_dir->path()).mkpath(QFileInfo(blocker).path()));
+        QVERIFY(writeFile(m_dir->filePath(blocker), stored));
         const std::optional<std::pair<uid_t, gid_t>> account = unprivilegedAccount();
         if (!account)
             QSKIP("running as root without a \"nobody\" account");
         const QByteArray folder = QFile::encodeName(m_dir->path());
-        const QByteArray file = QFile::encodeName(path());
+        const QByteArray blocking = QFile::encodeName(m_dir->filePath(blocker));
         QCOMPARE(::chown(folder.constData(), account->first, account->second), 0);
-        QCOMPARE(::chown(file.constData(), account->first, account->second), 0);
-        QCOMPARE(::chmod(file.constData(), static_cast<mode_t>(fileMode)), 0);
+        QCOMPARE(::chown(blocking.constData(), account->first, account->second), 0);
+        QCOMPARE(::chmod(blocking.constData(), static_cast<mode_t>(blockerMode)), 0);
         QCOMPARE(::chmod(folder.constData(), static_cast<mode_t>(folderMode)), 0);
 
         QProcess child;
-        if (::geteuid() == 0) {
-            child.setChildProcessModifier([account] {
-                if (::setgroups(0, nullptr) != 0 || ::setgid(account->second) != 0 || ::setuid(account->first) != 0)
-                    ::_exit(EXIT_FAILURE);
-            });
-        }
-        child.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(LoadAndWriteSwitch), path()});
+        child.setChildProcessModifier([account, sizeLimit] {
+            const rlimit limit{rlim_t(sizeLimit), rlim_t(sizeLimit)};
+            if (sizeLimit > 0 && (::signal(SIGXFSZ, SIG_IGN) == SIG_ERR || ::setrlimit(RLIMIT_FSIZE, &limit) != 0))
+                ::_exit(EXIT_FAILURE);
+            if (::geteuid() == 0 &&
+                (::setgroups(0, nullptr) != 0 || ::setgid(account->second) != 0 || ::setuid(account->first) != 0))
+                ::_exit(EXIT_FAILURE);
+        });
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QString::fromLatin1(LoadAndWriteSwitch), m_dir->filePath(file)});
         const bool finished = child.waitForFinished(30000);
         ::chmod(folder.constData(), 0700);
-        ::chmod(file.constData(), 0600);
+        ::chmod(blocking.constData(), 0600);
         QVERIFY(finished);
         QCOMPARE(child.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(child.readAllStandardOutput(), seen);
-        QCOMPARE(fileText(path()), stored);
+        QCOMPARE(QString::fromLocal8Bit(child.readAllStandardOutput()), seen.arg(m_dir->path()));
+        QCOMPARE(fileText(m_dir->filePath(blocker)), stored);
     }
 
     void concurrentWriteByAnotherProcessIsKept()

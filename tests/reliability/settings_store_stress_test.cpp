@@ -65,7 +65,7 @@ EditedSettings editFor(int n)
 bool writeRound(const QString& path, int n)
 {
     IniStore store(path);
-    return writeSettings(store, editFor(n), test::DayFirstDates{});
+    return bool(writeSettings(store, editFor(n), test::DayFirstDates{}));
 }
 
 LoadedSettings loadFrom(const QString& path)

@@ -71,7 +71,7 @@ SharedTexts loadSharedTexts(const SettingsStore& store, std::int16_t synchronize
     return {record.Title, record.Target, record.TargetPassed, record.Date, dates.parse(record.Date)};
 }
 
-bool writeSettings(SettingsStore& store, const EditedSettings& edited, const DateForms& dates)
+CommitResult writeSettings(SettingsStore& store, const EditedSettings& edited, const DateForms& dates)
 {
     SettingsRecord record = edited.record;
     record.Date = dates.shortText(edited.date);

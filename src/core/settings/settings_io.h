@@ -32,7 +32,8 @@ struct SharedTexts {
 SharedTexts loadSharedTexts(const SettingsStore& store, std::int16_t synchronize, Date today,
                             const DateForms& dates);
 
-// Writes every key of the dialog's working copy in the fixed order and commits; false when the store failed.
-bool writeSettings(SettingsStore& store, const EditedSettings& edited, const DateForms& dates);
+// Writes every key of the dialog's working copy in the fixed order and commits;
+// the result carries the store's reason when it could not be written.
+[[nodiscard]] CommitResult writeSettings(SettingsStore& store, const EditedSettings& edited, const DateForms& dates);
 
 } // namespace varnholt

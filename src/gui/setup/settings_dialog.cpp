@@ -485,8 +485,16 @@ void SettingsDialog::onOkClicked()
         txtDate->setFocus();
         return;
     }
+    SettingsStore& store = m_state.services.store;
+    const CommitResult written = writeSettings(store, DialogSettings, m_state.services.dates);
+    if (!written) {
+        // The dialog stays open with every edit, so that OK can be tried again.
+        m_state.services.platform.messageBox(
+            "The settings could not be saved to " + store.location() + ":\r\n" + *written.failure,
+            MessageIcon::Critical);
+        return;
+    }
     m_written = true;
-    writeSettings(m_state.services.store, DialogSettings, m_state.services.dates);
     accept();
 }
 

@@ -138,11 +138,13 @@ TEST(writeSettings, WritesEveryKeyInItsOrderAndOnlyTheChosenSharedSection)
     }
 }
 
-TEST(writeSettings, ReportsAFailedCommit)
+TEST(writeSettings, GivesTheStoresReasonForAFailure)
 {
     FakeServices services;
-    services.store.failCommit = true;
-    EXPECT_FALSE(writeSettings(services.store, sampleEdit(FlagOn), services.dates));
+    services.store.commitFailure = "No space left on device";
+    const CommitResult result = writeSettings(services.store, sampleEdit(FlagOn), services.dates);
+    EXPECT_FALSE(result);
+    EXPECT_EQ(result.failure, "No space left on device");
 }
 
 } // namespace

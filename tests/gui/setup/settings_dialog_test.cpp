@@ -662,6 +662,29 @@ private slots:
         QCOMPARE(h.fakes.store.writes.size(), writes);
     }
 
+    // A read-only folder does not stop root, who runs these tests here; a folder
+    // where the file should be stops every user.
+    void failedWriteIsToldAndOkTriesAgain()
+    {
+        Harness h(true);
+        SettingsDialog& dialog = h.open();
+        dialog.show();
+        QTest::keyClicks(h.find<QLineEdit>("txtTitle"), QStringLiteral(" 2"));
+        QVERIFY(QFile::remove(h.iniPath()) && QDir().mkdir(h.iniPath()));
+        h.find<QPushButton>("cmdOK")->click();
+        QCOMPARE(h.fakes.platform.messages.size(), std::size_t(1));
+        QCOMPARE(h.fakes.platform.messages[0].text, "The settings could not be saved to " + h.iniPath().toStdString() +
+                                                        ":\r\nA folder has the name of the file.");
+        QCOMPARE(h.fakes.platform.messages[0].icon, MessageIcon::Critical);
+        QVERIFY(dialog.isVisible());
+        QVERIFY(h.find<QPushButton>("cmdOK")->isEnabled());
+
+        QVERIFY(QDir().rmdir(h.iniPath()));
+        h.find<QPushButton>("cmdOK")->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(IniStore(h.iniPath()).value("Common", "Title"), h.find<QLineEdit>("txtTitle")->text().toStdString());
+    }
+
     void keys_data()
     {
         QTest::addColumn<int>("key");
