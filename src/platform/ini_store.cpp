@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDevice>
+#include <QFileInfo>
 #include <QIODevice>
 #include <QList>
 #include <QLockFile>
@@ -11,7 +12,9 @@
 #include <QStringDecoder>
 #include <QStringList>
 
+#include <cerrno>
 #include <chrono>
+#include <cstring>
 
 namespace varnholt {
 
@@ -92,10 +95,12 @@ QStringList namesInFileOrder(const QIODevice& device, const QSettings::SettingsM
     return names;
 }
 
-void writeLine(QIODevice& device, const QString& line)
+// The write function's own failure, for commit to report: QSettings tells only that it failed.
+thread_local QString writeError;
+
+bool writeLine(QIODevice& device, const QString& line)
 {
-    device.write(line.toUtf8());
-    device.write("\n");
+    return device.write(line.toUtf8()) >= 0 && device.write("\n") >= 0;
 }
 
 bool writePlainIni(QIODevice& device, const QSettings::SettingsMap& map)
@@ -109,16 +114,27 @@ bool writePlainIni(QIODevice& device, const QSettings::SettingsMap& map)
     // Keys outside any section must come before the first header.
     if (sections.removeOne(QString()))
         sections.prepend(QString());
+    bool written = true;
     for (const QString& section : sections) {
         if (!section.isEmpty())
-            writeLine(device, QLatin1Char('[') + section + QLatin1Char(']'));
+            written = written && writeLine(device, QLatin1Char('[') + section + QLatin1Char(']'));
         const qsizetype keyStart = section.isEmpty() ? 0 : section.size() + 1;
         for (const QString& name : names) {
-            if (sectionOf(name) == section)
-                writeLine(device, name.mid(keyStart) + QLatin1Char('=') + map.value(name).toString());
+            if (sectionOf(name) == section) {
+                const QString value = map.value(name).toString();
+                written = written && writeLine(device, name.mid(keyStart) + QLatin1Char('=') + value);
+            }
         }
     }
-    return true;
+    // A full disk shows when the buffered text reaches the file, which QSettings does out of our sight.
+    auto* file = qobject_cast<QFileDevice*>(&device);
+    errno = 0;
+    if (written && file)
+        written = file->flush();
+    // Qt calls a write cut short an unknown error; the system's words say why it was cut.
+    if (!written)
+        writeError = errno != 0 ? QString::fromLocal8Bit(std::strerror(errno)) : device.errorString();
+    return written;
 }
 
 // A line break inside a value would start a new key in the file. The decoder
@@ -154,6 +170,40 @@ void lockStore(QLockFile& lock)
 QString lockFilePath(const QString& filePath)
 {
     return filePath + QStringLiteral(".lock");
+}
+
+// The nearest of the path and the folders above it that exists.
+QFileInfo nearestExisting(const QString& path)
+{
+    QFileInfo info(path);
+    while (!info.exists() && !info.isRoot() && info.absolutePath() != info.absoluteFilePath())
+        info = QFileInfo(info.absolutePath());
+    return info;
+}
+
+// Why the file could not be written, found after the fact from what stands in its place.
+std::string failureReason(const QString& filePath, QLockFile::LockError lockError)
+{
+    if (!writeError.isEmpty())
+        return writeError.toStdString();
+    const QFileInfo file(filePath);
+    const QFileInfo folder(file.absolutePath());
+    if (file.isDir())
+        return "A folder has the name of the file.";
+    if (!folder.isDir()) {
+        const QFileInfo blocker = nearestExisting(folder.absoluteFilePath());
+        const std::string blockerPath = QDir::toNativeSeparators(blocker.absoluteFilePath()).toStdString();
+        if (!blocker.isDir())
+            return "A file stands where the folder " + blockerPath + " should be.";
+        return "No permission to make the folder.";
+    }
+    if (lockError == QLockFile::PermissionError || !folder.isWritable())
+        return "No permission to write in the folder.";
+    if (file.exists() && !file.isWritable())
+        return "No permission to write the file.";
+    if (file.exists() && !file.isReadable())
+        return "No permission to read the file.";
+    return "The file could not be written.";
 }
 
 std::unique_ptr<QSettings> settingsReadUnderLock(const QString& filePath)
@@ -193,18 +243,38 @@ std::optional<std::string> IniStore::value(const std::string& section, const std
 
 void IniStore::saveSetting(const std::string& section, const std::string& key, const std::string& text)
 {
-    m_settings->setValue(settingsKey(section, key), oneLine(text));
+    m_unwritten.emplace_back(settingsKey(section, key), oneLine(text));
+    m_settings->setValue(m_unwritten.back().first, m_unwritten.back().second);
 }
 
-bool IniStore::commit()
+CommitResult IniStore::commit()
 {
+    const QString filePath = m_settings->fileName();
+    if (m_commitFailed) {
+        // QSettings keeps reporting its first error: only a fresh one tells whether this attempt succeeds.
+        m_settings = std::make_unique<QSettings>(filePath, plainIniFormat());
+        for (const auto& [name, value] : m_unwritten)
+            m_settings->setValue(name, value);
+    }
+    QLockFile::LockError lockError = QLockFile::NoError;
     {
         // Clears a dead writer's lock before QSettings' own lock waits for it.
-        QLockFile lock(lockFilePath(m_settings->fileName()));
+        QLockFile lock(lockFilePath(filePath));
         lockStore(lock);
+        lockError = lock.error();
     }
+    writeError.clear();
     m_settings->sync();
-    return m_settings->status() == QSettings::NoError;
+    m_commitFailed = m_settings->status() != QSettings::NoError;
+    if (m_commitFailed)
+        return {failureReason(filePath, lockError)};
+    m_unwritten.clear();
+    return {};
+}
+
+std::string IniStore::location() const
+{
+    return QDir::toNativeSeparators(m_settings->fileName()).toStdString();
 }
 
 } // namespace varnholt

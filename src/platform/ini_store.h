@@ -5,6 +5,8 @@
 #include <QString>
 
 #include <memory>
+#include <utility>
+#include <vector>
 
 class QSettings;
 
@@ -21,12 +23,16 @@ public:
 
     std::optional<std::string> value(const std::string& section, const std::string& key) const override;
     void saveSetting(const std::string& section, const std::string& key, const std::string& text) override;
-    bool commit() override;
+    CommitResult commit() override;
+    std::string location() const override;
 
     static QString defaultFilePath();
 
 private:
     std::unique_ptr<QSettings> m_settings;
+    // Saved since the last commit that wrote them, as QSettings names and values.
+    std::vector<std::pair<QString, QString>> m_unwritten;
+    bool m_commitFailed = false;
 };
 
 } // namespace varnholt

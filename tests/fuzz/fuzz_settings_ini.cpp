@@ -1,7 +1,9 @@
-// Any bytes as the settings file: loading never fails, and every value it
-// gives survives being written back through the store and loaded again.
+// Any bytes as the settings file: loading never fails, the settings dialog can
+// show every value once repaired, and every value loaded survives being written
+// back through the store and loaded again.
 
 #include "fuzz_support.h"
+#include "core/program/dialog_state.h"
 #include "platform/ini_store.h"
 #include "platform/locale_date_forms.h"
 #include "core/settings/key_table.h"
@@ -19,9 +21,10 @@ public:
     Date today() const override { return std::chrono::year{2026} / 12 / 5; }
 };
 
+const LocaleDateForms dates;
+
 LoadedSettings loadFrom(const SettingsStore& store)
 {
-    static const LocaleDateForms dates;
     return loadSettings(store, FixedClock{}, dates, ScreenMetrics{1920, 1080, 15.0, 15.0});
 }
 
@@ -51,12 +54,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     {
         IniStore store(path);
         first = loadFrom(store);
-        require(first.settings.ImagePath.back() == '/', "the picture folder ends in a separator");
-        require(first.imageSelection == first.settings.imageValues(), "the picture choice is the record's");
+        require(first.settings.picture.ImagePath.back() == '/', "the picture folder ends in a separator");
+        const SettingsRecord shown = editedSettingsFrom(first.settings, dates, first.today).record;
+        for (const KeyEntry& entry : keyTable())
+            require(withinRange(shown, entry), "the settings dialog can show every value it repaired");
         for (const KeyEntry& entry : keyTable())
             store.saveSetting(sectionName(entry.section, first.settings.Synchronize), entry.key,
                               storedText(first.settings, entry));
-        require(store.commit(), "the store can be written");
+        require(!store.commit().failure, "the store can be written");
     }
     const LoadedSettings second = loadFrom(IniStore(path));
     for (const KeyEntry& entry : keyTable())

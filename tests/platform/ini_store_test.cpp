@@ -5,10 +5,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -18,6 +20,7 @@
 
 #include <grp.h>
 #include <pwd.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -25,9 +28,7 @@ namespace varnholt {
 
 namespace {
 
-const char* const ChildSwitch = "--write-other-keys";
 const char* const LoadAndWriteSwitch = "--load-and-write";
-constexpr int ConcurrentRounds = 10;
 
 using Text = std::optional<std::string>;
 
@@ -43,27 +44,15 @@ bool writeFile(const QString& path, const QByteArray& text)
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(text) == text.size();
 }
 
-LoadedSettings loadFrom(const SettingsStore& store)
-{
-    return loadSettings(store, test::FixedClock(test::ymd(2011, 3, 15)), test::DayFirstDates{}, ScreenMetrics{});
-}
-
-// The other process of the concurrency test: the test binary started again.
-int writeOtherKey(const QString& path, const QString& round)
-{
-    IniStore store(path);
-    store.saveSetting("Common", "OtherKey" + round.toStdString(), "from the other process");
-    return store.commit() ? 0 : 1;
-}
-
-// The other process of the permission test: prints the Speed it loaded and whether its write succeeded.
+// The other process of storeThatCannotBeWritten: prints the Speed it loaded and why its write failed.
 int loadAndWrite(const QString& path)
 {
     IniStore store(path);
-    const std::int16_t speed = loadFrom(store).settings.Speed;
+    const std::int16_t speed =
+        loadSettings(store, test::FixedClock(test::ymd(2011, 3, 15)), test::DayFirstDates{}, ScreenMetrics{}).settings.Speed;
     store.saveSetting("ScreenSaver", "Speed", "99");
-    const bool committed = store.commit();
-    std::printf("%d %s", speed, committed ? "true" : "false");
+    store.saveSetting("ScreenSaver", "Title", std::string(4096, 'x'));
+    std::printf("%d %s", speed, store.commit().failure.value_or("written").c_str());
     return EXIT_SUCCESS;
 }
 
@@ -90,31 +79,36 @@ private slots:
         QVERIFY(m_dir->isValid());
     }
 
-    void valuesReadBackExactly_data()
+    void valuesReadBack_data()
     {
         QTest::addColumn<QString>("value");
-        QTest::newRow("commas") << QStringLiteral("one, two,three");
-        QTest::newRow("semicolon") << QStringLiteral("Holiday; at last");
-        QTest::newRow("backslashes") << QStringLiteral("c:\\pictures\\sea\\");
-        QTest::newRow("quotes") << QStringLiteral("\"quoted\" and 'single'");
-        QTest::newRow("equals") << QStringLiteral("a=b==c");
-        QTest::newRow("non-ASCII") << QStringLiteral("Größe – 日本 ☃");
-        QTest::newRow("blanks") << QStringLiteral("  padded  ");
-        QTest::newRow("empty") << QString();
-        QTest::newRow("hash and brackets") << QStringLiteral("#1 [draft]");
+        QTest::addColumn<QString>("readBack");
+        const auto exactly = [](const char* name, const QString& value) { QTest::newRow(name) << value << value; };
+        exactly("commas", QStringLiteral("one, two,three"));
+        exactly("semicolon", QStringLiteral("Holiday; at last"));
+        exactly("backslashes", QStringLiteral("c:\\pictures\\sea\\"));
+        exactly("quotes", QStringLiteral("\"quoted\" and 'single'"));
+        exactly("equals", QStringLiteral("a=b==c"));
+        exactly("non-ASCII", QStringLiteral("Größe – 日本 ☃"));
+        exactly("blanks", QStringLiteral("  padded  "));
+        exactly("empty", QString());
+        exactly("hash and brackets", QStringLiteral("#1 [draft]"));
+        // A line break would start another key.
+        QTest::newRow("line breaks") << QStringLiteral("one\r\n[Common]\nSpeed=1")
+                                     << QStringLiteral("one [Common] Speed=1");
     }
 
-    void valuesReadBackExactly()
+    void valuesReadBack()
     {
         QFETCH(QString, value);
-        const std::string text = value.toStdString();
+        QFETCH(QString, readBack);
         {
             IniStore store(path());
-            store.saveSetting("ScreenSaver", "Title", text);
+            store.saveSetting("ScreenSaver", "Title", value.toStdString());
             QVERIFY(store.commit());
         }
-        QCOMPARE(IniStore(path()).value("ScreenSaver", "Title"), Text(text));
-        QCOMPARE(fileText(path()), "[ScreenSaver]\nTitle=" + value.toUtf8() + "\n");
+        QCOMPARE(IniStore(path()).value("ScreenSaver", "Title"), Text(readBack.toStdString()));
+        QCOMPARE(fileText(path()), "[ScreenSaver]\nTitle=" + readBack.toUtf8() + "\n");
     }
 
     void writeKeepsKeysItDoesNotWrite()
@@ -122,27 +116,16 @@ private slots:
         QVERIFY(writeFile(path(), "Loose=before any section\n[Common]\nDesktopPath=/usr/share/varnholt\n"
                                   "Title=Shared, title\n[ScreenSaver]\nUnknownKey=kept; as is\nSpeed=10\n"
                                   "[Other]\nx=1\n"));
-        DialogValues values;
-        values.Synchronize = "0";
-        values.Title = "Saver title";
-        values.Date = test::ymd(2012, 2, 29);
-        values.Speed = 77;
+        EditedSettings edited;
+        edited.record.Synchronize = FlagOff;
+        edited.record.Speed = 77;
+        edited.date = test::ymd(2012, 2, 29);
         {
             IniStore store(path());
-            QVERIFY(writeSettings(store, values, ImageValues{}, test::DayFirstDates{}));
+            QVERIFY(writeSettings(store, edited, test::DayFirstDates{}));
         }
-        const IniStore store(path());
-        QCOMPARE(store.value("Common", "Synchronize"), Text("0"));
-        QCOMPARE(store.value("Common", "DesktopPath"), Text("/usr/share/varnholt"));
-        QCOMPARE(store.value("Common", "Title"), Text("Shared, title"));
-        QCOMPARE(store.value("Common", "Date"), std::nullopt);
-        QCOMPARE(store.value("ScreenSaver", "UnknownKey"), Text("kept; as is"));
-        QCOMPARE(store.value("ScreenSaver", "Speed"), Text("77"));
-        QCOMPARE(store.value("ScreenSaver", "Title"), Text("Saver title"));
-        QCOMPARE(store.value("ScreenSaver", "Date"), Text("29/02/2012"));
-        QCOMPARE(store.value("Other", "x"), Text("1"));
-
-        // Sections and the keys already there keep their order; new keys follow them.
+        // Sections and the keys already there keep their order; new keys follow them, and the
+        // shared keys go only to the section Synchronize chooses.
         const QByteArray text = fileText(path());
         QVERIFY(text.startsWith("Loose=before any section\n[Common]\nDesktopPath=/usr/share/varnholt\n"
                                 "Title=Shared, title\nSynchronize=0\n[ScreenSaver]\nUnknownKey=kept; as is\n"
@@ -162,120 +145,67 @@ private slots:
         QCOMPARE(store.value("Common", "comment"), std::nullopt);
         QCOMPARE(store.value("ScreenSaver", "Speed"), Text("75"));
         QCOMPARE(store.value("ScreenSaver", "speed"), Text("1"));
-        const LoadedSettings loaded = loadFrom(store);
-        QCOMPARE(loaded.settings.Synchronize, std::int16_t{0});
-        QCOMPARE(loaded.settings.Speed, std::int16_t{75});
-        QCOMPARE(loaded.settings.Title, SettingsRecord{}.Title);
     }
 
-    void lineBreakCannotStartAnotherKey()
+    // Run in another process, as "nobody" when the test runs as root, so that permissions bind.
+    void storeThatCannotBeWritten_data()
     {
-        {
-            IniStore store(path());
-            store.saveSetting("Common", "Title", "one\r\n[ScreenSaver]\nSpeed=1");
-            QVERIFY(store.commit());
-        }
-        const IniStore store(path());
-        QCOMPARE(store.value("Common", "Title"), Text("one [ScreenSaver] Speed=1"));
-        QCOMPARE(store.value("ScreenSaver", "Speed"), std::nullopt);
-    }
-
-    // Cases that fail for every user, root included.
-    void storeThatCannotBeUsed_data()
-    {
-        QTest::addColumn<QString>("blocker");  // what stands where a folder or the file should be
-        QTest::addColumn<QString>("filePath"); // the store's file, relative to the temporary folder
-        QTest::newRow("folder is a file") << QStringLiteral("Kestle") << QStringLiteral("Kestle/Varnholt.ini");
-        QTest::newRow("file is a folder") << QString() << QStringLiteral("Varnholt.ini");
-    }
-
-    void storeThatCannotBeUsed()
-    {
-        QFETCH(QString, blocker);
-        QFETCH(QString, filePath);
-        const QString file = m_dir->filePath(filePath);
-        if (blocker.isEmpty()) {
-            QVERIFY(QDir().mkpath(file));
-            QVERIFY(writeFile(file + QStringLiteral("/inside"), "keep"));
-        } else {
-            QVERIFY(writeFile(m_dir->filePath(blocker), "keep"));
-        }
-        IniStore store(file);
-        QCOMPARE(loadFrom(store).settings.Speed, std::int16_t{50});
-        store.saveSetting("ScreenSaver", "Speed", "99");
-        QVERIFY(!store.commit());
-        QCOMPARE(fileText(blocker.isEmpty() ? file + QStringLiteral("/inside") : m_dir->filePath(blocker)),
-                 QByteArray("keep"));
-    }
-
-    // Run in another process, as "nobody" when the test runs as root, so that the permissions bind.
-    void permissionsDenyTheStore_data()
-    {
+        QTest::addColumn<QString>("file");    // the store's file, relative to the temporary folder
+        QTest::addColumn<QString>("blocker"); // written first: the file itself, or what stands in its way
         QTest::addColumn<int>("folderMode");
-        QTest::addColumn<int>("fileMode");
-        QTest::addColumn<QByteArray>("seen"); // the Speed loaded, then whether the commit succeeded
-        QTest::newRow("read-only folder") << 0500 << 0644 << QByteArray("10 false");
-        QTest::newRow("unreadable file") << 0700 << 0000 << QByteArray("50 false");
+        QTest::addColumn<int>("blockerMode");
+        QTest::addColumn<int>("sizeLimit"); // the largest file the process may write, as a full disk would; 0: none
+        QTest::addColumn<QString>("seen");  // the Speed loaded, then why the commit failed
+        const QString file = QStringLiteral("Varnholt.ini");
+        QTest::newRow("read-only folder") << file << file << 0500 << 0644 << 0
+                                          << "10 No permission to write in the folder.";
+        QTest::newRow("unreadable file") << file << file << 0700 << 0000 << 0 << "50 No permission to write the file.";
+        QTest::newRow("a file where the folder should be") << "Kestle/Varnholt.ini" << "Kestle" << 0700 << 0644 << 0
+                                                           << "50 A file stands where the folder %1/Kestle should be.";
+        QTest::newRow("a folder where the file should be")
+            << file << "Varnholt.ini/inside" << 0700 << 0644 << 0 << "50 A folder has the name of the file.";
+        QTest::newRow("no room for the file") << file << file << 0700 << 0644 << 1024 << "10 File too large";
     }
 
-    void permissionsDenyTheStore()
+    void storeThatCannotBeWritten()
     {
+        QFETCH(QString, file);
+        QFETCH(QString, blocker);
         QFETCH(int, folderMode);
-        QFETCH(int, fileMode);
-        QFETCH(QByteArray, seen);
+        QFETCH(int, blockerMode);
+        QFETCH(int, sizeLimit);
+        QFETCH(QString, seen);
         const QByteArray stored = "[ScreenSaver]\nSpeed=10\n";
-        QVERIFY(writeFile(path(), stored));
+        QVERIFY(QDir(m_dir->path()).mkpath(QFileInfo(blocker).path()));
+        QVERIFY(writeFile(m_dir->filePath(blocker), stored));
         const std::optional<std::pair<uid_t, gid_t>> account = unprivilegedAccount();
         if (!account)
             QSKIP("running as root without a \"nobody\" account");
         const QByteArray folder = QFile::encodeName(m_dir->path());
-        const QByteArray file = QFile::encodeName(path());
+        const QByteArray blocking = QFile::encodeName(m_dir->filePath(blocker));
         QCOMPARE(::chown(folder.constData(), account->first, account->second), 0);
-        QCOMPARE(::chown(file.constData(), account->first, account->second), 0);
-        QCOMPARE(::chmod(file.constData(), static_cast<mode_t>(fileMode)), 0);
+        QCOMPARE(::chown(blocking.constData(), account->first, account->second), 0);
+        QCOMPARE(::chmod(blocking.constData(), static_cast<mode_t>(blockerMode)), 0);
         QCOMPARE(::chmod(folder.constData(), static_cast<mode_t>(folderMode)), 0);
 
         QProcess child;
-        if (::geteuid() == 0) {
-            child.setChildProcessModifier([account] {
-                if (::setgroups(0, nullptr) != 0 || ::setgid(account->second) != 0 || ::setuid(account->first) != 0)
-                    ::_exit(EXIT_FAILURE);
-            });
-        }
-        child.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(LoadAndWriteSwitch), path()});
+        child.setChildProcessModifier([account, sizeLimit] {
+            const rlimit limit{rlim_t(sizeLimit), rlim_t(sizeLimit)};
+            if (sizeLimit > 0 && (::signal(SIGXFSZ, SIG_IGN) == SIG_ERR || ::setrlimit(RLIMIT_FSIZE, &limit) != 0))
+                ::_exit(EXIT_FAILURE);
+            if (::geteuid() == 0 &&
+                (::setgroups(0, nullptr) != 0 || ::setgid(account->second) != 0 || ::setuid(account->first) != 0))
+                ::_exit(EXIT_FAILURE);
+        });
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QString::fromLatin1(LoadAndWriteSwitch), m_dir->filePath(file)});
         const bool finished = child.waitForFinished(30000);
         ::chmod(folder.constData(), 0700);
-        ::chmod(file.constData(), 0600);
+        ::chmod(blocking.constData(), 0600);
         QVERIFY(finished);
         QCOMPARE(child.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(child.readAllStandardOutput(), seen);
-        QCOMPARE(fileText(path()), stored);
-    }
-
-    void concurrentWriteByAnotherProcessIsKept()
-    {
-        QVERIFY(writeFile(path(), "[Common]\nSynchronize=1\n"));
-        for (int round = 0; round < ConcurrentRounds; ++round) {
-            const QString number = QString::number(round);
-            IniStore store(path());
-            store.saveSetting("Common", "Title" + number.toStdString(), "parent");
-            QProcess child;
-            child.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(ChildSwitch), path(), number});
-            QVERIFY(child.waitForStarted());
-            // Odd rounds commit while the child runs, even rounds after it has written.
-            if (round % 2 == 0)
-                QVERIFY(child.waitForFinished(30000));
-            QVERIFY(store.commit());
-            QVERIFY(child.state() == QProcess::NotRunning || child.waitForFinished(30000));
-            QCOMPARE(child.exitCode(), 0);
-        }
-        const IniStore reread(path());
-        for (int round = 0; round < ConcurrentRounds; ++round) {
-            const std::string number = std::to_string(round);
-            QCOMPARE(reread.value("Common", "OtherKey" + number), Text("from the other process"));
-            QCOMPARE(reread.value("Common", "Title" + number), Text("parent"));
-        }
-        QCOMPARE(reread.value("Common", "Synchronize"), Text("1"));
+        QCOMPARE(QString::fromLocal8Bit(child.readAllStandardOutput()), seen.arg(m_dir->path()));
+        QCOMPARE(fileText(m_dir->filePath(blocker)), stored);
     }
 
     void defaultFileFollowsXdgConfigHome()
@@ -300,8 +230,6 @@ private:
 
 int main(int argc, char* argv[])
 {
-    if (argc == 4 && std::strcmp(argv[1], varnholt::ChildSwitch) == 0)
-        return varnholt::writeOtherKey(QString::fromLocal8Bit(argv[2]), QString::fromLatin1(argv[3]));
     if (argc == 3 && std::strcmp(argv[1], varnholt::LoadAndWriteSwitch) == 0)
         return varnholt::loadAndWrite(QString::fromLocal8Bit(argv[2]));
     QCoreApplication app(argc, argv);

@@ -24,10 +24,10 @@ void MemoryStore::saveSetting(const std::string& section, const std::string& key
     writes.emplace_back(section, key);
 }
 
-bool MemoryStore::commit()
+CommitResult MemoryStore::commit()
 {
     ++commits;
-    return !failCommit;
+    return {commitFailure};
 }
 
 Instant FixedClock::now() const

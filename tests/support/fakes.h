@@ -16,12 +16,13 @@ class MemoryStore final : public SettingsStore {
 public:
     std::map<std::pair<std::string, std::string>, std::string> values;
     std::vector<std::pair<std::string, std::string>> writes; // section, key in write order
-    bool failCommit = false;
+    std::optional<std::string> commitFailure; // every commit fails with this reason
     int commits = 0;
 
     std::optional<std::string> value(const std::string& section, const std::string& key) const override;
     void saveSetting(const std::string& section, const std::string& key, const std::string& text) override;
-    bool commit() override;
+    CommitResult commit() override;
+    std::string location() const override { return "memory"; }
 };
 
 class FixedClock final : public Clock {

@@ -13,6 +13,13 @@ namespace varnholt {
 
 using Date = std::chrono::year_month_day;
 
+// What a commit did: wrote the keys, or failed for the reason given, in words for the user.
+struct CommitResult {
+    std::optional<std::string> failure;
+
+    explicit operator bool() const { return !failure; }
+};
+
 // Per-user key-value store of the application "Kestle\Varnholt".
 class SettingsStore {
 public:
@@ -22,8 +29,10 @@ public:
     virtual std::optional<std::string> value(const std::string& section, const std::string& key) const = 0;
     // Creates or replaces one key; never removes others.
     virtual void saveSetting(const std::string& section, const std::string& key, const std::string& text) = 0;
-    // Makes the saved keys durable in one step; false when the store could not be written.
-    virtual bool commit() = 0;
+    // Makes the saved keys durable in one step.
+    virtual CommitResult commit() = 0;
+    // Where the keys are kept, as the user would look for it (a file's path).
+    virtual std::string location() const = 0;
 
     std::string getSetting(const std::string& section, const std::string& key, const std::string& fallback) const
     {

@@ -1,12 +1,11 @@
 #pragma once
 
 #include "core/motion/text_block.h"
+#include "core/settings/settings_enums.h"
 
 #include <cstdint>
 
 namespace varnholt {
-
-enum TextStyle : std::int16_t { StyleOneLine = 0, StyleTwoLines = 1 };
 
 // A label's extent in twips, as measured from its caption in its font.
 struct LabelSize {

@@ -11,9 +11,6 @@ namespace varnholt {
 
 namespace {
 
-// Row of a horizontal path or column of a vertical one.
-enum Lane : std::int16_t { LaneTop = 0, LaneLeft = 0, LaneCentre = 1, LaneBottom = 2, LaneRight = 2 };
-
 std::int32_t roundTwips(double value)
 {
     return static_cast<std::int32_t>(roundHalfEven(value));
@@ -42,20 +39,20 @@ std::optional<Place> picturePlace(std::int16_t path, std::int16_t lane, bool fir
     const double centred = e.W / 2 - e.w / 2;
     if (path == PathHorizontal) {
         switch (lane) {
-        case LaneTop:
+        case RowTop:
             return first ? Place{centred, e.b} : Place{centred, e.H - e.h};
-        case LaneCentre:
+        case RowCentre:
             return first ? Place{centred, e.H / 2 + e.b / 2} : Place{centred, e.H / 2 - e.h - e.b / 2};
-        case LaneBottom:
+        case RowBottom:
             return first ? Place{centred, 0} : Place{centred, e.H - e.h - e.b};
         }
     } else if (path == PathVertical) {
         switch (lane) {
-        case LaneLeft:
+        case ColumnLeft:
             return first ? Place{e.W - e.w, 0} : Place{e.W - e.w, e.H - e.h};
-        case LaneCentre:
+        case ColumnCentre:
             return first ? Place{0, e.H / 2 - e.h / 2} : Place{e.W - e.w, e.H / 2 - e.h / 2};
-        case LaneRight:
+        case ColumnRight:
             return first ? Place{0, 0} : Place{0, e.H - e.h};
         }
     }
@@ -156,7 +153,7 @@ void MovementEngine::nextPath()
         m_view.rerunSetup();
     }
     startPath();
-    if (m_in.settings.ImageUsed == 0)
+    if (m_in.settings.ImageUsed == FlagOff)
         return;
     placePicture();
 }
@@ -201,13 +198,13 @@ void MovementEngine::startHorizontalPath(std::int16_t row, std::int16_t directio
 {
     TextBlockState& block = m_in.block;
     switch (row) {
-    case LaneTop:
+    case RowTop:
         block.TextTop = 0;
         break;
-    case LaneCentre:
+    case RowCentre:
         block.TextTop = roundTwips(m_in.screenHeight / 2.0 - block.BlockHeight / 2.0);
         break;
-    case LaneBottom:
+    case RowBottom:
         block.TextTop = m_in.screenHeight - block.BlockHeight;
         break;
     }
@@ -228,14 +225,14 @@ void MovementEngine::startVerticalPath(std::int16_t column, std::int16_t directi
 {
     TextBlockState& block = m_in.block;
     switch (column) {
-    case LaneLeft:
+    case ColumnLeft:
         block.TextLeft = 0;
         break;
-    case LaneCentre:
+    case ColumnCentre:
         m_view.setLabelsCentred(true);
         block.TextLeft = roundTwips((m_in.screenWidth - block.BlockWidth) / 2.0);
         break;
-    case LaneRight:
+    case ColumnRight:
         block.TextLeft = m_in.screenWidth - block.BlockWidth;
         break;
     }

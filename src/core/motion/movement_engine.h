@@ -23,14 +23,13 @@ public:
     virtual void movePicture(std::int32_t left, std::int32_t top) = 0;
 };
 
-enum TravelDirection : std::int16_t { DirForward = 0, DirBackward = 1, DirDownward = 2, DirUpward = 3 };
+// The path being travelled; random paths draw one of these.
 enum PathKind : std::int16_t { PathHorizontal = 0, PathVertical = 1 };
-enum PathPosition : std::int16_t { PositionHorizontal = 0, PositionVertical = 1, PositionRandom = 2 };
 
 struct PathState {
-    std::int16_t currentDirection = 0;
-    std::int16_t currentPath = 0;
-    std::int16_t currentLane = 0;
+    std::int16_t currentDirection = DirForward;
+    std::int16_t currentPath = PathHorizontal;
+    std::int16_t currentLane = RowTop; // or the column of a vertical path
     std::int16_t pictureToggle = 0;
 };
 

@@ -13,7 +13,7 @@ void ProgramState::loadSettings()
     settings = std::move(loaded.settings);
     screenHeight = loaded.screenHeight;
     screenWidth = loaded.screenWidth;
-    imageSelection = std::move(loaded.imageSelection);
+    imageSelection = settings.picture;
 }
 
 ScreenMetrics ProgramState::layoutScreen() const

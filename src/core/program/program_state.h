@@ -42,7 +42,7 @@ public:
     Date today{};
     std::int32_t screenWidth = 0;
     std::int32_t screenHeight = 0;
-    ImageValues imageSelection;
+    PictureChoice imageSelection = settings.picture;
 
     TimeLeftOutputs timeLeft;
 

@@ -77,11 +77,11 @@ std::string settingsAlreadyOpenText()
 void setPreviewStart(TextBlockState& block, std::int16_t direction, std::int32_t clientWidth,
                      std::int32_t clientHeight, const ScreenMetrics& screen)
 {
-    if (direction == 0 || direction == 1) {
+    if (isHorizontalDirection(direction)) {
         block.PreviewSpan = static_cast<std::int32_t>(roundHalfEven(screen.twipsPerPixelX * clientWidth));
         block.TextLeft = block.PreviewSpan;
         block.TextTop = clientHeight * 7;
-    } else if (direction == 2 || direction == 3) {
+    } else if (isVerticalDirection(direction)) {
         block.PreviewSpan = static_cast<std::int32_t>(roundHalfEven(screen.twipsPerPixelY * clientHeight));
         block.TextLeft = 0;
         block.TextTop = block.PreviewSpan;

@@ -11,64 +11,85 @@ namespace varnholt {
 namespace {
 
 using R = SettingsRecord;
+using P = PictureChoice;
+
+constexpr SectionKind Common = SectionKind::Common;
+constexpr SectionKind Shared = SectionKind::Shared;
+constexpr SectionKind Saver = SectionKind::ScreenSaver;
+
+// The type of one value of a field: a font field holds one per entry.
+template <typename Field>
+struct ValueOf;
+template <typename T, typename Owner>
+struct ValueOf<T Owner::*> {
+    using type = T;
+};
+template <typename T, typename Owner>
+struct ValueOf<PerFont<T> Owner::*> {
+    using type = T;
+};
+
+// Takes the default as the field's own type, so that a default that does not fit fails to compile.
+template <typename Field>
+KeyEntry key(std::string name, SectionKind section, Field field,
+             std::type_identity_t<typename ValueOf<Field>::type> fallback,
+             std::optional<ValueRange> range = std::nullopt, int fontIndex = 0)
+{
+    return {std::move(name), section, field, std::move(fallback), range, fontIndex};
+}
 
 std::vector<KeyEntry> buildKeyTable()
 {
+    const ValueRange flag{FlagOff, FlagOn};
+    const ValueRange colour{0, LargestColour};
     std::vector<KeyEntry> table{
-        {"Synchronize", SectionKind::Common, &R::Synchronize},
-        {"Title", SectionKind::Shared, &R::Title},
-        {"Target", SectionKind::Shared, &R::Target},
-        {"TargetPassed", SectionKind::Shared, &R::TargetPassed},
-        {"Date", SectionKind::Shared, &R::Date},
-        {"IncludeDays", SectionKind::ScreenSaver, &R::IncludeDays},
-        {"Style", SectionKind::ScreenSaver, &R::Style},
-        {"ImageUsed", SectionKind::ScreenSaver, &R::ImageUsed},
-        {"ImageStyle", SectionKind::ScreenSaver, &R::ImageStyle},
-        {"ImageName", SectionKind::ScreenSaver, &R::ImageName},
-        {"ImagePath", SectionKind::ScreenSaver, &R::ImagePath},
-        {"ImageSize", SectionKind::ScreenSaver, &R::ImageSize},
-        {"ImageIndex", SectionKind::ScreenSaver, &R::ImageIndex},
-        {"ImageTag", SectionKind::ScreenSaver, &R::ImageTag},
-        {"ImageDrive", SectionKind::ScreenSaver, &R::ImageDrive},
-        {"Position", SectionKind::ScreenSaver, &R::Position},
-        {"Direction", SectionKind::ScreenSaver, &R::Direction},
-        {"Speed", SectionKind::ScreenSaver, &R::Speed},
-        {"Horizontal", SectionKind::ScreenSaver, &R::Horizontal},
-        {"Vertical", SectionKind::ScreenSaver, &R::Vertical},
-        {"HorizDirection", SectionKind::ScreenSaver, &R::HorizDirection},
-        {"VertDirection", SectionKind::ScreenSaver, &R::VertDirection},
-        {"Background", SectionKind::ScreenSaver, &R::Background},
-    };
-    const std::pair<const char*, FieldAccessor> fontFields[] = {
-        {"TextFontName", &R::TextFontName},           {"TextFontSize", &R::TextFontSize},
-        {"TextFontColor", &R::TextFontColor},         {"TextFontBold", &R::TextFontBold},
-        {"TextFontItalic", &R::TextFontItalic},       {"TextFontStrikethru", &R::TextFontStrikethru},
-        {"TextFontUnderline", &R::TextFontUnderline},
+        key("Synchronize", Common, &R::Synchronize, FlagOn),
+        key("Title", Shared, &R::Title, "Main Title Text (Change this!!)"),
+        key("Target", Shared, &R::Target, "Phrase upon reaching target date. (Change this!!)"),
+        key("TargetPassed", Shared, &R::TargetPassed, "Phrase when target date has passed. (Change this!!)"),
+        key("Date", Shared, &R::Date, ""),
+        key("IncludeDays", Saver, &R::IncludeDays, FlagOff, flag),
+        key("Style", Saver, &R::Style, StyleOneLine, ValueRange{StyleOneLine, StyleTwoLines}),
+        key("ImageUsed", Saver, &R::ImageUsed, FlagOff, flag),
+        key("ImageStyle", Saver, &P::ImageStyle, BaseImage, ValueRange{BaseImage, FileImage}),
+        key("ImageName", Saver, &P::ImageName, ""),
+        key("ImagePath", Saver, &P::ImagePath, "/"),
+        key("ImageSize", Saver, &P::ImageSize, 0),
+        key("ImageIndex", Saver, &P::ImageIndex, 1),
+        key("ImageTag", Saver, &P::ImageTag, "Logo"),
+        key("ImageDrive", Saver, &P::ImageDrive, "/"),
+        key("Position", Saver, &R::Position, PositionHorizontal, ValueRange{PositionHorizontal, PositionRandom}),
+        key("Direction", Saver, &R::Direction, DirForward, ValueRange{DirForward, DirUpward}),
+        key("Speed", Saver, &R::Speed, 50, ValueRange{SpeedMinimum, SpeedMaximum}),
+        key("Horizontal", Saver, &R::Horizontal, RowTop, ValueRange{RowTop, RowBottom}),
+        key("Vertical", Saver, &R::Vertical, ColumnLeft, ValueRange{ColumnLeft, ColumnRight}),
+        key("HorizDirection", Saver, &R::HorizDirection, DirForward, ValueRange{DirForward, DirBackward}),
+        key("VertDirection", Saver, &R::VertDirection, DirDownward, ValueRange{DirDownward, DirUpward}),
+        key("Background", Saver, &R::Background, 0, colour),
     };
     for (int i = 0; i < FontEntries; ++i) {
-        for (const auto& [name, field] : fontFields)
-            table.push_back({name + std::to_string(i), SectionKind::ScreenSaver, field, i});
+        const auto font = [&](const char* name, auto field, auto fallback, std::optional<ValueRange> range = {}) {
+            table.push_back(key(name + std::to_string(i), Saver, field, fallback, range, i));
+        };
+        font("TextFontName", &R::TextFontName, "Arial");
+        font("TextFontSize", &R::TextFontSize, 16, ValueRange{FontSizeMinimum, FontSizeMaximum});
+        font("TextFontColor", &R::TextFontColor, 255, colour);
+        font("TextFontBold", &R::TextFontBold, true);
+        font("TextFontItalic", &R::TextFontItalic, false);
+        font("TextFontStrikethru", &R::TextFontStrikethru, false);
+        font("TextFontUnderline", &R::TextFontUnderline, false);
     }
     return table;
-}
-
-const KeyEntry& entryNamed(const std::string& key)
-{
-    const auto& table = keyTable();
-    const auto it = std::find_if(table.begin(), table.end(), [&](const KeyEntry& e) { return e.key == key; });
-    if (it == table.end())
-        throw std::logic_error("unknown settings key " + key);
-    return *it;
 }
 
 std::vector<const KeyEntry*> buildWriteOrder()
 {
     std::vector<const KeyEntry*> order;
-    for (const char* key : {"Synchronize", "Title", "Target", "TargetPassed", "Date", "Style", "Position",
-                            "Direction", "IncludeDays", "Speed", "Horizontal", "Vertical", "HorizDirection",
-                            "VertDirection", "Background", "ImageUsed", "ImageStyle", "ImageName", "ImagePath",
-                            "ImageSize", "ImageIndex", "ImageTag", "ImageDrive"})
-        order.push_back(&entryNamed(key));
+    for (const char* name : {"Synchronize", "Title", "Target", "TargetPassed", "Date", "Style", "Position",
+                             "Direction", "IncludeDays", "Speed", "Horizontal", "Vertical", "HorizDirection",
+                             "VertDirection", "Background", "ImageUsed", "ImageStyle", "ImageName", "ImagePath",
+                             "ImageSize", "ImageIndex", "ImageTag", "ImageDrive"})
+        order.push_back(&keyNamed(name));
     // The font keys keep the reading order: all seven of entry 0, then 1, then 2.
     for (const KeyEntry& entry : keyTable()) {
         if (std::find(order.begin(), order.end(), &entry) == order.end())
@@ -101,7 +122,7 @@ std::optional<T> valueOf(const std::string& text)
         return int32FromText(text);
 }
 
-// The record's field that a plain or a font entry names.
+// The record's field that an entry names.
 template <typename Record, typename T>
 auto& fieldOf(Record& record, T SettingsRecord::*member, int)
 {
@@ -109,9 +130,28 @@ auto& fieldOf(Record& record, T SettingsRecord::*member, int)
 }
 
 template <typename Record, typename T>
+auto& fieldOf(Record& record, T PictureChoice::*member, int)
+{
+    return record.picture.*member;
+}
+
+template <typename Record, typename T>
 auto& fieldOf(Record& record, PerFont<T> SettingsRecord::*member, int fontIndex)
 {
     return (record.*member)[static_cast<std::size_t>(fontIndex)];
+}
+
+// Calls use(field) with the record's field that the entry names.
+template <typename Record, typename Use>
+void withField(Record& record, const KeyEntry& entry, Use use)
+{
+    std::visit([&](auto member) { use(fieldOf(record, member, entry.fontIndex)); }, entry.field);
+}
+
+template <typename T>
+const T& defaultOf(const KeyEntry& entry)
+{
+    return std::get<T>(entry.fallback);
 }
 
 } // namespace
@@ -128,28 +168,53 @@ const std::vector<const KeyEntry*>& writeOrder()
     return order;
 }
 
+const KeyEntry& keyNamed(const std::string& key)
+{
+    const auto& table = keyTable();
+    const auto it = std::find_if(table.begin(), table.end(), [&](const KeyEntry& e) { return e.key == key; });
+    if (it == table.end())
+        throw std::logic_error("unknown settings key " + key);
+    return *it;
+}
+
 const char* sectionName(SectionKind kind, std::int16_t synchronize)
 {
-    if (kind == SectionKind::Common || (kind == SectionKind::Shared && synchronize == 1))
+    if (kind == SectionKind::Common || (kind == SectionKind::Shared && synchronize == FlagOn))
         return SectionCommon;
     return SectionScreenSaver;
 }
 
 std::string storedText(const SettingsRecord& record, const KeyEntry& entry)
 {
-    return std::visit([&](auto member) { return textOf(fieldOf(record, member, entry.fontIndex)); }, entry.field);
+    std::string text;
+    withField(record, entry, [&](const auto& field) { text = textOf(field); });
+    return text;
 }
 
-void setFromText(SettingsRecord& record, const KeyEntry& entry, const std::string& text,
-                 const SettingsRecord& defaults)
+void setFromText(SettingsRecord& record, const KeyEntry& entry, const std::string& text)
 {
-    std::visit(
-        [&](auto member) {
-            auto& field = fieldOf(record, member, entry.fontIndex);
-            using T = std::decay_t<decltype(field)>;
-            field = valueOf<T>(text).value_or(fieldOf(defaults, member, entry.fontIndex));
-        },
-        entry.field);
+    withField(record, entry, [&](auto& field) {
+        using T = std::decay_t<decltype(field)>;
+        field = valueOf<T>(text).value_or(defaultOf<T>(entry));
+    });
+}
+
+void setDefault(SettingsRecord& record, const KeyEntry& entry)
+{
+    withField(record, entry, [&](auto& field) { field = defaultOf<std::decay_t<decltype(field)>>(entry); });
+}
+
+bool withinRange(const SettingsRecord& record, const KeyEntry& entry)
+{
+    bool within = true;
+    withField(record, entry, [&](const auto& field) {
+        using T = std::decay_t<decltype(field)>;
+        if constexpr (std::is_integral_v<T> && !std::is_same_v<T, bool>) {
+            if (entry.range)
+                within = field >= entry.range->lowest && field <= entry.range->highest;
+        }
+    });
+    return within;
 }
 
 } // namespace varnholt

@@ -15,7 +15,6 @@ struct LoadedSettings {
     SettingsRecord settings;
     std::int32_t screenWidth = 0;  // twips; 32 bits so that large screens fit
     std::int32_t screenHeight = 0; // twips
-    ImageValues imageSelection;
 };
 
 LoadedSettings loadSettings(const SettingsStore& store, const Clock& clock, const DateForms& dates,
@@ -33,8 +32,8 @@ struct SharedTexts {
 SharedTexts loadSharedTexts(const SettingsStore& store, std::int16_t synchronize, Date today,
                             const DateForms& dates);
 
-// Writes the dialog's values in their fixed order and commits; false when the store failed.
-bool writeSettings(SettingsStore& store, const DialogValues& values, const ImageValues& imageSelection,
-                   const DateForms& dates);
+// Writes every key of the dialog's working copy in the fixed order and commits;
+// the result carries the store's reason when it could not be written.
+[[nodiscard]] CommitResult writeSettings(SettingsStore& store, const EditedSettings& edited, const DateForms& dates);
 
 } // namespace varnholt

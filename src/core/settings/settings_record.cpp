@@ -1,10 +1,13 @@
 #include "core/settings/settings_record.h"
 
+#include "core/settings/key_table.h"
+
 namespace varnholt {
 
-ImageValues SettingsRecord::imageValues() const
+SettingsRecord::SettingsRecord()
 {
-    return {ImageStyle, ImageName, ImagePath, ImageSize, ImageIndex, ImageTag, ImageDrive};
+    for (const KeyEntry& entry : keyTable())
+        setDefault(*this, entry);
 }
 
 } // namespace varnholt

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/settings/settings_enums.h"
+
 #include <array>
 #include <chrono>
 #include <cstdint>
@@ -17,73 +19,41 @@ inline constexpr int FontEntries = 3;
 template <typename T>
 using PerFont = std::array<T, FontEntries>;
 
-// The seven picture values that the settings dialog and the image browser edit.
-struct ImageValues {
-    std::int16_t ImageStyle = 0;
+// The picture values, which the image browser chooses as one.
+struct PictureChoice {
+    std::int16_t ImageStyle{};
     std::string ImageName;
-    std::string ImagePath = "/";
-    std::int16_t ImageSize = 0;
-    std::int16_t ImageIndex = 1;
-    std::string ImageTag = "Logo";
-    std::string ImageDrive = "/";
+    std::string ImagePath;
+    std::int16_t ImageSize{};
+    std::int16_t ImageIndex{};
+    std::string ImageTag;
+    std::string ImageDrive;
 
-    bool operator==(const ImageValues&) const = default;
+    bool operator==(const PictureChoice&) const = default;
 };
 
-// The settings record; each field is named after its stored key.
+// The settings record; each field is named after its stored key. A record
+// made with no arguments holds every key's default from the key table.
 struct SettingsRecord {
-    std::int16_t Synchronize = 1;
-    std::string Title = "Main Title Text (Change this!!)";
-    std::string Target = "Phrase upon reaching target date. (Change this!!)";
-    std::string TargetPassed = "Phrase when target date has passed. (Change this!!)";
-    std::string Date; // held as the text read; converted where it is used
-    std::int16_t IncludeDays = 0;
-    std::int16_t Style = 0;
-    std::int16_t ImageUsed = 0;
-    std::int16_t ImageStyle = 0;
-    std::string ImageName;
-    std::string ImagePath = "/";
-    std::int16_t ImageSize = 0;
-    std::int16_t ImageIndex = 1;
-    std::string ImageTag = "Logo";
-    std::string ImageDrive = "/";
-    std::int16_t Position = 0;
-    std::int16_t Direction = 0;
-    std::int16_t Speed = 50;
-    std::int16_t Horizontal = 0;
-    std::int16_t Vertical = 0;
-    std::int16_t HorizDirection = 0;
-    std::int16_t VertDirection = 2;
-    std::int32_t Background = 0;
-    PerFont<std::string> TextFontName{"Arial", "Arial", "Arial"};
-    PerFont<std::int16_t> TextFontSize{16, 16, 16};
-    PerFont<std::int32_t> TextFontColor{255, 255, 255};
-    PerFont<bool> TextFontBold{true, true, true};
-    PerFont<bool> TextFontItalic{false, false, false};
-    PerFont<bool> TextFontStrikethru{false, false, false};
-    PerFont<bool> TextFontUnderline{false, false, false};
+    SettingsRecord();
 
-    ImageValues imageValues() const;
-    bool operator==(const SettingsRecord&) const = default;
-};
-
-// The settings dialog's working copy: what OK hands to writeSettings.
-struct DialogValues {
-    std::string Synchronize = "1";
+    std::int16_t Synchronize{};
     std::string Title;
     std::string Target;
     std::string TargetPassed;
-    std::chrono::year_month_day Date{};
-    std::int16_t Style = 0;
-    std::int16_t IncludeDays = 0;
-    std::int16_t Position = 0;
-    std::int16_t Direction = 0;
-    std::int16_t HorizDirection = 0;
-    std::int16_t VertDirection = 2;
-    std::int16_t Horizontal = 0;
-    std::int16_t Vertical = 0;
-    std::int16_t Speed = 50;
-    std::int16_t ImageUsed = 0;
+    std::string Date; // held as the text read; converted where it is used
+    std::int16_t IncludeDays{};
+    std::int16_t Style{};
+    std::int16_t ImageUsed{};
+    PictureChoice picture;
+    std::int16_t Position{};
+    std::int16_t Direction{};
+    std::int16_t Speed{};
+    std::int16_t Horizontal{};
+    std::int16_t Vertical{};
+    std::int16_t HorizDirection{};
+    std::int16_t VertDirection{};
+    std::int32_t Background{};
     PerFont<std::string> TextFontName{};
     PerFont<std::int16_t> TextFontSize{};
     PerFont<std::int32_t> TextFontColor{};
@@ -91,9 +61,15 @@ struct DialogValues {
     PerFont<bool> TextFontItalic{};
     PerFont<bool> TextFontStrikethru{};
     PerFont<bool> TextFontUnderline{};
-    std::int32_t Background = 0;
 
-    bool operator==(const DialogValues&) const = default;
+    bool operator==(const SettingsRecord&) const = default;
+};
+
+// The settings dialog's working copy: the record as edited, with the Target
+// Date as a date. The record's Date text is the loaded one; OK writes date.
+struct EditedSettings {
+    SettingsRecord record;
+    std::chrono::year_month_day date{};
 };
 
 } // namespace varnholt

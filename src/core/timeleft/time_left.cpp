@@ -1,5 +1,7 @@
 #include "core/timeleft/time_left.h"
 
+#include "core/settings/settings_enums.h"
+
 #include <cstdlib>
 
 namespace varnholt {
@@ -102,7 +104,7 @@ TimeLeftOutputs calculateTimeLeft(Date today, Date target, const EventTexts& tex
     if (totalDays > 0) {
         out.TimeLeftState = DateAhead;
         out.TitleLine = texts.Title;
-        out.TimeLeftLine = years.text() + months.text() + days.text() + (texts.IncludeDays == 1 ? out.DaysSuffix : "");
+        out.TimeLeftLine = years.text() + months.text() + days.text() + (texts.IncludeDays == FlagOn ? out.DaysSuffix : "");
     } else if (totalDays == 0) {
         out.TimeLeftState = DateToday;
         out.TimeLeftLine = texts.Target;

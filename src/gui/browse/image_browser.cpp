@@ -252,7 +252,7 @@ void ImageBrowser::load()
     fraImages[1]->move(fraImages[0]->pos());
     for (QFrame* page : fraImages)
         page->setFrameShape(QFrame::NoFrame);
-    if (imageSelection.ImageStyle == 0 || imageSelection.ImageStyle == 1)
+    if (imageSelection.ImageStyle == BaseImage || imageSelection.ImageStyle == FileImage)
         optImageStyle[imageSelection.ImageStyle]->setChecked(true);
     cmdTakeFocus->lower();
     for (int i = 1; i <= ilsImages.count(); ++i) {
@@ -285,7 +285,7 @@ void ImageBrowser::loadStoredChoice()
         txtCurImage->setText(QStringLiteral("No Image"));
         showSizeCaptions(false);
     }
-    if (imageSelection.ImageStyle == 0 || imageSelection.ImageStyle == 1) {
+    if (imageSelection.ImageStyle == BaseImage || imageSelection.ImageStyle == FileImage) {
         tbsImages->setCurrentIndex(imageSelection.ImageStyle);
         showPage(imageSelection.ImageStyle);
     }
@@ -356,7 +356,7 @@ void ImageBrowser::onPhotoClicked(int Index)
 void ImageBrowser::onPhotoDoubleClicked(int Index)
 {
     onPhotoClicked(Index);
-    imageSelection.ImageStyle = 0;
+    imageSelection.ImageStyle = BaseImage;
     onOkClicked();
 }
 
@@ -384,7 +384,7 @@ void ImageBrowser::onFileClicked()
 void ImageBrowser::onFileDoubleClicked()
 {
     onFileClicked();
-    imageSelection.ImageStyle = 1;
+    imageSelection.ImageStyle = FileImage;
     onOkClicked();
 }
 
@@ -430,7 +430,7 @@ void ImageBrowser::openFolder(const QString& path)
 
 void ImageBrowser::onOkClicked()
 {
-    if (imageSelection.ImageStyle == 1 && imageSelection.ImageName.empty()) {
+    if (imageSelection.ImageStyle == FileImage && imageSelection.ImageName.empty()) {
         refuse(fileImageRequiredText());
         return;
     }
@@ -441,7 +441,7 @@ void ImageBrowser::onOkClicked()
 
 void ImageBrowser::onCancelClicked()
 {
-    imageSelection = m_state.settings.imageValues();
+    imageSelection = m_state.settings.picture;
     if (m_refreshImagePane)
         m_refreshImagePane();
     done(Rejected);

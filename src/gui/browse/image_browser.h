@@ -109,7 +109,7 @@ private:
                             int top, int width, int height);
 
     ProgramState& m_state;
-    ImageValues& imageSelection;
+    PictureChoice& imageSelection;
     std::int16_t& ActualWidth;
     std::int16_t& ActualHeight;
     std::function<void()> m_refreshImagePane;

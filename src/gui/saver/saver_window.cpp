@@ -77,7 +77,7 @@ void SaverWindow::load()
         imgPhoto->lower();
         if (m_state.runMode == ModeSaver) {
             m_engine.nextPath();
-        } else if (m_state.settings.ImageUsed == 1) {
+        } else if (m_state.settings.ImageUsed == FlagOn) {
             placePreviewPicture(m_state.block);
             movePicture(m_state.block.PictureLeft, m_state.block.PictureTop);
         }
@@ -99,7 +99,7 @@ void SaverWindow::reportLoadError(int number, const std::string& description)
 void SaverWindow::setUpPicture()
 {
     const SettingsRecord& settings = m_state.settings;
-    if (settings.ImageUsed != 1) {
+    if (settings.ImageUsed != FlagOn) {
         imgPhoto->clear();
         imgPhoto->hide();
         return;
@@ -110,12 +110,13 @@ void SaverWindow::setUpPicture()
         m_state.block.PictureWidth = pictureSize().first;
         return;
     }
-    if (settings.ImageStyle == 0) {
-        const QPixmap picture = builtinPicture(settings.ImageIndex);
+    const PictureChoice& choice = settings.picture;
+    if (choice.ImageStyle == BaseImage) {
+        const QPixmap picture = builtinPicture(choice.ImageIndex);
         showPicture(picture, picture.size());
-    } else if (settings.ImageStyle == 1) {
+    } else if (choice.ImageStyle == FileImage) {
         const QPixmap picture = pictureForSaver();
-        const ShownPicture shown = applySizeStep(picture.width(), picture.height(), settings.ImageSize);
+        const ShownPicture shown = applySizeStep(picture.width(), picture.height(), choice.ImageSize);
         if (qint64(shown.width) * shown.height > MaxShownPicturePixels)
             throw RuntimeError(ErrOverflow);
         showPicture(picture, QSize(shown.width, shown.height));
@@ -124,13 +125,13 @@ void SaverWindow::setUpPicture()
 
 QPixmap SaverWindow::pictureForSaver()
 {
-    const SettingsRecord& settings = m_state.settings;
+    const PictureChoice& choice = m_state.settings.picture;
     try {
-        return QPixmap::fromImage(loadPictureFile(QString::fromStdString(settings.ImagePath + settings.ImageName)));
+        return QPixmap::fromImage(loadPictureFile(QString::fromStdString(choice.ImagePath + choice.ImageName)));
     } catch (const RuntimeError& error) {
         if (error.number() != ErrFileNotFound && error.number() != ErrPathNotFound)
             throw;
-        return builtinPicture(settings.ImageIndex);
+        return builtinPicture(choice.ImageIndex);
     }
 }
 

@@ -4,7 +4,6 @@
 #include "gui/browse/image_browser.h"
 #include "core/common/errors.h"
 #include "gui/widgets/text_style.h"
-#include "core/settings/conversions.h"
 #include "core/settings/settings_io.h"
 #include "gui/widgets/font_chooser.h"
 #include "platform/x11_windows.h"
@@ -385,7 +384,8 @@ void SettingsDialog::load()
     showPlacementLook(isVerticalDirection(settings.Direction));
 
     SampleLineHeight = SampleTextHeight;
-    repairImageSelection(m_state.imageSelection);
+    // What start-up computed for the stored settings, until an edit asks for more.
+    m_timeLeft = m_state.timeLeft;
 
     Loading = true;
     loadControls();
@@ -395,31 +395,33 @@ void SettingsDialog::load()
 void SettingsDialog::loadControls()
 {
     const DateForms& dates = m_state.services.dates;
-    DialogSettings = dialogValuesFrom(settings, dates, m_state.today);
-    paintSwatch(picBackColour, DialogSettings.Background);
+    SettingsRecord shown = settings;
+    // The picture being chosen outlives Restore Settings.
+    shown.picture = m_state.imageSelection;
+    DialogSettings = editedSettingsFrom(std::move(shown), dates, m_state.today);
+    m_state.imageSelection = DialogSettings.record.picture;
+    const SettingsRecord& record = DialogSettings.record;
+    paintSwatch(picBackColour, record.Background);
     for (std::size_t i = 0; i < picFontColour.size(); ++i)
-        paintSwatch(picFontColour[i], DialogSettings.TextFontColor[i]);
+        paintSwatch(picFontColour[i], record.TextFontColor[i]);
 
     MonthView->hide();
-    HScrollSpeed->setValue(DialogSettings.Speed);
-    lblSpeed->setText(QString::number(DialogSettings.Speed));
+    HScrollSpeed->setValue(record.Speed);
+    lblSpeed->setText(QString::number(record.Speed));
 
-    txtTitle->setText(text(DialogSettings.Title));
-    txtTarget->setText(text(DialogSettings.Target));
-    txtTargetPassed->setText(text(DialogSettings.TargetPassed));
-    txtDate->setText(text(dates.shortText(DialogSettings.Date)));
-    txtDateLong->setText(text(dates.longText(dates.parse(txtDate->text().toStdString()).value_or(DialogSettings.Date))));
+    showSharedTexts();
+    txtDateLong->setText(text(dates.longText(dates.parse(txtDate->text().toStdString()).value_or(DialogSettings.date))));
 
-    select(optImageStyle, m_state.imageSelection.ImageStyle);
-    select(optStyle, DialogSettings.Style);
-    select(optPosition, DialogSettings.Position);
-    select(optHoriz, DialogSettings.Horizontal);
-    select(optVert, DialogSettings.Vertical);
-    select(optDirection, DialogSettings.Direction);
+    select(optImageStyle, record.picture.ImageStyle);
+    select(optStyle, record.Style);
+    select(optPosition, record.Position);
+    select(optHoriz, record.Horizontal);
+    select(optVert, record.Vertical);
+    select(optDirection, record.Direction);
 
-    chkSynchronize->setChecked(synchronizeNumber(DialogSettings.Synchronize) == 1);
-    chkDays->setChecked(DialogSettings.IncludeDays == 1);
-    chkImage->setChecked(DialogSettings.ImageUsed == 1);
+    chkSynchronize->setChecked(record.Synchronize == FlagOn);
+    chkDays->setChecked(record.IncludeDays == FlagOn);
+    chkImage->setChecked(record.ImageUsed == FlagOn);
 
     refreshImagePane();
     showDateError(false);
@@ -428,9 +430,44 @@ void SettingsDialog::loadControls()
     checkChanges();
 }
 
+void SettingsDialog::showSharedTexts()
+{
+    const SettingsRecord& record = DialogSettings.record;
+    txtTitle->setText(text(record.Title));
+    txtTarget->setText(text(record.Target));
+    txtTargetPassed->setText(text(record.TargetPassed));
+    txtDate->setText(text(m_state.services.dates.shortText(DialogSettings.date)));
+}
+
+template <typename Change>
+void SettingsDialog::edit(Change change, Refresh refresh)
+{
+    if (Loading)
+        return;
+    change(DialogSettings);
+    switch (refresh) {
+    case Refresh::Nothing:
+        break;
+    case Refresh::TimeLeft:
+        recalculateTimeLeft();
+        updateSample();
+        break;
+    case Refresh::Sample:
+        updateSample();
+        break;
+    case Refresh::Placement:
+        updatePlacement();
+        break;
+    case Refresh::SharedTexts:
+        showSharedTexts();
+        break;
+    }
+    checkChanges();
+}
+
 void SettingsDialog::checkChanges()
 {
-    Changed = settingsChanged(DialogSettings, settings, m_state.imageSelection, m_state.services.dates);
+    Changed = settingsChanged(DialogSettings, settings, m_state.services.dates);
     cmdOK->setEnabled(Changed);
     cmdRestoreSettings->setEnabled(Changed);
     const CloseButtonLook look = closeButtonLook(Changed);
@@ -448,8 +485,16 @@ void SettingsDialog::onOkClicked()
         txtDate->setFocus();
         return;
     }
+    SettingsStore& store = m_state.services.store;
+    const CommitResult written = writeSettings(store, DialogSettings, m_state.services.dates);
+    if (!written) {
+        // The dialog stays open with every edit, so that OK can be tried again.
+        m_state.services.platform.messageBox(
+            "The settings could not be saved to " + store.location() + ":\r\n" + *written.failure,
+            MessageIcon::Critical);
+        return;
+    }
     m_written = true;
-    writeSettings(m_state.services.store, DialogSettings, m_state.imageSelection, m_state.services.dates);
     accept();
 }
 
@@ -478,29 +523,18 @@ void SettingsDialog::onHelpClicked()
 
 void SettingsDialog::onTitleEdited()
 {
-    if (Loading)
-        return;
-    DialogSettings.Title = txtTitle->text().toStdString();
-    updateSample();
-    checkChanges();
+    edit([this](EditedSettings& edited) { edited.record.Title = txtTitle->text().toStdString(); }, Refresh::Sample);
 }
 
 void SettingsDialog::onTargetEdited()
 {
-    if (Loading)
-        return;
-    DialogSettings.Target = txtTarget->text().toStdString();
-    updateSample();
-    checkChanges();
+    edit([this](EditedSettings& edited) { edited.record.Target = txtTarget->text().toStdString(); }, Refresh::Sample);
 }
 
 void SettingsDialog::onTargetPassedEdited()
 {
-    if (Loading)
-        return;
-    DialogSettings.TargetPassed = txtTargetPassed->text().toStdString();
-    updateSample();
-    checkChanges();
+    edit([this](EditedSettings& edited) { edited.record.TargetPassed = txtTargetPassed->text().toStdString(); },
+         Refresh::Sample);
 }
 
 void SettingsDialog::onDateEdited()
@@ -512,16 +546,17 @@ void SettingsDialog::onDateEdited()
         showDateError(true);
         return;
     }
-    DialogSettings.Date = *date;
-    showDateError(false);
-    recalculateTimeLeft();
-    updateSample();
-    checkChanges();
+    edit(
+        [&](EditedSettings& edited) {
+            edited.date = *date;
+            showDateError(false);
+        },
+        Refresh::TimeLeft);
 }
 
 void SettingsDialog::showDateError(bool show)
 {
-    txtDateLong->setText(show ? QString() : text(m_state.services.dates.longText(DialogSettings.Date)));
+    txtDateLong->setText(show ? QString() : text(m_state.services.dates.longText(DialogSettings.date)));
     fraDateRangeMsg->setVisible(show);
     cmdCalendar->setEnabled(!show);
 }
@@ -529,7 +564,7 @@ void SettingsDialog::showDateError(bool show)
 void SettingsDialog::onFixDateClicked()
 {
     const DateForms& dates = m_state.services.dates;
-    txtDate->setText(text(dates.shortText(dialogValuesFrom(settings, dates, m_state.today).Date)));
+    txtDate->setText(text(dates.shortText(editedSettingsFrom(settings, dates, m_state.today).date)));
 }
 
 void SettingsDialog::onCalendarClicked()
@@ -556,80 +591,73 @@ void SettingsDialog::onTextDatePaneMouseMoved(int x)
 
 void SettingsDialog::onSynchronizeClicked()
 {
-    if (Loading)
-        return;
-    DialogSettings.Synchronize = textFromNumber(chkSynchronize->isChecked() ? 1 : 0);
-    const DateForms& dates = m_state.services.dates;
-    const SharedTexts shared = loadSharedTexts(m_state.services.store, synchronizeNumber(DialogSettings.Synchronize),
-                                               m_state.today, dates);
-    DialogSettings.Title = shared.Title;
-    DialogSettings.Target = shared.Target;
-    DialogSettings.TargetPassed = shared.TargetPassed;
-    DialogSettings.Date = shared.Date.value_or(m_state.today);
-    txtTitle->setText(text(DialogSettings.Title));
-    txtTarget->setText(text(DialogSettings.Target));
-    txtTargetPassed->setText(text(DialogSettings.TargetPassed));
-    txtDate->setText(text(dates.shortText(DialogSettings.Date)));
-    checkChanges();
+    edit(
+        [this](EditedSettings& edited) {
+            SettingsRecord& record = edited.record;
+            record.Synchronize = chkSynchronize->isChecked() ? FlagOn : FlagOff;
+            const SharedTexts shared =
+                loadSharedTexts(m_state.services.store, record.Synchronize, m_state.today, m_state.services.dates);
+            record.Title = shared.Title;
+            record.Target = shared.Target;
+            record.TargetPassed = shared.TargetPassed;
+            edited.date = shared.Date.value_or(m_state.today);
+        },
+        Refresh::SharedTexts);
 }
 
 void SettingsDialog::recalculateTimeLeft()
 {
-    const std::int16_t kept = settings.IncludeDays;
-    settings.IncludeDays = DialogSettings.IncludeDays;
-    m_state.calculateTimeLeft(DialogSettings.Date);
-    settings.IncludeDays = kept;
+    const SettingsRecord& record = DialogSettings.record;
+    const EventTexts texts{record.Title, record.Target, record.TargetPassed, record.IncludeDays};
+    m_timeLeft = calculateTimeLeft(m_state.services.clock.today(), DialogSettings.date, texts);
 }
 
 // ---- Style pane and sample
 
 void SettingsDialog::onFormatClicked(int index)
 {
-    const std::optional<FontChoice> choice = m_choosers.chooseFont(fontChoiceOf(DialogSettings, index));
+    const std::optional<FontChoice> choice = m_choosers.chooseFont(fontChoiceOf(DialogSettings.record, index));
     if (!choice)
         return;
     try {
-        applyFontChoice(DialogSettings, index, *choice);
+        edit(
+            [&](EditedSettings& edited) {
+                applyFontChoice(edited.record, index, *choice);
+                paintSwatch(picFontColour[std::size_t(index)], edited.record.TextFontColor[std::size_t(index)]);
+            },
+            Refresh::Sample);
     } catch (const RuntimeError&) {
-        return; // a failing chooser ends the handler silently
+        // A failing chooser ends the handler silently.
     }
-    paintSwatch(picFontColour[std::size_t(index)], DialogSettings.TextFontColor[std::size_t(index)]);
-    updateSample();
-    checkChanges();
 }
 
 void SettingsDialog::onBackgroundClicked()
 {
-    const std::optional<std::int32_t> colour = m_choosers.chooseColour(DialogSettings.Background);
+    const std::optional<std::int32_t> colour = m_choosers.chooseColour(DialogSettings.record.Background);
     if (!colour)
         return;
-    DialogSettings.Background = *colour;
-    paintSwatch(picBackColour, DialogSettings.Background);
-    updateSample();
-    checkChanges();
+    edit(
+        [&](EditedSettings& edited) {
+            edited.record.Background = *colour;
+            paintSwatch(picBackColour, *colour);
+        },
+        Refresh::Sample);
 }
 
 void SettingsDialog::onIncludeDaysClicked()
 {
-    if (Loading)
-        return;
-    DialogSettings.IncludeDays = chkDays->isChecked() ? 1 : 0;
-    recalculateTimeLeft();
-    updateSample();
-    checkChanges();
+    edit([this](EditedSettings& edited) { edited.record.IncludeDays = chkDays->isChecked() ? FlagOn : FlagOff; },
+         Refresh::TimeLeft);
 }
 
 void SettingsDialog::onStyleClicked(int index)
 {
-    if (Loading)
-        return;
-    DialogSettings.Style = std::int16_t(index);
-    checkChanges();
+    edit([index](EditedSettings& edited) { edited.record.Style = std::int16_t(index); }, Refresh::Nothing);
 }
 
 void SettingsDialog::updateSample()
 {
-    const std::optional<SampleLook> look = sampleLook(DialogSettings, m_state.timeLeft, SampleLineHeight);
+    const std::optional<SampleLook> look = sampleLook(DialogSettings.record, m_timeLeft, SampleLineHeight);
     if (!look)
         return;
     paintSampleLabel(lblSampleText, look->textCaption, look->textFontEntry);
@@ -642,9 +670,10 @@ void SettingsDialog::updateSample()
 void SettingsDialog::paintSampleLabel(QLabel* label, const std::string& caption, int fontEntry)
 {
     label->setText(text(caption));
-    label->setFont(fontOfEntry(DialogSettings, fontEntry));
-    setTextColour(label, colourFromStored(DialogSettings.TextFontColor[std::size_t(fontEntry)]));
-    setBackColour(label, colourFromStored(DialogSettings.Background));
+    const SettingsRecord& record = DialogSettings.record;
+    label->setFont(fontOfEntry(record, fontEntry));
+    setTextColour(label, colourFromStored(record.TextFontColor[std::size_t(fontEntry)]));
+    setBackColour(label, colourFromStored(record.Background));
 }
 
 void SettingsDialog::paintSwatch(QFrame* swatch, std::int32_t colour)
@@ -656,46 +685,32 @@ void SettingsDialog::paintSwatch(QFrame* swatch, std::int32_t colour)
 
 void SettingsDialog::onPositionClicked(int index)
 {
-    if (Loading)
-        return;
-    DialogSettings.Position = std::int16_t(index);
-    updatePlacement();
-    checkChanges();
+    edit([index](EditedSettings& edited) { edited.record.Position = std::int16_t(index); }, Refresh::Placement);
 }
 
 void SettingsDialog::onRowClicked(int index)
 {
-    if (Loading)
-        return;
-    DialogSettings.Horizontal = std::int16_t(index);
-    updatePlacement();
-    checkChanges();
+    edit([index](EditedSettings& edited) { edited.record.Horizontal = std::int16_t(index); }, Refresh::Placement);
 }
 
 void SettingsDialog::onColumnClicked(int index)
 {
-    if (Loading)
-        return;
-    DialogSettings.Vertical = std::int16_t(index);
-    updatePlacement();
-    checkChanges();
+    edit([index](EditedSettings& edited) { edited.record.Vertical = std::int16_t(index); }, Refresh::Placement);
 }
 
 void SettingsDialog::onDirectionClicked(int index)
 {
-    if (Loading)
-        return;
-    chooseDirection(DialogSettings, std::int16_t(index));
-    checkChanges();
+    edit([index](EditedSettings& edited) { chooseDirection(edited.record, std::int16_t(index)); }, Refresh::Nothing);
 }
 
 void SettingsDialog::onSpeedChanged()
 {
-    if (Loading)
-        return;
-    DialogSettings.Speed = std::int16_t(HScrollSpeed->value());
-    lblSpeed->setText(QString::number(DialogSettings.Speed));
-    checkChanges();
+    edit(
+        [this](EditedSettings& edited) {
+            edited.record.Speed = std::int16_t(HScrollSpeed->value());
+            lblSpeed->setText(QString::number(edited.record.Speed));
+        },
+        Refresh::Nothing);
 }
 
 void SettingsDialog::updatePlacement()
@@ -706,7 +721,8 @@ void SettingsDialog::updatePlacement()
         optHoriz[i]->setEnabled(true);
         optVert[i]->setEnabled(true);
     }
-    const bool random = DialogSettings.Position == 2;
+    const SettingsRecord& record = DialogSettings.record;
+    const bool random = record.Position == PositionRandom;
     fraPlacement->setEnabled(!random);
     fraDirection->setEnabled(!random);
     if (random) {
@@ -718,9 +734,9 @@ void SettingsDialog::updatePlacement()
         }
         return;
     }
-    const bool vertical = DialogSettings.Position == 1;
+    const bool vertical = record.Position == PositionVertical;
     showPlacementLook(vertical);
-    select(optDirection, vertical ? DialogSettings.VertDirection : DialogSettings.HorizDirection);
+    select(optDirection, vertical ? record.VertDirection : record.HorizDirection);
 }
 
 void SettingsDialog::showPlacementLook(bool vertical)
@@ -733,12 +749,15 @@ void SettingsDialog::showPlacementLook(bool vertical)
 
 void SettingsDialog::refreshImagePane()
 {
-    const ImageValues& image = m_state.imageSelection;
-    DialogSettings.ImageUsed = chkImage->isChecked() ? 1 : 0;
-    const bool used = DialogSettings.ImageUsed == 1;
+    // The image browser's choice comes back here.
+    SettingsRecord& record = DialogSettings.record;
+    record.picture = m_state.imageSelection;
+    const PictureChoice& image = record.picture;
+    record.ImageUsed = chkImage->isChecked() ? FlagOn : FlagOff;
+    const bool used = record.ImageUsed == FlagOn;
     cmdImage->setEnabled(used);
-    optImageStyle[0]->setEnabled(used);
-    optImageStyle[1]->setEnabled(used && !image.ImageName.empty());
+    optImageStyle[BaseImage]->setEnabled(used);
+    optImageStyle[FileImage]->setEnabled(used && !image.ImageName.empty());
     lblFileImage->setText(image.ImageName.empty() ? QStringLiteral("No Image") : text(image.ImageName));
     lblBaseImage->setText(text(image.ImageTag));
     select(optImageStyle, image.ImageStyle);
@@ -748,19 +767,21 @@ void SettingsDialog::refreshImagePane()
 
 void SettingsDialog::onImageStyleClicked(int index)
 {
-    if (Loading)
-        return;
-    m_state.imageSelection.ImageStyle = std::int16_t(index);
-    showImageEmphasis(m_state.imageSelection.ImageStyle);
-    checkChanges();
+    edit(
+        [&](EditedSettings& edited) {
+            edited.record.picture.ImageStyle = std::int16_t(index);
+            m_state.imageSelection.ImageStyle = edited.record.picture.ImageStyle; // the image browser opens on it
+            showImageEmphasis(edited.record.picture.ImageStyle);
+        },
+        Refresh::Nothing);
 }
 
 void SettingsDialog::showImageEmphasis(std::int16_t style)
 {
-    if (style != 0 && style != 1)
+    if (style != BaseImage && style != FileImage)
         return;
-    QLabel* emphasised = style == 0 ? lblBaseImage : lblFileImage;
-    QLabel* plain = style == 0 ? lblFileImage : lblBaseImage;
+    QLabel* emphasised = style == BaseImage ? lblBaseImage : lblFileImage;
+    QLabel* plain = style == BaseImage ? lblFileImage : lblBaseImage;
     setBold(emphasised, true);
     setTextColour(emphasised, DarkBlue);
     setBold(plain, false);

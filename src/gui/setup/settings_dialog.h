@@ -104,7 +104,7 @@ public:
     // Form-level state.
     bool Loading = false;
     bool Changed = false;
-    DialogValues DialogSettings;
+    EditedSettings DialogSettings;
     std::int16_t SampleLineHeight = 0;
 
 protected:
@@ -124,8 +124,15 @@ private:
     void groupOptions(const std::array<QRadioButton*, N>& options, void (SettingsDialog::*handler)(int));
     void chainTabOrder();
 
+    // What an edit of the working copy refreshes besides the change state.
+    enum class Refresh { Nothing, Sample, TimeLeft, Placement, SharedTexts };
+    // The one way a handler edits the working copy: not while the controls are being loaded.
+    template <typename Change>
+    void edit(Change change, Refresh refresh);
+
     void load();
     void loadControls();
+    void showSharedTexts();
     void checkChanges();
     void onOkClicked();
     void onCancelClicked();
@@ -159,7 +166,7 @@ private:
     void onImageStyleClicked(int index);
     void onSelectImageClicked();
 
-    // The time-left outputs for the dialog's date and its "Include Number of Days".
+    // The sample's time left for the dialog's date and its "Include Number of Days".
     void recalculateTimeLeft();
     void showPlacementLook(bool vertical);
     void showImageEmphasis(std::int16_t style);
@@ -177,11 +184,12 @@ private:
                          int height);
 
     ProgramState& m_state;
-    SettingsRecord& settings;
+    const SettingsRecord& settings;
     std::unique_ptr<Choosers> m_ownChoosers;
     Choosers& m_choosers; // the font and colour choosers
     TwipsGeometry m_geometry;
     QFont m_controlFont;
+    TimeLeftOutputs m_timeLeft;
     bool m_written = false;
 };
 

@@ -1,6 +1,7 @@
 #include "core/program/dialog_state.h"
 
 #include "core/common/errors.h"
+#include "core/settings/key_table.h"
 #include "support/fakes.h"
 
 #include <gtest/gtest.h>
@@ -21,47 +22,56 @@ SettingsRecord storedRecord()
     return record;
 }
 
-TEST(DialogValuesFrom, ValuesNoControlCanShowBecomeTheirDefaults)
+TEST(EditedSettingsFrom, NumbersNoControlCanShowBecomeTheirDefaults)
+{
+    struct Row {
+        const char* key;
+        const char* stored;
+        const char* shown;
+    };
+    const std::vector<Row> rows{
+        {"Position", "3", "0"},        {"Position", "2", "2"},       {"Style", "-1", "0"},
+        {"IncludeDays", "2", "0"},     {"ImageUsed", "1", "1"},      {"ImageStyle", "2", "0"},
+        {"Speed", "101", "50"},        {"Speed", "100", "100"},      {"Speed", "-1", "50"},
+        {"Horizontal", "3", "0"},      {"Vertical", "-1", "0"},      {"HorizDirection", "2", "0"},
+        {"VertDirection", "1", "2"},   {"VertDirection", "4", "2"},  {"Background", "-5", "0"},
+        {"TextFontColor1", "16777216", "255"},                       {"TextFontColor1", "16777215", "16777215"},
+        {"TextFontSize2", "0", "16"},  {"TextFontSize2", "999", "999"}, {"TextFontSize2", "1000", "16"},
+        {"TextFontName0", "No Such Face", "No Such Face"},           {"Synchronize", "2", "0"},
+        {"Synchronize", "1", "1"},
+    };
+    for (const Row& row : rows) {
+        SettingsRecord record = storedRecord();
+        record.Position = PositionRandom; // no direction is repaired on random paths
+        setFromText(record, keyNamed(row.key), row.stored);
+        const EditedSettings edited = editedSettingsFrom(record, DayFirstDates{}, today);
+        EXPECT_EQ(storedText(edited.record, keyNamed(row.key)), row.shown) << row.key << " " << row.stored;
+    }
+}
+
+TEST(EditedSettingsFrom, DatesAndDirectionsTheControlsShow)
 {
     struct Row {
         const char* what;
         std::function<void(SettingsRecord&)> store;
-        std::function<bool(const DialogValues&)> check;
+        std::function<bool(const EditedSettings&)> check;
     };
     const std::vector<Row> rows{
-        {"Position 7", [](auto& r) { r.Position = 7; }, [](const auto& v) { return v.Position == 0; }},
-        {"Style -1", [](auto& r) { r.Style = -1; }, [](const auto& v) { return v.Style == 0; }},
-        {"IncludeDays 2", [](auto& r) { r.IncludeDays = 2; }, [](const auto& v) { return v.IncludeDays == 0; }},
-        {"Speed 500", [](auto& r) { r.Speed = 500; }, [](const auto& v) { return v.Speed == 50; }},
-        {"Speed 100 kept", [](auto& r) { r.Speed = 100; }, [](const auto& v) { return v.Speed == 100; }},
-        {"Speed -1", [](auto& r) { r.Speed = -1; }, [](const auto& v) { return v.Speed == 50; }},
-        {"colour above 24 bits", [](auto& r) { r.TextFontColor[1] = 16777216; },
-         [](const auto& v) { return v.TextFontColor[1] == 255; }},
-        {"white kept", [](auto& r) { r.TextFontColor[1] = 16777215; },
-         [](const auto& v) { return v.TextFontColor[1] == 16777215; }},
-        {"negative background", [](auto& r) { r.Background = -5; }, [](const auto& v) { return v.Background == 0; }},
-        {"font size 0", [](auto& r) { r.TextFontSize[2] = 0; }, [](const auto& v) { return v.TextFontSize[2] == 16; }},
-        {"missing face kept", [](auto& r) { r.TextFontName[0] = "No Such Face"; },
-         [](const auto& v) { return v.TextFontName[0] == "No Such Face"; }},
-        {"date no date", [](auto& r) { r.Date = "31/02/2012"; }, [](const auto& v) { return v.Date == today; }},
-        {"ISO date read", [](auto& r) { r.Date = "2020-05-01"; }, [](const auto& v) { return v.Date == ymd(2020, 5, 1); }},
-        {"Synchronize 2 reads as 0", [](auto& r) { r.Synchronize = 2; }, [](const auto& v) { return v.Synchronize == "0"; }},
+        {"date no date", [](auto& r) { r.Date = "31/02/2012"; }, [](const auto& e) { return e.date == today; }},
         {"vertical path, horizontal direction",
-         [](auto& r) { r.Position = 1; r.Direction = 0; r.VertDirection = 3; },
-         [](const auto& v) { return v.Direction == 3 && v.HorizDirection == 0; }},
+         [](auto& r) { r.Position = PositionVertical; r.Direction = DirForward; r.VertDirection = DirUpward; },
+         [](const auto& e) { return e.record.Direction == DirUpward && e.record.HorizDirection == DirForward; }},
         {"horizontal path follows its direction",
-         [](auto& r) { r.Position = 0; r.Direction = 1; r.HorizDirection = 0; },
-         [](const auto& v) { return v.Direction == 1 && v.HorizDirection == 1; }},
-        {"random path keeps any direction", [](auto& r) { r.Position = 2; r.Direction = 3; r.VertDirection = 2; },
-         [](const auto& v) { return v.Direction == 3 && v.VertDirection == 2; }},
-        {"VertDirection 0", [](auto& r) { r.Position = 2; r.VertDirection = 0; },
-         [](const auto& v) { return v.VertDirection == 2; }},
+         [](auto& r) { r.Position = PositionHorizontal; r.Direction = DirBackward; r.HorizDirection = DirForward; },
+         [](const auto& e) { return e.record.Direction == DirBackward && e.record.HorizDirection == DirBackward; }},
+        {"random path keeps any direction",
+         [](auto& r) { r.Position = PositionRandom; r.Direction = DirUpward; r.VertDirection = DirDownward; },
+         [](const auto& e) { return e.record.Direction == DirUpward && e.record.VertDirection == DirDownward; }},
     };
-    const DayFirstDates dates;
     for (const Row& row : rows) {
         SettingsRecord record = storedRecord();
         row.store(record);
-        EXPECT_TRUE(row.check(dialogValuesFrom(record, dates, today))) << row.what;
+        EXPECT_TRUE(row.check(editedSettingsFrom(record, DayFirstDates{}, today))) << row.what;
     }
 }
 
@@ -69,112 +79,41 @@ TEST(SettingsChanged, ComparesEveryValueAgainstTheLoadedRecord)
 {
     struct Row {
         const char* what;
-        std::function<void(DialogValues&, ImageValues&)> edit;
+        std::function<void(SettingsRecord&)> store;
+        std::function<void(EditedSettings&)> edit;
         bool changed;
     };
+    const auto none = [](auto&) {};
     const std::vector<Row> rows{
-        {"nothing", [](auto&, auto&) {}, false},
-        {"title case", [](auto& v, auto&) { v.Title[0] = 'm'; }, true},
-        {"title edited back", [](auto& v, auto&) { v.Title += "x"; v.Title.pop_back(); }, false},
-        {"synchronize off", [](auto& v, auto&) { v.Synchronize = std::string(1, '0'); }, true},
-        {"date", [](auto& v, auto&) { v.Date = ymd(2012, 6, 2); }, true},
-        {"vertical memory", [](auto& v, auto&) { v.VertDirection = 3; }, true},
-        {"underline of entry 2", [](auto& v, auto&) { v.TextFontUnderline[2] = true; }, true},
-        {"picture tag", [](auto&, auto& image) { image.ImageTag = "Bells"; }, true},
-        {"picture drive", [](auto&, auto& image) { image.ImageDrive = "/media"; }, true},
+        {"nothing", none, none, false},
+        {"title case", none, [](auto& e) { e.record.Title[0] = 'm'; }, true},
+        {"title edited back", none, [](auto& e) { e.record.Title += "x"; e.record.Title.pop_back(); }, false},
+        {"synchronize off", none, [](auto& e) { e.record.Synchronize = FlagOff; }, true},
+        {"date", none, [](auto& e) { e.date = ymd(2012, 6, 2); }, true},
+        {"same date in another form", [](auto& r) { r.Date = "2012-06-01"; }, none, false},
+        {"vertical memory", none, [](auto& e) { e.record.VertDirection = DirUpward; }, true},
+        {"underline of entry 2", none, [](auto& e) { e.record.TextFontUnderline[2] = true; }, true},
+        {"picture drive", none, [](auto& e) { e.record.picture.ImageDrive = "/media"; }, true},
+        {"repaired speed", [](auto& r) { r.Speed = 500; }, none, true},
+        {"repaired date", [](auto& r) { r.Date = "no date"; }, none, true},
+        {"repaired synchronize", [](auto& r) { r.Synchronize = 2; }, none, true},
     };
     const DayFirstDates dates;
-    const SettingsRecord record = storedRecord();
     for (const Row& row : rows) {
-        DialogValues values = dialogValuesFrom(record, dates, today);
-        ImageValues image = record.imageValues();
-        row.edit(values, image);
-        EXPECT_EQ(settingsChanged(values, record, image, dates), row.changed) << row.what;
-    }
-}
-
-TEST(SettingsChanged, ARepairedValueCountsAsAChange)
-{
-    const DayFirstDates dates;
-    for (auto store : std::vector<std::function<void(SettingsRecord&)>>{
-             [](auto& r) { r.Speed = 500; }, [](auto& r) { r.Date = "no date"; }, [](auto& r) { r.Synchronize = 2; }}) {
         SettingsRecord record = storedRecord();
-        store(record);
-        EXPECT_TRUE(settingsChanged(dialogValuesFrom(record, dates, today), record, record.imageValues(), dates));
-    }
-}
-
-TEST(ApplyFontChoice, SizesRoundHalfToEven)
-{
-    const std::vector<std::pair<double, std::int16_t>> rows{{10.5, 10}, {11.5, 12}, {12.0, 12}, {9.49, 9}, {8.51, 9}};
-    for (const auto& [chosen, stored] : rows) {
-        DialogValues values;
-        applyFontChoice(values, 1, {"Serif", chosen, 0x00FF00, true, true, false, true});
-        EXPECT_EQ(values.TextFontSize[1], stored) << chosen;
-        EXPECT_EQ(fontChoiceOf(values, 1), (FontChoice{"Serif", double(stored), 0x00FF00, true, true, false, true}));
+        row.store(record);
+        EditedSettings edited = editedSettingsFrom(record, dates, today);
+        row.edit(edited);
+        EXPECT_EQ(settingsChanged(edited, record, dates), row.changed) << row.what;
     }
 }
 
 TEST(ApplyFontChoice, ASizeBeyond16BitsStopsAfterTheFace)
 {
-    DialogValues values;
-    values.TextFontSize[0] = 16;
-    EXPECT_THROW(applyFontChoice(values, 0, {"Serif", 40000.0, 1, true, false, false, false}), RuntimeError);
-    EXPECT_EQ(values.TextFontName[0], "Serif");
-    EXPECT_EQ(values.TextFontSize[0], 16);
-}
-
-TEST(ChooseDirection, RemembersTheLastDirectionOfEachKind)
-{
-    DialogValues values;
-    for (std::int16_t direction : {1, 3, 0, 2, 1})
-        chooseDirection(values, direction);
-    EXPECT_EQ(values.Direction, 1);
-    EXPECT_EQ(values.HorizDirection, 1);
-    EXPECT_EQ(values.VertDirection, 2);
-}
-
-TEST(SampleLook, FollowsTheTimeLeftState)
-{
-    DialogValues values;
-    values.Title = "Event";
-    values.Target = "Target";
-    values.TargetPassed = "Passed";
-    TimeLeftOutputs outputs{"ignored", " 2 days!", DateAhead, " (3 days)"};
-    auto look = sampleLook(values, outputs, 396);
-    ASSERT_TRUE(look);
-    EXPECT_EQ(look->textCaption, "Event");
-    EXPECT_EQ(look->textFontEntry, 0);
-    EXPECT_EQ(look->textHeight, 396);
-    EXPECT_EQ(look->dateCaption, " 2 days!");
-    EXPECT_TRUE(look->dateVisible);
-
-    outputs.TimeLeftState = DateToday;
-    look = sampleLook(values, outputs, 396);
-    ASSERT_TRUE(look);
-    EXPECT_EQ(look->textCaption, "Target");
-    EXPECT_EQ(look->textFontEntry, 1);
-    EXPECT_EQ(look->textHeight, 792);
-    EXPECT_FALSE(look->dateVisible);
-
-    outputs.TimeLeftState = DatePassed;
-    look = sampleLook(values, outputs, 396);
-    ASSERT_TRUE(look);
-    EXPECT_EQ(look->textCaption, "Passed (3 days)");
-    EXPECT_EQ(look->textFontEntry, 2);
-
-    outputs.TimeLeftState = 3;
-    EXPECT_FALSE(sampleLook(values, outputs, 396));
-}
-
-TEST(AcceptedDate, BothEndsOfTheRangeAreIncluded)
-{
-    const DayFirstDates dates;
-    const std::vector<std::pair<const char*, bool>> rows{
-        {"01/01/1753", true}, {"31/12/9999", true}, {"31/12/1752", false}, {"29/02/2012", true},
-        {"29/02/2011", false}, {"", false}, {"15/03/2", false}};
-    for (const auto& [text, accepted] : rows)
-        EXPECT_EQ(acceptedDate(dates, text).has_value(), accepted) << text;
+    SettingsRecord record;
+    EXPECT_THROW(applyFontChoice(record, 0, {"Serif", 40000.0, 1, true, false, false, false}), RuntimeError);
+    EXPECT_EQ(record.TextFontName[0], "Serif");
+    EXPECT_EQ(record.TextFontSize[0], 16);
 }
 
 } // namespace

@@ -343,7 +343,7 @@ private slots:
         QCOMPARE(b.text("lblSize"), QStringLiteral("Use Actual Size"));
         QCOMPARE(b.text("lblScrollSize"), sizeLine);
         QCOMPARE(b.control<QLineEdit>("txtCurImage")->text(), file);
-        const ImageValues& chosen = b.state.imageSelection;
+        const PictureChoice& chosen = b.state.imageSelection;
         QCOMPARE(QString::fromStdString(chosen.ImageName), file);
         QCOMPARE(QString::fromStdString(chosen.ImagePath), folder.path() + QLatin1Char('/'));
         QCOMPARE(chosen.ImageDrive, b.control<QComboBox>("drvImages")->currentText().toStdString());
@@ -391,8 +391,8 @@ private slots:
     void sizeButtonsWorkOnTheLastPreviewedSize()
     {
         Browse b;
-        b.state.settings.ImageSize = 1;
-        b.state.imageSelection = b.state.settings.imageValues();
+        b.state.settings.picture.ImageSize = 1;
+        b.state.imageSelection = b.state.settings.picture;
         b.open();
         b.showTab(1);
         b.press(0);
@@ -423,7 +423,7 @@ private slots:
         Browse b;
         b.storeFolder(folder.path(), "");
         b.open();
-        ImageValues& chosen = b.state.imageSelection;
+        PictureChoice& chosen = b.state.imageSelection;
         b.clickFile(QStringLiteral("wide.jpg"));
         b.press(2);
         b.clickFile(QStringLiteral("wide.jpg"));
@@ -479,7 +479,7 @@ private slots:
         b.state.imageSelection.ImageName = "kept.jpg";
         b.state.imageSelection.ImageIndex = 12; // names no picture: nothing is highlighted
         ImageBrowser& browser = b.open();
-        ImageValues& chosen = b.state.imageSelection;
+        PictureChoice& chosen = b.state.imageSelection;
         QVERIFY(!b.control("lblPhotos1")->font().bold());
         QTest::mouseClick(b.control("imgPhotos5"), Qt::LeftButton);
         QCOMPARE(chosen.ImageIndex, std::int16_t(5));
@@ -563,9 +563,9 @@ private slots:
     void cancelReturnsToTheStoredChoice()
     {
         Browse b;
-        b.state.settings.ImageIndex = 2;
-        b.state.settings.ImageTag = "Birthday Cake";
-        b.state.imageSelection = b.state.settings.imageValues();
+        b.state.settings.picture.ImageIndex = 2;
+        b.state.settings.picture.ImageTag = "Birthday Cake";
+        b.state.imageSelection = b.state.settings.picture;
         b.open();
         QTest::mouseClick(b.control("imgPhotos4"), Qt::LeftButton);
         b.control<QPushButton>("cmdOK")->click();
@@ -575,7 +575,7 @@ private slots:
         QVERIFY(darkBlueBold(b.control("lblPhotos4")));
         QTest::mouseClick(b.control("imgPhotos8"), Qt::LeftButton);
         b.control<QPushButton>("cmdCancel")->click();
-        QCOMPARE(b.state.imageSelection, b.state.settings.imageValues());
+        QCOMPARE(b.state.imageSelection, b.state.settings.picture);
         QCOMPARE(again.result(), int(QDialog::Rejected));
         QCOMPARE(b.refreshes, 2);
 

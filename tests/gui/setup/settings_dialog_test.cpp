@@ -233,7 +233,7 @@ private slots:
         }
         QCOMPARE(seen, refusedAfterEach);
         const Date last = *h.fakes.dates.parse(typed.chopped(refusedAfterEach.endsWith(u'1') ? 1 : 0).toStdString());
-        QCOMPARE(dialog.DialogSettings.Date == last, true);
+        QCOMPARE(dialog.DialogSettings.date == last, true);
     }
 
     void dateEdges_data()
@@ -260,7 +260,7 @@ private slots:
         QCOMPARE(h.shown("fraDateRangeMsg"), !accepted);
         QCOMPARE(h.find<QLineEdit>("txtDateLong")->text(),
                  accepted ? QStringLiteral("long ") + text : QString());
-        QCOMPARE(dialog.DialogSettings.Date == (accepted ? *h.fakes.dates.parse(text.toStdString()) : ymd(2012, 6, 1)),
+        QCOMPARE(dialog.DialogSettings.date == (accepted ? *h.fakes.dates.parse(text.toStdString()) : ymd(2012, 6, 1)),
                  true);
         // A refused text alone does not enable OK.
         QCOMPARE(h.find<QPushButton>("cmdOK")->isEnabled(), accepted);
@@ -295,7 +295,7 @@ private slots:
         QCOMPARE(h.find<QLineEdit>("txtDate")->text(), QStringLiteral("04/07/2014"));
         QVERIFY(calendar->isHidden());
         QVERIFY(h.find<QLabel>("lblSampleDate")->text() != before);
-        QCOMPARE(dialog.DialogSettings.Date == ymd(2014, 7, 4), true);
+        QCOMPARE(dialog.DialogSettings.date == ymd(2014, 7, 4), true);
     }
 
     void mouseOverTheFrameHidesTheCalendar_data()
@@ -350,7 +350,7 @@ private slots:
         h.find<QCheckBox>("chkSynchronize")->click();
         QCOMPARE(h.find<QLineEdit>("txtTitle")->text(), titleWhenOff);
         QCOMPARE(h.find<QLineEdit>("txtDate")->text(), dateWhenOff);
-        QCOMPARE(dialog.DialogSettings.Synchronize, std::string("0"));
+        QCOMPARE(dialog.DialogSettings.record.Synchronize, std::int16_t(0));
 
         IniStore desktop(h.iniPath()); // the sibling program writes while the dialog is open
         desktop.saveSetting("Common", "Title", "Changed by the desktop");
@@ -380,7 +380,7 @@ private slots:
         if (!cancel)
             h.choosers.fontAnswer = FontChoice{"Serif", size, 0x00FF00, false, true, true, true};
         h.find<QPushButton>("cmdFormat1")->click();
-        QCOMPARE(int(dialog.DialogSettings.TextFontSize[1]), storedSize);
+        QCOMPARE(int(dialog.DialogSettings.record.TextFontSize[1]), storedSize);
         QCOMPARE(h.find<QPushButton>("cmdCancel")->text(), cancel ? QStringLiteral("Close") : QStringLiteral("Cancel"));
         const QColor colour = cancel ? QColor(255, 0, 0) : QColor(0, 255, 0);
         QCOMPARE(h.find<QFrame>("picFontColour1")->palette().color(QPalette::Window), colour);
@@ -465,15 +465,15 @@ private slots:
         QVERIFY(h.shown("fraVert") && !h.shown("fraHoriz"));
         QVERIFY(h.shown("optDirection2") && !h.shown("optDirection1"));
         QVERIFY(h.find<QRadioButton>("optDirection2")->isChecked());
-        QCOMPARE(dialog.DialogSettings.Direction, std::int16_t(2));
+        QCOMPARE(dialog.DialogSettings.record.Direction, std::int16_t(2));
         click("optDirection3");
         click("optPosition0");
         QVERIFY(h.shown("fraHoriz") && !h.shown("fraVert"));
         QVERIFY(h.shown("optDirection1") && !h.shown("optDirection3"));
         QVERIFY(h.find<QRadioButton>("optDirection1")->isChecked());
-        QCOMPARE(dialog.DialogSettings.Direction, std::int16_t(1));
-        QCOMPARE(dialog.DialogSettings.HorizDirection, std::int16_t(1));
-        QCOMPARE(dialog.DialogSettings.VertDirection, std::int16_t(3));
+        QCOMPARE(dialog.DialogSettings.record.Direction, std::int16_t(1));
+        QCOMPARE(dialog.DialogSettings.record.HorizDirection, std::int16_t(1));
+        QCOMPARE(dialog.DialogSettings.record.VertDirection, std::int16_t(3));
     }
 
     void storedVerticalPathOpens()
@@ -526,7 +526,7 @@ private slots:
         auto* slider = h.find<QScrollBar>("HScrollSpeed");
         slider->triggerAction(QAbstractSlider::SliderAction(action));
         QCOMPARE(h.find<QLabel>("lblSpeed")->text(), label);
-        QCOMPARE(int(dialog.DialogSettings.Speed), label.toInt());
+        QCOMPARE(int(dialog.DialogSettings.record.Speed), label.toInt());
         QCOMPARE(h.find<QPushButton>("cmdOK")->isEnabled(), true);
     }
 
@@ -660,6 +660,29 @@ private slots:
         h.find<QPushButton>("cmdOK")->click();
         QCOMPARE(h.fakes.store.commits, 2); // the harness's and OK's
         QCOMPARE(h.fakes.store.writes.size(), writes);
+    }
+
+    // A read-only folder does not stop root, who runs these tests here; a folder
+    // where the file should be stops every user.
+    void failedWriteIsToldAndOkTriesAgain()
+    {
+        Harness h(true);
+        SettingsDialog& dialog = h.open();
+        dialog.show();
+        QTest::keyClicks(h.find<QLineEdit>("txtTitle"), QStringLiteral(" 2"));
+        QVERIFY(QFile::remove(h.iniPath()) && QDir().mkdir(h.iniPath()));
+        h.find<QPushButton>("cmdOK")->click();
+        QCOMPARE(h.fakes.platform.messages.size(), std::size_t(1));
+        QCOMPARE(h.fakes.platform.messages[0].text, "The settings could not be saved to " + h.iniPath().toStdString() +
+                                                        ":\r\nA folder has the name of the file.");
+        QCOMPARE(h.fakes.platform.messages[0].icon, MessageIcon::Critical);
+        QVERIFY(dialog.isVisible());
+        QVERIFY(h.find<QPushButton>("cmdOK")->isEnabled());
+
+        QVERIFY(QDir().rmdir(h.iniPath()));
+        h.find<QPushButton>("cmdOK")->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(IniStore(h.iniPath()).value("Common", "Title"), h.find<QLineEdit>("txtTitle")->text().toStdString());
     }
 
     void keys_data()
