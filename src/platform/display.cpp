@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <string>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace varnholt {
 
@@ -31,10 +32,18 @@ bool x11Usable()
 {
     if (environment("DISPLAY").empty())
         return false;
-    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
-    const bool usable = xcb_connection_has_error(connection) == 0;
-    xcb_disconnect(connection);
-    return usable;
+    // Kept open: a server whose last client leaves resets itself, and would
+    // refuse Qt's own connection while it does. Tried again for the same reason.
+    static xcb_connection_t* connection = nullptr;
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        if (connection)
+            xcb_disconnect(connection);
+        connection = xcb_connect(nullptr, nullptr);
+        if (xcb_connection_has_error(connection) == 0)
+            return true;
+        usleep(100'000);
+    }
+    return false;
 }
 
 } // namespace

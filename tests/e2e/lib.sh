@@ -48,7 +48,8 @@ start_xvfb() {
   _e2e_trap
   number_file=$(mktemp "${TMPDIR:-/tmp}/varnholt-xvfb.XXXXXX") || fail "cannot make a temporary file"
   _e2e_dirs+=("$number_file")
-  Xvfb -displayfd 3 -screen 0 "${size}x24" -dpi "$dpi" -nolisten tcp 3>"$number_file" 2>/dev/null &
+  # -noreset: programs started one after another must not meet a server resetting itself.
+  Xvfb -displayfd 3 -screen 0 "${size}x24" -dpi "$dpi" -nolisten tcp -noreset 3>"$number_file" 2>/dev/null &
   _e2e_pids+=($!)
   # Xvfb writes the display number once it accepts clients.
   local _
