@@ -2,6 +2,7 @@
 
 #include "core/program/about_texts.h"
 #include "gui/widgets/image_list.h"
+#include "gui/widgets/text_style.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -9,15 +10,6 @@
 #include <QPushButton>
 
 namespace varnholt {
-
-namespace {
-
-QString text(const std::string& value)
-{
-    return QString::fromStdString(value);
-}
-
-} // namespace
 
 const std::vector<ControlRow>& aboutBoxLayout()
 {

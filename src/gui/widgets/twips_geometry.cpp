@@ -2,8 +2,6 @@
 
 #include "core/common/numbers.h"
 
-#include <QWidget>
-
 namespace varnholt {
 
 int TwipsGeometry::toPixelsX(double twips) const
@@ -29,11 +27,6 @@ int TwipsGeometry::toTwipsY(double pixels) const
 QRect TwipsGeometry::toPixels(const TwipsRect& rect) const
 {
     return {toPixelsX(rect.left), toPixelsY(rect.top), toPixelsX(rect.width), toPixelsY(rect.height)};
-}
-
-void TwipsGeometry::place(QWidget* widget, int left, int top, int width, int height) const
-{
-    widget->setGeometry(toPixels({left, top, width, height}));
 }
 
 } // namespace varnholt

@@ -4,8 +4,6 @@
 
 #include <QRect>
 
-class QWidget;
-
 namespace varnholt {
 
 // A control's box in a layout table, in twips from its parent's top left.
@@ -28,7 +26,6 @@ public:
     int toTwipsY(double pixels) const;
     // Each side converted on its own, as the windows were designed.
     QRect toPixels(const TwipsRect& rect) const;
-    void place(QWidget* widget, int left, int top, int width, int height) const;
     const ScreenMetrics& screen() const { return m_screen; }
 
 private:
