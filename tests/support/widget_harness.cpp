@@ -1,5 +1,6 @@
 #include "support/widget_harness.h"
 
+#include <QAbstractButton>
 #include <QLineEdit>
 #include <QTest>
 
@@ -47,6 +48,12 @@ QString WindowHarness::text(const char* name) const
 bool WindowHarness::shown(const char* name) const
 {
     return !find(name)->isHidden();
+}
+
+void WindowHarness::click(const QString& names) const
+{
+    for (const QString& name : names.split(u' ', Qt::SkipEmptyParts))
+        find<QAbstractButton>(name.toLatin1().constData())->click();
 }
 
 void WindowHarness::type(const char* name, const QString& text) const

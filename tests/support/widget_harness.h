@@ -47,6 +47,8 @@ public:
     }
     QString text(const char* name) const;
     bool shown(const char* name) const;
+    // Clicks the named buttons, one after the other.
+    void click(const QString& names) const;
     // Replaces a text box's text as a user does: select all, delete, type.
     void type(const char* name, const QString& text) const;
 

@@ -32,6 +32,7 @@ void doubleClick(QWidget* widget, QPoint at = {})
 
 struct Browse : WindowHarness {
     int refreshes = 0;
+    PictureFolder pictures;
 
     void storeFolder(const QString& folder, const std::string& name)
     {
@@ -45,6 +46,13 @@ struct Browse : WindowHarness {
         if (!QTest::qWaitForWindowExposed(&browser))
             qFatal("the browser was not shown");
         return browser;
+    }
+    // Over the folder of generated pictures, none of them chosen yet.
+    ImageBrowser& openInPictures()
+    {
+        pictures.pictures();
+        storeFolder(pictures.path(), "");
+        return open();
     }
     QListWidget* files() const { return find<QListWidget>("flbFiles"); }
     QTreeWidget* folders() const { return find<QTreeWidget>("dirImages"); }
@@ -148,12 +156,9 @@ private slots:
         QFETCH(QString, file);
         QFETCH(QString, caption);
         QFETCH(QSize, shown);
-        PictureFolder folder;
-        folder.pictures();
         Browse b;
-        b.storeFolder(folder.path(), "");
         b.state.imageSelection.ImageSize = 3;
-        b.open();
+        b.openInPictures();
         b.clickFile(file);
         QCOMPARE(b.text("lblPreview"), caption);
         auto* preview = b.find<QLabel>("imgPreview");
@@ -165,7 +170,7 @@ private slots:
         QCOMPARE(b.find<QLineEdit>("txtCurImage")->text(), file);
         const ImageValues& chosen = b.state.imageSelection;
         QCOMPARE(QString::fromStdString(chosen.ImageName), file);
-        QCOMPARE(QString::fromStdString(chosen.ImagePath), folder.path() + QLatin1Char('/'));
+        QCOMPARE(QString::fromStdString(chosen.ImagePath), b.pictures.path() + QLatin1Char('/'));
         QCOMPARE(chosen.ImageDrive, b.find<QComboBox>("drvImages")->currentText().toStdString());
         QCOMPARE(chosen.ImageSize, std::int16_t(1));
         QVERIFY(b.messages().empty());
@@ -197,13 +202,10 @@ private slots:
         QFETCH(QString, words);
         QFETCH(QString, line);
         QFETCH(QString, refusal);
-        PictureFolder folder;
-        folder.pictures();
         Browse b;
         b.state.settings.ImageSize = 1;
         b.state.imageSelection = b.state.settings.imageValues();
-        b.storeFolder(folder.path(), "");
-        ImageBrowser& browser = b.open();
+        ImageBrowser& browser = b.openInPictures();
         b.showTab(1);
         if (!file.isEmpty())
             b.clickFile(file);
@@ -221,15 +223,12 @@ private slots:
 
     void sizeButtonsWorkOnTheLastPreviewedSize()
     {
-        PictureFolder folder;
-        folder.pictures();
         Browse b;
         b.state.settings.ImageSize = 1;
         b.state.imageSelection = b.state.settings.imageValues();
-        b.storeFolder(folder.path(), "");
-        b.open();
+        b.openInPictures();
         b.clickFile(QStringLiteral("PHOTO.JPG"));
-        b.find<QPushButton>("cmdCancel")->click();
+        b.click(QStringLiteral("cmdCancel"));
         b.open(); // a later opening with no file chosen keeps the last natural size
         b.showTab(1);
         b.press(QStringLiteral("2"));
@@ -239,17 +238,14 @@ private slots:
 
     void sameFileAgainAndAfterAFolderChange()
     {
-        PictureFolder folder;
-        folder.pictures();
         Browse b;
-        b.storeFolder(folder.path(), "");
-        b.open();
+        b.openInPictures();
         ImageValues& chosen = b.state.imageSelection;
         b.clickFile(QStringLiteral("wide.jpg"));
         b.press(QStringLiteral("2"));
         b.clickFile(QStringLiteral("wide.jpg"));
         QCOMPARE(chosen.ImageSize, std::int16_t(2));
-        QCOMPARE(chosen.ImagePath, folder.path().toStdString()); // recorded again, without the "/"
+        QCOMPARE(chosen.ImagePath, b.pictures.path().toStdString()); // recorded again, without the "/"
         QCOMPARE(b.text("lblSize"), QStringLiteral("Increase 2 times"));
 
         b.openFolder(QStringLiteral("sub"));
@@ -261,7 +257,7 @@ private slots:
         QCOMPARE(b.text("lblPreview"), QStringLiteral("Preview"));
         QCOMPARE(b.text("lblScrollSize"), QString());
 
-        b.openFolder(QDir(folder.path()).dirName());
+        b.openFolder(QDir(b.pictures.path()).dirName());
         b.clickFile(QStringLiteral("wide.jpg"));
         QCOMPARE(chosen.ImageName, std::string("wide.jpg"));
         QCOMPARE(chosen.ImageSize, std::int16_t(1));
@@ -300,12 +296,9 @@ private slots:
     void doubleClickChoosesAndCloses()
     {
         QFETCH(int, style);
-        PictureFolder folder;
-        folder.pictures();
         Browse b;
-        b.storeFolder(folder.path(), "");
         b.state.imageSelection.ImageStyle = std::int16_t(1 - style);
-        ImageBrowser& browser = b.open();
+        ImageBrowser& browser = b.openInPictures();
         if (style == 0) {
             doubleClick(b.find("lblPhotos3"));
         } else {
@@ -320,7 +313,7 @@ private slots:
         QCOMPARE(chosen.ImageIndex, std::int16_t(style == 0 ? 3 : 1));
         QCOMPARE(chosen.ImageName, std::string(style == 0 ? "" : "tall.bmp"));
         // The double click is a second click on the chosen file: the folder is recorded again, without "/".
-        QCOMPARE(chosen.ImagePath, folder.path().toStdString() + (style == 0 ? "/" : ""));
+        QCOMPARE(chosen.ImagePath, b.pictures.path().toStdString() + (style == 0 ? "/" : ""));
     }
 
     void tabsFollowTheStyleButNotTheOtherWay()
@@ -332,7 +325,7 @@ private slots:
         QCOMPARE(tabs->currentIndex(), 1);
         QVERIFY(b.find<QRadioButton>("optImageStyle1")->isChecked());
         QVERIFY(b.find("fraImages1")->isVisible());
-        b.find<QRadioButton>("optImageStyle0")->click();
+        b.click(QStringLiteral("optImageStyle0"));
         QCOMPARE(tabs->currentIndex(), 0);
         QVERIFY(b.find("fraImages0")->isVisible());
         b.showTab(1);
@@ -340,7 +333,7 @@ private slots:
         QVERIFY(b.find("fraImages1")->isVisible());
         QVERIFY(!b.find("fraImages0")->isVisible());
         b.showTab(0);
-        b.find<QRadioButton>("optImageStyle1")->click();
+        b.click(QStringLiteral("optImageStyle1"));
         QCOMPARE(b.state.imageSelection.ImageStyle, std::int16_t(1));
         QCOMPARE(tabs->currentIndex(), 1);
     }
@@ -349,8 +342,7 @@ private slots:
     {
         Browse b;
         ImageBrowser& browser = b.open();
-        b.find<QRadioButton>("optImageStyle1")->click();
-        b.find<QPushButton>("cmdOK")->click();
+        b.click(QStringLiteral("optImageStyle1 cmdOK"));
         QVERIFY(browser.isVisible());
         QCOMPARE(b.refreshes, 0);
         QCOMPARE(b.messages().size(), std::size_t(1));
@@ -358,8 +350,7 @@ private slots:
                                                    "     \r\n\r\nPlease select a File Image or change to using a "
                                                    "Base Image.          \r\n\r\n"));
         QCOMPARE(b.messages()[0].icon, MessageIcon::Critical);
-        b.find<QRadioButton>("optImageStyle0")->click();
-        b.find<QPushButton>("cmdOK")->click();
+        b.click(QStringLiteral("optImageStyle0 cmdOK"));
         QVERIFY(!browser.isVisible());
         QCOMPARE(b.refreshes, 1);
     }
@@ -372,13 +363,13 @@ private slots:
         b.state.imageSelection = b.state.settings.imageValues();
         b.open();
         QTest::mouseClick(b.find("imgPhotos4"), Qt::LeftButton);
-        b.find<QPushButton>("cmdOK")->click();
+        b.click(QStringLiteral("cmdOK"));
         QCOMPARE(b.state.imageSelection.ImageTag, std::string("Hammock"));
 
         ImageBrowser& again = b.open();
         QVERIFY(emphasised(b.find("lblPhotos4")));
         QTest::mouseClick(b.find("imgPhotos8"), Qt::LeftButton);
-        b.find<QPushButton>("cmdCancel")->click();
+        b.click(QStringLiteral("cmdCancel"));
         QCOMPARE(b.state.imageSelection, b.state.settings.imageValues());
         QCOMPARE(again.result(), int(QDialog::Rejected));
         QCOMPARE(b.refreshes, 2);
@@ -453,11 +444,8 @@ private slots:
 
     void aDriveThatCannotBeReadKeepsTheChoice()
     {
-        PictureFolder folder;
-        folder.pictures();
         Browse b;
-        b.storeFolder(folder.path(), "");
-        b.open();
+        b.openInPictures();
         b.clickFile(QStringLiteral("wide.jpg"));
         auto* drives = b.find<QComboBox>("drvImages");
         drives->addItem(QStringLiteral("/no-such-volume")); // a volume unmounted after the list was made
@@ -471,13 +459,10 @@ private slots:
 
     void folderRemovedWhileOpen()
     {
-        PictureFolder folder;
-        folder.pictures();
         Browse b;
-        b.storeFolder(folder.path(), "");
-        ImageBrowser& browser = b.open();
+        ImageBrowser& browser = b.openInPictures();
         b.showTab(1);
-        QVERIFY(QDir(folder.path()).removeRecursively());
+        QVERIFY(QDir(b.pictures.path()).removeRecursively());
         b.clickFile(QStringLiteral("wide.jpg"));
         QCOMPARE(b.messages().size(), std::size_t(1));
         QVERIFY(b.messages()[0].text.find("Error Number: 76") != std::string::npos);
@@ -512,12 +497,9 @@ private slots:
         QFETCH(QString, file);
         QFETCH(QByteArray, data);
         QFETCH(QString, reason);
-        PictureFolder folder;
-        folder.pictures();
-        folder.write(file, data);
         Browse b;
-        b.storeFolder(folder.path(), "");
-        ImageBrowser& browser = b.open();
+        b.pictures.write(file, data);
+        ImageBrowser& browser = b.openInPictures();
         b.clickFile(QStringLiteral("wide.jpg"));
         b.clickFile(file);
         QCOMPARE(b.messages().size(), std::size_t(1));

@@ -7,8 +7,6 @@
 #include "support/widget_harness.h"
 
 #include <QCalendarWidget>
-#include <QCheckBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -39,12 +37,6 @@ struct Harness : WindowHarness {
         state.calculateTimeLeft(state.settings.Date);
         return WindowHarness::open<SettingsDialog>(choosers);
     }
-    void click(const QString& names) const
-    {
-        for (const QString& name : names.split(u' ', Qt::SkipEmptyParts))
-            find<QAbstractButton>(name.toLatin1().constData())->click();
-    }
-
     FakeChoosers choosers;
 };
 
