@@ -55,7 +55,7 @@ struct ControlRow {
 
 // A layout table: a JSON array of rows [name, kind, caption, tool tip, [left, top, width, height], parent,
 // look], the last two optional, kinds and looks by their names here, looks joined by "|". A table that does
-// not read so ends the program: it is part of the program.
+// not read so ends the program, which carries its tables within.
 std::vector<ControlRow> readLayout(const QByteArray& json);
 std::vector<ControlRow> readLayoutResource(const QString& path);
 
