@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/program/program_state.h"
+#include "gui/widgets/form_builder.h"
 
 #include <QDialog>
 
@@ -9,6 +10,9 @@ class QLabel;
 class QPushButton;
 
 namespace varnholt {
+
+// The About window and its controls, in the order they are made.
+const std::vector<ControlRow>& aboutBoxLayout();
 
 // The modal About window of the settings dialog.
 class AboutBox final : public QDialog {
@@ -42,15 +46,7 @@ private:
     void onWebSiteClicked();
     void onEmailClicked();
 
-    QLabel* makeLabel(const char* name, int left, int top, int width, int height);
-    QLabel* makeLink(const char* name, const char* toolTip, int left, int top, int width, int height);
-    QPushButton* makeButton(const char* name, const char* toolTip, int left, int top, int width, int height);
-    void place(QWidget* widget, int left, int top, int width, int height) const;
-    int toPixelsX(int twips) const;
-    int toPixelsY(int twips) const;
-
     ProgramState& m_state;
-    ScreenMetrics m_screen;
 };
 
 } // namespace varnholt

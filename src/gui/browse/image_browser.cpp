@@ -5,8 +5,9 @@
 #include "core/motion/preview_layout.h"
 #include "core/motion/size_steps.h"
 #include "core/common/errors.h"
-#include "core/common/numbers.h"
 #include "gui/browse/picture_file.h"
+#include "gui/widgets/palette.h"
+#include "gui/widgets/text_style.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -15,74 +16,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
-#include <QStyleOptionTabWidgetFrame>
-#include <QStylePainter>
 #include <QTabBar>
 
 #include <utility>
 
 namespace varnholt {
-
-namespace {
-
-constexpr int FormWidth = 9024;
-constexpr int TabStripLeft = 108;
-constexpr int TabStripTop = 72;
-constexpr int TabStripWidth = 8808;
-constexpr int TabStripHeight = 5412;
-constexpr int ButtonHeight = 384;
-// The design's window height counts its title bar and borders; Qt sizes the client area.
-constexpr int NonClientHeight = 450;
-
-constexpr std::array<int, 3> PhotoLefts{396, 3192, 5976};
-constexpr std::array<int, 3> PhotoTops{252, 1788, 3432};
-constexpr std::array<int, 3> CaptionTops{1392, 2952, 4572};
-
-const QColor DarkBlue(0x00, 0x00, 0xC0);
-
-// The page area of the tab strip, drawn as the style draws a tab widget's frame.
-class TabPane final : public QWidget {
-public:
-    TabPane(QWidget* parent, int tabBarHeight) : QWidget(parent), m_tabBarHeight(tabBarHeight) {}
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QStylePainter painter(this);
-        QStyleOptionTabWidgetFrame option;
-        option.initFrom(this);
-        option.rect = rect().adjusted(0, m_tabBarHeight - 1, 0, 0);
-        option.shape = QTabBar::RoundedNorth;
-        painter.drawPrimitive(QStyle::PE_FrameTabWidget, option);
-    }
-
-private:
-    int m_tabBarHeight;
-};
-
-void emphasise(QWidget* control, bool darkBlueBold)
-{
-    QFont font = control->font();
-    font.setBold(darkBlueBold);
-    control->setFont(font);
-    QPalette palette = control->palette();
-    palette.setColor(QPalette::WindowText, darkBlueBold ? DarkBlue : QColor(Qt::black));
-    control->setPalette(palette);
-}
-
-void makeBold(QWidget* control)
-{
-    QFont font = control->font();
-    font.setBold(true);
-    control->setFont(font);
-}
-
-QString text(const std::string& value)
-{
-    return QString::fromStdString(value);
-}
-
-} // namespace
 
 ImageBrowser::ImageBrowser(ProgramState& state, std::function<void()> refreshImagePane, QWidget* parent)
     : QDialog(parent),
@@ -91,154 +29,30 @@ ImageBrowser::ImageBrowser(ProgramState& state, std::function<void()> refreshIma
       ActualWidth(state.browse.ActualWidth),
       ActualHeight(state.browse.ActualHeight),
       m_refreshImagePane(std::move(refreshImagePane)),
-      m_screen(state.services.platform.screen()),
-      m_twips(m_screen)
+      m_twips(state.services.platform.screen())
 {
-    setObjectName(QStringLiteral("frmBrowse"));
     setModal(true);
-    // The twips boxes were measured for a narrow 8-point face; wide default faces clip the captions.
-    setFont(QFont(QStringLiteral("Arial"), 8));
-
-    buildTabStrip();
-    buildPhotoPage();
-    buildFilePage();
-    buildStyleAndButtons();
+    buildControls();
+    connectHandlers();
     load();
 }
 
-void ImageBrowser::buildTabStrip()
+void ImageBrowser::connectHandlers()
 {
-    cmdTakeFocus = makeButton(this, "cmdTakeFocus", "TakeFocus", "", 3708, 108, 1092, 228);
-    tbsImages = new QTabBar(this);
-    tbsImages->setObjectName(QStringLiteral("tbsImages"));
-    tbsImages->setExpanding(false);
-    tbsImages->addTab(QStringLiteral("  Base Images  "));
-    tbsImages->addTab(QStringLiteral("  File Images  "));
-    tbsImages->setTabToolTip(0, QStringLiteral(" Select Base Images "));
-    tbsImages->setTabToolTip(1, QStringLiteral(" Select File Images "));
-    const int tabBarHeight = tbsImages->sizeHint().height();
-    auto* pane = new TabPane(this, tabBarHeight);
-    // Filled, so that cmdTakeFocus stays hidden behind the strip.
-    pane->setAutoFillBackground(true);
-    m_twips.place(pane, TabStripLeft, TabStripTop, TabStripWidth, TabStripHeight);
-    tbsImages->setGeometry(pane->x(), pane->y(), pane->width(), tabBarHeight);
-    tbsImages->raise();
     connect(tbsImages, &QTabBar::currentChanged, this, [this] { onTabClicked(); });
-
-    for (int page = 0; page < 2; ++page) {
-        fraImages[page] = new QFrame(this);
-        fraImages[page]->setObjectName(QStringLiteral("fraImages%1").arg(page));
-        fraImages[page]->setFrameShape(QFrame::Box);
-        fraImages[page]->setAutoFillBackground(true);
-        m_twips.place(fraImages[page], 144, 432, 8724, 5016);
-    }
-    // Page 1 stands beside page 0, as designed, until start-up lays it over page 0.
-    fraImages[1]->move(fraImages[0]->x() + fraImages[0]->width(), fraImages[0]->y());
-    showPage(0);
-}
-
-void ImageBrowser::buildPhotoPage()
-{
-    for (int i = 1; i <= BuiltinPictureCount; ++i) {
-        const int column = (i - 1) % 3;
-        const int row = (i - 1) / 3;
-        const QByteArray number = QByteArray::number(i);
-        imgPhotos[i] = makeLabel(fraImages[0], ("imgPhotos" + number).constData(), "", PhotoLefts[column],
-                                 PhotoTops[row], 2256, 1128);
-        imgPhotos[i]->setScaledContents(true);
-        lblPhotos[i] = makeLabel(fraImages[0], ("lblPhotos" + number).constData(), "", PhotoLefts[column],
-                                 CaptionTops[row], 2256, 252);
-        lblPhotos[i]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        for (QLabel* control : {imgPhotos[i], lblPhotos[i]}) {
-            control->setCursor(Qt::PointingHandCursor);
-            control->installEventFilter(this);
-        }
-    }
-}
-
-void ImageBrowser::buildFilePage()
-{
-    QWidget* page = fraImages[1];
-    lblFolders = makeLabel(page, "lblFolders", "Folders", 168, 144, 1812, 252);
-    dirImages = new FolderList(page);
-    dirImages->setObjectName(QStringLiteral("dirImages"));
-    dirImages->setToolTip(QStringLiteral(" Double Click to change folder "));
-    m_twips.place(dirImages, 108, 420, 2268, 3744);
     connect(dirImages, &FolderList::changed, this, [this] { onFolderChanged(); });
     connect(dirImages, &FolderList::openRequested, this, [this](const QString& path) { openFolder(path); });
-
-    lblFiles = makeLabel(page, "lblFiles", "Files (.bmp,.gif,.jpg,.wmf)", 2544, 144, 2172, 252);
-    flbFiles = new FileList(page);
-    flbFiles->setObjectName(QStringLiteral("flbFiles"));
-    flbFiles->setToolTip(QStringLiteral(" Click to select or Double Click to choose "));
-    m_twips.place(flbFiles, 2484, 420, 2232, 3528);
     connect(flbFiles, &FileList::Click, this, [this] { onFileClicked(); });
     connect(flbFiles, &QListWidget::itemDoubleClicked, this, [this] { onFileDoubleClicked(); });
-
-    lblDrives = makeLabel(page, "lblDrives", "Drives:", 156, 4248, 504, 192);
-    lblDrives->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    drvImages = new DriveList(page);
-    drvImages->setObjectName(QStringLiteral("drvImages"));
-    m_twips.place(drvImages, 108, 4488, 2244, 288);
     connect(drvImages, &QComboBox::currentIndexChanged, this, [this] { onDriveChanged(); });
-
-    lblCurFile = makeLabel(page, "lblCurFile", "Image File:", 2544, 4248, 792, 192);
-    txtCurImage = new QLineEdit(QStringLiteral("No Image"), page);
-    txtCurImage->setObjectName(QStringLiteral("txtCurImage"));
-    txtCurImage->setReadOnly(true);
-    m_twips.place(txtCurImage, 2484, 4488, 2220, 288);
-    buildPreview(page);
-}
-
-void ImageBrowser::buildPreview(QWidget* page)
-{
-    lblPreview = makeLabel(page, "lblPreview", "Preview", 4944, 144, 3576, 192);
-    fraPreview = new QFrame(page);
-    fraPreview->setObjectName(QStringLiteral("fraPreview"));
-    fraPreview->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    m_twips.place(fraPreview, 4884, 324, int(PreviewFrameWidth), int(PreviewFrameHeight));
-    imgPreview = makeLabel(fraPreview, "imgPreview", "", 36, 132, 3636, 3576);
-
-    lblResize = makeLabel(page, "lblResize", "ScreenSaver Image Size:", 4884, 4140, 2208, 192);
-    lblScrollSize = makeLabel(page, "lblScrollSize", "", 7092, 4140, 1272, 192);
-    lblSmaller = makeLabel(page, "lblSmaller", "Smaller", 5376, 4488, 552, 192);
-    cmdSize[SizeDecrease] = makeButton(page, "cmdSize0", "", " Decrease Image Size ", 6024, 4440, 636, 252);
-    cmdSize[SizeActual] = makeButton(page, "cmdSize1", "", " Use Actual Size ", 6648, 4440, 240, 252);
-    cmdSize[SizeIncrease] = makeButton(page, "cmdSize2", "", " Increase Image Size ", 6876, 4440, 636, 252);
-    const std::array<const char*, 3> pictures{"size_smaller", "size_actual", "size_larger"};
-    for (int index = 0; index < 3; ++index) {
-        const QPixmap picture = renderSvg(QStringLiteral(":/pictures/%1.svg").arg(QLatin1String(pictures[index])));
-        cmdSize[index]->setIcon(picture);
-        cmdSize[index]->setIconSize(picture.size());
+    for (int index = SizeDecrease; index <= SizeIncrease; ++index)
         connect(cmdSize[index], &QPushButton::clicked, this, [this, index] { onSizeClicked(index); });
-    }
-    lblLarger = makeLabel(page, "lblLarger", "Larger", 7596, 4488, 552, 192);
-    lblSize = makeLabel(page, "lblSize", "", 5904, 4728, 1716, 192);
-    lblSize->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    makeBold(lblResize);
-    makeBold(lblScrollSize);
-    emphasise(lblSize, true);
-}
-
-void ImageBrowser::buildStyleAndButtons()
-{
-    lblImageStyleMsg = makeLabel(this, "lblImageStyleMsg", "Select Image Style:", 105, 5730, 2085, 270);
-    emphasise(lblImageStyleMsg, true);
-    const std::array<const char*, 2> captions{"Use Base Image", "Use File Image"};
-    const std::array<int, 2> lefts{2250, 4110};
     for (int index = 0; index < 2; ++index) {
-        optImageStyle[index] = new QRadioButton(QString::fromLatin1(captions[index]), this);
-        optImageStyle[index]->setObjectName(QStringLiteral("optImageStyle%1").arg(index));
-        emphasise(optImageStyle[index], true);
-        m_twips.place(optImageStyle[index], lefts[index], 5724, 1812, 264);
         connect(optImageStyle[index], &QRadioButton::toggled, this, [this, index](bool checked) {
             if (checked)
                 onImageStyleClicked(index);
         });
     }
-    cmdOK = makeButton(this, "cmdOK", "OK", " Remember Settings and Exit ", 5988, 5688, 1392, ButtonHeight);
-    cmdCancel = makeButton(this, "cmdCancel", "Cancel", " Cancel any changes and Exit ", 7524, 5688, 1392,
-                           ButtonHeight);
     connect(cmdOK, &QPushButton::clicked, this, [this] { onOkClicked(); });
     connect(cmdCancel, &QPushButton::clicked, this, [this] { onCancelClicked(); });
 }
@@ -247,11 +61,6 @@ void ImageBrowser::load()
 {
     Loading = true;
     setWindowTitle(QStringLiteral("Browse for Images - ") + QString::fromUtf8(ProgramTitle));
-    setFixedSize(m_twips.toPixelsX(FormWidth),
-                 m_twips.toPixelsY(TabStripHeight + ButtonHeight + 900 - NonClientHeight));
-    fraImages[1]->move(fraImages[0]->pos());
-    for (QFrame* page : fraImages)
-        page->setFrameShape(QFrame::NoFrame);
     if (imageSelection.ImageStyle == BaseImage || imageSelection.ImageStyle == FileImage)
         optImageStyle[imageSelection.ImageStyle]->setChecked(true);
     cmdTakeFocus->lower();
@@ -450,7 +259,7 @@ void ImageBrowser::onCancelClicked()
 void ImageBrowser::onSizeClicked(int Index)
 {
     const SizeStepOutcome outcome =
-        pressSizeButton(imageSelection.ImageSize, Index, ActualWidth, ActualHeight, m_screen);
+        pressSizeButton(imageSelection.ImageSize, Index, ActualWidth, ActualHeight, m_twips.screen());
     if (outcome.refusal != SizeRefusal::None)
         m_state.services.platform.messageBox(sizeRefusalText(outcome.refusal), MessageIcon::Information);
     imageSelection.ImageSize = outcome.step;
@@ -464,9 +273,8 @@ void ImageBrowser::showPreview(std::string& folder, const std::string& fileName)
     if (folder.empty() || folder.back() != '/')
         folder += '/';
     const QImage picture = loadPictureFile(text(folder + fileName));
-    const PreviewPlacement placement = placePreview(picture.width(), picture.height(), m_screen);
-    const QSize shown(int(roundHalfEven(placement.width / m_screen.twipsPerPixelX)),
-                      int(roundHalfEven(placement.height / m_screen.twipsPerPixelY)));
+    const PreviewPlacement placement = placePreview(picture.width(), picture.height(), m_twips.screen());
+    const QSize shown(m_twips.toPixelsX(placement.width), m_twips.toPixelsY(placement.height));
     // Scaled once here, so that a large file is not kept at full size.
     imgPreview->setPixmap(QPixmap::fromImage(
         placement.reduced ? picture.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation) : picture));
@@ -529,26 +337,6 @@ int ImageBrowser::photoIndexOf(const QObject* control) const
 void ImageBrowser::refuse(const std::string& text)
 {
     m_state.services.platform.messageBox(text, MessageIcon::Critical);
-}
-
-QLabel* ImageBrowser::makeLabel(QWidget* parent, const char* name, const char* text, int left, int top, int width,
-                             int height)
-{
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_twips.place(label, left, top, width, height);
-    return label;
-}
-
-QPushButton* ImageBrowser::makeButton(QWidget* parent, const char* name, const char* text, const char* toolTip,
-                                   int left, int top, int width, int height)
-{
-    auto* button = new QPushButton(QString::fromUtf8(text), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setToolTip(QString::fromUtf8(toolTip));
-    m_twips.place(button, left, top, width, height);
-    return button;
 }
 
 } // namespace varnholt

@@ -98,22 +98,15 @@ private:
     int photoIndexOf(const QObject* control) const;
     void refuse(const std::string& text);
 
-    void buildTabStrip();
-    void buildPhotoPage();
-    void buildFilePage();
-    void buildPreview(QWidget* page);
-    void buildStyleAndButtons();
-    QLabel* makeLabel(QWidget* parent, const char* name, const char* text, int left, int top, int width,
-                      int height);
-    QPushButton* makeButton(QWidget* parent, const char* name, const char* text, const char* toolTip, int left,
-                            int top, int width, int height);
+    // From the layout table, in image_browser_layout.cpp.
+    void buildControls();
+    void connectHandlers();
 
     ProgramState& m_state;
     PictureChoice& imageSelection;
     std::int16_t& ActualWidth;
     std::int16_t& ActualHeight;
     std::function<void()> m_refreshImagePane;
-    ScreenMetrics m_screen;
     TwipsGeometry m_twips;
     bool Loading = false;
     // The release that ends a double click is no click of its own.

@@ -3,7 +3,6 @@
 #include "gui/browse/image_browser.h"
 #include "gui/widgets/image_list.h"
 #include "core/common/errors.h"
-#include "core/common/numbers.h"
 #include "gui/widgets/text_style.h"
 #include "core/motion/block_layout.h"
 #include "gui/browse/picture_file.h"
@@ -40,7 +39,7 @@ SaverWindow::SaverWindow(ProgramState& state, QWidget* parent)
       tmrScroll(new QTimer(this)),
       m_state(state),
       m_engine(state.motionInputs(), *this),
-      m_screen(state.services.platform.screen())
+      m_twips(state.services.platform.screen())
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
@@ -170,13 +169,13 @@ void SaverWindow::layOutBlock()
 {
     const auto measure = [this](QLabel* label) {
         const QSize size = label->text().isEmpty() ? QSize(0, label->fontMetrics().height()) : label->sizeHint();
-        return LabelSize{size.width() * m_screen.twipsPerPixelX, size.height() * m_screen.twipsPerPixelY};
+        const ScreenMetrics& screen = m_twips.screen();
+        return LabelSize{size.width() * screen.twipsPerPixelX, size.height() * screen.twipsPerPixelY};
     };
     const TextLabels sized =
         layOutTextBlock(m_state.block, TextLabels{measure(lblText), measure(lblTime)}, m_state.settings.Style);
     const auto pixels = [this](LabelSize size) {
-        return QSize(int(roundHalfEven(size.width / m_screen.twipsPerPixelX)),
-                     int(roundHalfEven(size.height / m_screen.twipsPerPixelY)));
+        return QSize(m_twips.toPixelsX(size.width), m_twips.toPixelsY(size.height));
     };
     lblText->resize(pixels(sized.lblText));
     lblTime->resize(pixels(sized.lblTime));
@@ -193,8 +192,8 @@ void SaverWindow::onTick()
         ++m_ticksRun;
     }
     const QRegion before = QRegion(lblText->geometry()) + lblTime->geometry();
-    lblText->move(toPixelsX(places.textLeft), toPixelsY(places.textTop));
-    lblTime->move(toPixelsX(places.timeLeft), toPixelsY(places.timeTop));
+    lblText->move(m_twips.toPixelsX(places.textLeft), m_twips.toPixelsY(places.textTop));
+    lblTime->move(m_twips.toPixelsX(places.timeLeft), m_twips.toPixelsY(places.timeTop));
     // Painted now rather than at the window system's next update request, which
     // some X servers pace below the movement's 64 frames a second.
     ++m_framesMoved;
@@ -299,23 +298,12 @@ void SaverWindow::rerunSetup()
 
 std::pair<std::int32_t, std::int32_t> SaverWindow::pictureSize() const
 {
-    return {std::int32_t(roundHalfEven(imgPhoto->width() * m_screen.twipsPerPixelX)),
-            std::int32_t(roundHalfEven(imgPhoto->height() * m_screen.twipsPerPixelY))};
+    return {m_twips.toTwipsX(imgPhoto->width()), m_twips.toTwipsY(imgPhoto->height())};
 }
 
 void SaverWindow::movePicture(std::int32_t left, std::int32_t top)
 {
-    imgPhoto->move(toPixelsX(left), toPixelsY(top));
-}
-
-int SaverWindow::toPixelsX(std::int32_t twips) const
-{
-    return int(roundHalfEven(twips / m_screen.twipsPerPixelX));
-}
-
-int SaverWindow::toPixelsY(std::int32_t twips) const
-{
-    return int(roundHalfEven(twips / m_screen.twipsPerPixelY));
+    imgPhoto->move(m_twips.toPixelsX(left), m_twips.toPixelsY(top));
 }
 
 } // namespace varnholt

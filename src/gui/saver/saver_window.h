@@ -3,6 +3,7 @@
 #include "core/motion/movement_engine.h"
 #include "core/motion/tick_pacer.h"
 #include "core/program/program_state.h"
+#include "gui/widgets/twips_geometry.h"
 
 #include <QElapsedTimer>
 #include <QPixmap>
@@ -71,14 +72,11 @@ private:
     std::pair<std::int32_t, std::int32_t> pictureSize() const override;
     void movePicture(std::int32_t left, std::int32_t top) override;
 
-    int toPixelsX(std::int32_t twips) const;
-    int toPixelsY(std::int32_t twips) const;
-
     ProgramState& m_state;
     MovementEngine m_engine;
     TickPacer m_pacer;
     QElapsedTimer m_monotonic;
-    ScreenMetrics m_screen;
+    TwipsGeometry m_twips;
     std::int64_t m_ticksRun = 0;
     std::int64_t m_framesMoved = 0;
     bool m_unloaded = false;

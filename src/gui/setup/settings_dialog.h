@@ -5,7 +5,6 @@
 #include "core/program/program_state.h"
 
 #include <QDialog>
-#include <QFont>
 
 #include <array>
 #include <cstdint>
@@ -114,11 +113,8 @@ protected:
 private:
     SettingsDialog(ProgramState& state, Choosers* choosers, QWidget* parent);
 
-    void createTextDatePane();
-    void createStylePane();
-    void createImagePane();
-    void createMovementPane();
-    void createSampleAndButtons();
+    // From the layout table, in settings_dialog_layout.cpp.
+    void buildControls();
     void connectHandlers();
     template <std::size_t N>
     void groupOptions(const std::array<QRadioButton*, N>& options, void (SettingsDialog::*handler)(int));
@@ -173,22 +169,11 @@ private:
     void paintSwatch(QFrame* swatch, std::int32_t colour);
     void paintSampleLabel(QLabel* label, const std::string& caption, int fontEntry);
 
-    template <typename Widget>
-    Widget* make(const std::string& name, QWidget* parent, int left, int top, int width, int height);
-    template <typename Widget>
-    Widget* makeCaptioned(const std::string& name, const char* caption, QWidget* parent, int left, int top, int width,
-                          int height);
-    QPushButton* makeButton(const std::string& name, const char* caption, const char* toolTip, QWidget* parent,
-                            int left, int top, int width, int height);
-    QGroupBox* makeFrame(const char* name, const char* caption, QWidget* parent, int left, int top, int width,
-                         int height);
-
     ProgramState& m_state;
     const SettingsRecord& settings;
     std::unique_ptr<Choosers> m_ownChoosers;
     Choosers& m_choosers; // the font and colour choosers
     TwipsGeometry m_geometry;
-    QFont m_controlFont;
     TimeLeftOutputs m_timeLeft;
     bool m_written = false;
 };

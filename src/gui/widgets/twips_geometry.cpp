@@ -2,28 +2,31 @@
 
 #include "core/common/numbers.h"
 
-#include <QWidget>
-
 namespace varnholt {
 
-int TwipsGeometry::toPixelsX(int twips) const
+int TwipsGeometry::toPixelsX(double twips) const
 {
     return int(roundHalfEven(twips / m_screen.twipsPerPixelX));
 }
 
-int TwipsGeometry::toPixelsY(int twips) const
+int TwipsGeometry::toPixelsY(double twips) const
 {
     return int(roundHalfEven(twips / m_screen.twipsPerPixelY));
 }
 
-int TwipsGeometry::toTwipsX(int pixels) const
+int TwipsGeometry::toTwipsX(double pixels) const
 {
     return int(roundHalfEven(pixels * m_screen.twipsPerPixelX));
 }
 
-void TwipsGeometry::place(QWidget* widget, int left, int top, int width, int height) const
+int TwipsGeometry::toTwipsY(double pixels) const
 {
-    widget->setGeometry(toPixelsX(left), toPixelsY(top), toPixelsX(width), toPixelsY(height));
+    return int(roundHalfEven(pixels * m_screen.twipsPerPixelY));
+}
+
+QRect TwipsGeometry::toPixels(const TwipsRect& rect) const
+{
+    return {toPixelsX(rect.left), toPixelsY(rect.top), toPixelsX(rect.width), toPixelsY(rect.height)};
 }
 
 } // namespace varnholt

@@ -2,19 +2,31 @@
 
 #include "core/common/services.h"
 
-class QWidget;
+#include <QRect>
 
 namespace varnholt {
 
-// Places controls from twips tables through the screen's twips per pixel.
+// A control's box in a layout table, in twips from its parent's top left.
+struct TwipsRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// The one conversion between twips and pixels: through the screen's twips per
+// pixel, rounding half to even.
 class TwipsGeometry final {
 public:
     explicit TwipsGeometry(const ScreenMetrics& screen) : m_screen(screen) {}
 
-    int toPixelsX(int twips) const;
-    int toPixelsY(int twips) const;
-    int toTwipsX(int pixels) const;
-    void place(QWidget* widget, int left, int top, int width, int height) const;
+    int toPixelsX(double twips) const;
+    int toPixelsY(double twips) const;
+    int toTwipsX(double pixels) const;
+    int toTwipsY(double pixels) const;
+    // Each side converted on its own, as the windows were designed.
+    QRect toPixels(const TwipsRect& rect) const;
+    const ScreenMetrics& screen() const { return m_screen; }
 
 private:
     ScreenMetrics m_screen;

@@ -1,9 +1,8 @@
 #include "gui/about/about_box.h"
 
-#include "support/fakes.h"
+#include "support/widget_harness.h"
 
 #include <QFile>
-#include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest>
@@ -13,17 +12,16 @@ using namespace varnholt::test;
 
 namespace {
 
-struct About {
-    FakeServices fakes;
-    ProgramState state{Services{fakes.store, fakes.clock, fakes.dates, fakes.platform}};
+struct About : WindowHarness {
     About() { state.dataFolder = qEnvironmentVariable("VARNHOLT_SOURCE_DIR").toStdString() + "/src/resources"; }
-};
 
-// Twips at the fakes' 15 twips per pixel, to the nearest pixel.
-QRect pixels(int left, int top, int width, int height)
-{
-    return {qRound(left / 15.0), qRound(top / 15.0), qRound(width / 15.0), qRound(height / 15.0)};
-}
+    AboutBox& show()
+    {
+        auto& about = open<AboutBox>();
+        about.show();
+        return about;
+    }
+};
 
 } // namespace
 
@@ -31,92 +29,32 @@ class FrmAboutTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void captionsAndPlaces_data()
+    void layoutPicturesAndTexts()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("toolTip");
-        QTest::addColumn<QRect>("rect");
-        QTest::addColumn<bool>("darkBlue");
-        QTest::addColumn<bool>("rightAligned");
-        const QString none;
-        QTest::newRow("imgLogo") << "imgLogo" << none << none << pixels(252, 144, 2220, 1020) << false << false;
-        QTest::newRow("lblTitle") << "lblTitle" << "Varnholt ScreenSaver" << none << pixels(2664, 168, 4488, 336)
-                                  << true << false;
-        QTest::newRow("lblVersion") << "lblVersion" << "Version 3.0" << none << pixels(2664, 516, 1464, 300) << true
-                                    << false;
-        QTest::newRow("lblCopyRight") << "lblCopyRight" << QString::fromUtf8("Copyright \u00a9 Kestle") << none
-                                      << pixels(4140, 516, 3012, 300) << true << true;
-        QTest::newRow("lblDate") << "lblDate" << "Copyright 2011" << none << pixels(4140, 816, 3012, 300) << true
-                                 << true;
-        QTest::newRow("lblDescription")
-            << "lblDescription"
-            << "Use this program to count down to a specific date. The date is calculated by subtracting the "
-               "Current Date from the Target Date. While the Target Date has not been reached the Event Text is "
-               "displayed along with the remaining Year(s), Month(s) and Day(s). The Target Text will be displayed "
-               "when the Target Date is reached. The Target Passed Text will be displayed when the Future Date has "
-               "passed."
-            << none << pixels(240, 1248, 6912, 1212) << false << false;
-        QTest::newRow("lblContact") << "lblContact"
-                                    << "Please report any problems or ideas for new features to the email address "
-                                       "shown below.  Thank you for your consideration."
-                                    << none << pixels(240, 4356, 6912, 684) << false << false;
-        QTest::newRow("Line1") << "Line1" << none << none << QRect(-4, 339, 500, 1) << false << false;
-        QTest::newRow("lblWebSite") << "lblWebSite" << "Kestle Website" << " Click to visit Vendor's WebSite "
-                                    << pixels(252, 5220, 3912, 324) << true << false;
-        QTest::newRow("lblEmail") << "lblEmail" << "Email: support@kestle.example" << " Click to Send an Email "
-                                  << pixels(4140, 5220, 3012, 324) << true << true;
-        QTest::newRow("cmdViewReadMe") << "cmdViewReadMe" << "View Read Me" << " View Read Me using WordPad "
-                                       << pixels(3846, 5652, 1560, 384) << false << false;
-        QTest::newRow("cmdOK") << "cmdOK" << "OK" << " Exit " << pixels(5592, 5652, 1560, 384) << false << false;
-    }
-
-    void captionsAndPlaces()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, text);
-        QFETCH(QString, toolTip);
-        QFETCH(QRect, rect);
-        QFETCH(bool, darkBlue);
-        QFETCH(bool, rightAligned);
         About a;
-        AboutBox about(a.state);
-        about.show();
+        const AboutBox& about = a.show();
         QCOMPARE(about.windowTitle(), QStringLiteral("About - Varnholt ScreenSaver"));
-        QCOMPARE(about.size(), QSize(494, 414)); // 7416 x 6204 twips
-
-        auto* widget = about.findChild<QWidget*>(name);
-        QVERIFY(widget);
-        QCOMPARE(widget->geometry(), rect);
-        QCOMPARE(widget->toolTip(), toolTip);
-        if (auto* label = qobject_cast<QLabel*>(widget)) {
-            QCOMPARE(label->text(), text);
-            QCOMPARE(label->palette().color(QPalette::WindowText) == QColor(0, 0, 0xC0), darkBlue);
-            QCOMPARE(label->font().bold(), darkBlue);
-            QCOMPARE(bool(label->alignment() & Qt::AlignRight), rightAligned);
-        } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
-            QCOMPARE(button->text(), text);
-        }
-    }
-
-    void logoIsStretchedAndLinksShowAHand()
-    {
-        About a;
-        AboutBox about(a.state);
-        about.show();
-        QVERIFY(about.imgLogo->hasScaledContents());
+        QCOMPARE(about.size(), QSize(494, 414));
+        QCOMPARE(layoutMistakes(about, aboutBoxLayout()), QString());
+        QCOMPARE(about.lblTitle->font().pointSize(), 12);
         QCOMPARE(about.imgLogo->pixmap().size(), QSize(222, 102));
-        QCOMPARE(about.lblWebSite->cursor().shape(), Qt::PointingHandCursor);
-        QCOMPARE(about.lblEmail->cursor().shape(), Qt::PointingHandCursor);
-        QCOMPARE(about.lblTitle->cursor().shape(), Qt::ArrowCursor);
+        const std::pair<const char*, const char*> starts[] = {
+            {"lblTitle", "Varnholt ScreenSaver"},
+            {"lblVersion", "Version 3.0"},
+            {"lblCopyRight", "Copyright \u00a9 Kestle"},
+            {"lblDescription", "Use this program to count down to a specific date."},
+            {"lblContact", "Please report any problems or ideas for new features"},
+            {"lblEmail", "Email: support@kestle.example"},
+        };
+        for (const auto& [control, start] : starts)
+            QVERIFY2(a.text(control).startsWith(QString::fromUtf8(start)), control);
     }
 
     void yearFollowsTheClockAtEveryOpening()
     {
         About a;
         a.fakes.clock.date = ymd(2031, 12, 31);
-        AboutBox about(a.state);
-        about.show();
+        AboutBox& about = a.show();
         QCOMPARE(about.lblDate->text(), QStringLiteral("Copyright 2031"));
         about.hide();
         a.fakes.clock.date = ymd(2032, 1, 1);
@@ -138,8 +76,7 @@ private slots:
         QFETCH(int, key);
         QFETCH(int, result);
         About a;
-        AboutBox about(a.state);
-        about.show();
+        AboutBox& about = a.show();
         QVERIFY(QTest::qWaitForWindowActive(&about));
         QVERIFY(about.cmdOK->isDefault());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
@@ -152,54 +89,47 @@ private slots:
     {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("desktopPath");
-        QTest::addColumn<QString>("target");
+        QTest::addColumn<QPoint>("release"); // from the control's top left; none: its middle
+        QTest::addColumn<QString>("target"); // none: nothing opens
         QTest::addColumn<bool>("staysOpen");
-        QTest::newRow("web site") << "lblWebSite" << "/opt/k" << "https://kestle.example/" << false;
-        QTest::newRow("e-mail") << "lblEmail" << "/opt/k" << "mailto:support@kestle.example" << false;
-        QTest::newRow("read-me") << "cmdViewReadMe" << "/home/u/Varnholt" << "/home/u/Varnholt/ReadMe.rtf" << true;
-        QTest::newRow("read-me, trailing slash") << "cmdViewReadMe" << "/home/u/" << "/home/u//ReadMe.rtf" << true;
-        QTest::newRow("read-me, odd folder") << "cmdViewReadMe" << "/home/u/my \"saver\"; files"
+        const QString readMe = QStringLiteral("cmdViewReadMe");
+        QTest::newRow("web site") << "lblWebSite" << "/opt/k" << QPoint() << "https://kestle.example/" << false;
+        QTest::newRow("e-mail") << "lblEmail" << "/opt/k" << QPoint() << "mailto:support@kestle.example" << false;
+        QTest::newRow("a press that leaves the link") << "lblWebSite" << "/opt/k" << QPoint(-5, -5) << "" << true;
+        QTest::newRow("read-me") << readMe << "/home/u/Varnholt" << QPoint() << "/home/u/Varnholt/ReadMe.rtf" << true;
+        QTest::newRow("read-me, trailing slash") << readMe << "/home/u/" << QPoint() << "/home/u//ReadMe.rtf" << true;
+        QTest::newRow("read-me, odd folder") << readMe << "/home/u/my \"saver\"; files" << QPoint()
                                              << "/home/u/my \"saver\"; files/ReadMe.rtf" << true;
+        QTest::newRow("read-me, the shipped one") << readMe << "" << QPoint()
+                                                  << qEnvironmentVariable("VARNHOLT_SOURCE_DIR") +
+                                                         QStringLiteral("/src/resources/ReadMe.rtf")
+                                                  << true;
     }
 
     void linksAndReadMe()
     {
         QFETCH(QString, control);
         QFETCH(QString, desktopPath);
+        QFETCH(QPoint, release);
         QFETCH(QString, target);
         QFETCH(bool, staysOpen);
         About a;
         a.state.desktopPath = desktopPath.toStdString();
-        AboutBox about(a.state);
-        about.show();
-        QTest::mouseClick(about.findChild<QWidget*>(control), Qt::LeftButton);
-        QCOMPARE(a.fakes.platform.opened, std::vector<std::string>{target.toStdString()});
+        AboutBox& about = a.show();
+        QWidget* clicked = a.find(control.toLatin1().constData());
+        QCOMPARE(clicked->cursor().shape(), control == u"cmdViewReadMe" ? Qt::ArrowCursor : Qt::PointingHandCursor);
+        QTest::mousePress(clicked, Qt::LeftButton);
+        QTest::mouseRelease(clicked, Qt::LeftButton, {}, release.isNull() ? clicked->rect().center() : release);
+        std::vector<std::string> opened;
+        if (!target.isEmpty())
+            opened.push_back(target.toStdString());
+        QCOMPARE(a.fakes.platform.opened, opened);
         QCOMPARE(about.isVisible(), staysOpen);
-    }
-
-    void readMeWithoutDesktopPathIsTheShippedOne()
-    {
-        About a;
-        AboutBox about(a.state);
-        about.show();
-        QTest::mouseClick(about.cmdViewReadMe, Qt::LeftButton);
-        QCOMPARE(a.fakes.platform.opened.size(), std::size_t(1));
-        const QString path = QString::fromStdString(a.fakes.platform.opened.front());
-        QVERIFY2(path.endsWith(QLatin1String("/ReadMe.rtf")) && QFile::exists(path), qPrintable(path));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QVERIFY(file.readAll().startsWith("{\\rtf1"));
-    }
-
-    void aClickThatLeavesTheLinkDoesNothing()
-    {
-        About a;
-        AboutBox about(a.state);
-        about.show();
-        QTest::mousePress(about.lblWebSite, Qt::LeftButton);
-        QTest::mouseRelease(about.lblWebSite, Qt::LeftButton, {}, QPoint(-5, -5));
-        QVERIFY(a.fakes.platform.opened.empty());
-        QVERIFY(about.isVisible());
+        if (desktopPath.isEmpty()) {
+            QFile file(target);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QVERIFY(file.readAll().startsWith("{\\rtf1"));
+        }
     }
 };
 

@@ -1,11 +1,10 @@
 #include "gui/saver/saver_window.h"
 
-#include "support/fakes.h"
+#include "support/picture_folder.h"
+#include "support/widget_harness.h"
 
-#include <QImage>
 #include <QLabel>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace varnholt;
@@ -13,13 +12,16 @@ using namespace varnholt::test;
 
 namespace {
 
-struct Saver {
+struct Saver : WindowHarness {
     explicit Saver(std::int32_t runMode) { state.runMode = runMode; }
-    FakeServices fakes;
-    ProgramState state{Services{fakes.store, fakes.clock, fakes.dates, fakes.platform}};
 
-    void set(const char* key, const std::string& value) { fakes.store.values[{"ScreenSaver", key}] = value; }
-    void setDate(const std::string& date) { fakes.store.values[{"Common", "Date"}] = date; }
+    SaverWindow& load()
+    {
+        auto& window = open<SaverWindow>();
+        window.load();
+        return window;
+    }
+    void set(const char* key, const std::string& value) { WindowHarness::set("ScreenSaver", key, value); }
 };
 
 QMouseEvent mouseMove()
@@ -44,11 +46,10 @@ private slots:
     {
         QFETCH(int, style);
         Saver s(ModeSaver);
-        s.setDate("01/01/2012");
+        s.WindowHarness::set("Common", "Date", "01/01/2012");
         s.set("Style", std::to_string(style));
         s.set("TextFontSize0", "30");
-        SaverWindow window(s.state);
-        window.load();
+        SaverWindow& window = s.load();
 
         const TextBlockState& b = s.state.block;
         const QSize text = window.lblText->size();
@@ -74,13 +75,12 @@ private slots:
     void timeLeftLineTakesFontEntryTwoAfterTheDate()
     {
         Saver s(ModeSaver);
-        s.setDate("01/01/2011");
+        s.WindowHarness::set("Common", "Date", "01/01/2011");
         s.set("TextFontSize1", "10");
         s.set("TextFontSize2", "20");
         s.set("TextFontColor2", "16711680");
         s.set("TextFontItalic2", "True");
-        SaverWindow window(s.state);
-        window.load();
+        SaverWindow& window = s.load();
         QCOMPARE(window.lblText->text(), QString());
         QVERIFY(window.lblTime->text().endsWith(QStringLiteral("   (73 days ago!)")));
         QCOMPARE(window.lblTime->font().pointSize(), 20);
@@ -96,8 +96,7 @@ private slots:
         s.set("ImageName", "holiday.jpg");
         s.state.block.PreviewSpan = 2280;
         s.state.block.TextTop = 784;
-        SaverWindow window(s.state);
-        window.load();
+        SaverWindow& window = s.load();
         QCOMPARE(window.lblText->font().pointSize(), 8);
         QCOMPARE(window.lblTime->font().pointSize(), 8);
         QCOMPARE(window.imgPhoto->size(), QSize(100, 50));
@@ -106,142 +105,102 @@ private slots:
         QCOMPARE(window.imgPhoto->pos(), QPoint(26, 2));
     }
 
-    void pictureFallbacksAndLoadErrors_data()
+    void picturesAndLoadErrors_data()
     {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("size");
+        QTest::addColumn<QString>("stored"); // ScreenSaver keys; {dir} is a folder with good.png and text.jpg
         QTest::addColumn<QSize>("shown");
         QTest::addColumn<QString>("message");
-        QTest::newRow("missing file: built-in picture at the size step") << "missing.png" << "2" << QSize(300, 150) << "";
-        QTest::newRow("missing folder") << "nowhere/x.png" << "-1" << QSize(150, 75) << "";
-        QTest::newRow("reduced file") << "good.png" << "-2" << QSize(20, 10) << "";
-        QTest::newRow("not a picture") << "text.jpg" << "1" << QSize() << "Load Error Number: 481\r\nInvalid picture";
-        QTest::newRow("enormous step") << "good.png" << "32767" << QSize() << "Load Error Number: 6\r\nOverflow";
+        const auto file = [](const char* nameAndStep) {
+            return QStringLiteral("ImageUsed=1 ImageStyle=1 ImageIndex=2 ImagePath={dir} ") +
+                   QLatin1String(nameAndStep);
+        };
+        QTest::newRow("missing file: built-in picture at the size step")
+            << file("ImageName=missing.png ImageSize=2") << QSize(300, 150) << "";
+        QTest::newRow("missing folder") << file("ImageName=nowhere/x.png ImageSize=-1") << QSize(150, 75) << "";
+        QTest::newRow("reduced file") << file("ImageName=good.png ImageSize=-2") << QSize(20, 10) << "";
+        QTest::newRow("not a picture") << file("ImageName=text.jpg ImageSize=1") << QSize()
+                                       << "Load Error Number: 481\r\nInvalid picture";
+        QTest::newRow("enormous step") << file("ImageName=good.png ImageSize=32767") << QSize()
+                                       << "Load Error Number: 6\r\nOverflow";
+        QTest::newRow("text block beyond 16 bits") << "TextFontSize0=2000" << QSize()
+                                                   << "Load Error Number: 6\r\nOverflow";
     }
 
-    void pictureFallbacksAndLoadErrors()
+    void picturesAndLoadErrors()
     {
-        QFETCH(QString, file);
-        QFETCH(QString, size);
+        QFETCH(QString, stored);
         QFETCH(QSize, shown);
         QFETCH(QString, message);
-        QTemporaryDir dir;
-        QImage(40, 20, QImage::Format_RGB32).save(dir.filePath(QStringLiteral("good.png")));
-        QFile text(dir.filePath(QStringLiteral("text.jpg")));
-        QVERIFY(text.open(QIODevice::WriteOnly));
-        text.write("not a picture at all");
-        text.close();
-
+        PictureFolder folder;
+        folder.write(QStringLiteral("good.png"), encoded(picture(40, 20), "PNG"));
+        folder.write(QStringLiteral("text.jpg"), "not a picture at all");
         Saver s(ModeSaver);
-        s.set("ImageUsed", "1");
-        s.set("ImageStyle", "1");
-        s.set("ImagePath", dir.path().toStdString());
-        s.set("ImageName", file.toStdString());
-        s.set("ImageSize", size.toStdString());
-        s.set("ImageIndex", "2");
-        SaverWindow window(s.state);
-        window.load();
+        s.WindowHarness::set("ScreenSaver", stored.replace(QLatin1String("{dir}"), folder.path()));
+        SaverWindow& window = s.load();
         if (message.isEmpty()) {
             QVERIFY(s.fakes.platform.messages.empty());
             QCOMPARE(window.imgPhoto->size(), shown);
             QVERIFY(window.tmrScroll->isActive());
         } else {
             QCOMPARE(s.fakes.platform.messages.size(), size_t(1));
-            QVERIFY(QString::fromStdString(s.fakes.platform.messages[0].text).startsWith(message));
+            QCOMPARE(QString::fromStdString(s.fakes.platform.messages[0].text), message);
             QVERIFY(!window.tmrScroll->isActive()); // the set-up stopped before the timer
         }
     }
 
-    void textBlockBeyondSixteenBitsIsAnOverflow()
+    void onlyTheSaverEndsOnInput_data()
     {
-        Saver s(ModeSaver);
-        s.set("TextFontSize0", "2000");
-        SaverWindow window(s.state);
-        window.load();
-        QCOMPARE(s.fakes.platform.messages.size(), size_t(1));
-        QCOMPARE(s.fakes.platform.messages[0].text, std::string("Load Error Number: 6\r\nOverflow"));
-        QVERIFY(!window.tmrScroll->isActive());
-    }
-
-    void ninthMouseMoveEndsTheSaver()
-    {
-        Saver s(ModeSaver);
-        SaverWindow window(s.state);
-        window.load();
-        QSignalSpy ended(&window, &SaverWindow::endProcess);
-        for (int i = 0; i < 8; ++i) {
-            QMouseEvent move = mouseMove();
-            QApplication::sendEvent(&window, &move);
-        }
-        QCOMPARE(ended.count(), 0);
-        QMouseEvent ninth = mouseMove();
-        QApplication::sendEvent(&window, &ninth);
-        QCOMPARE(ended.count(), 1);
-        // Hidden once by the set-up, shown by endSaver and by the unload.
-        QCOMPARE(s.fakes.platform.cursorCount, 1);
-        QVERIFY(!window.tmrScroll->isActive());
-    }
-
-    void onlyKeysWithACharacterEndTheSaver_data()
-    {
-        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("runMode");
+        QTest::addColumn<int>("moves");
+        QTest::addColumn<int>("key"); // 0: a click
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("ends");
-        QTest::newRow("Shift") << int(Qt::Key_Shift) << "" << false;
-        QTest::newRow("Ctrl") << int(Qt::Key_Control) << "" << false;
-        QTest::newRow("arrow") << int(Qt::Key_Left) << "" << false;
-        QTest::newRow("F1") << int(Qt::Key_F1) << "" << false;
-        QTest::newRow("Delete") << int(Qt::Key_Delete) << "\x7f" << false;
-        QTest::newRow("letter") << int(Qt::Key_A) << "a" << true;
-        QTest::newRow("space") << int(Qt::Key_Space) << " " << true;
-        QTest::newRow("Esc") << int(Qt::Key_Escape) << "\x1b" << true;
-        QTest::newRow("Enter") << int(Qt::Key_Return) << "\r" << true;
+        QTest::newRow("eight mouse moves") << int(ModeSaver) << 8 << int(Qt::Key_Shift) << "" << false;
+        QTest::newRow("the ninth") << int(ModeSaver) << 9 << int(Qt::Key_Shift) << "" << true;
+        QTest::newRow("Ctrl") << int(ModeSaver) << 0 << int(Qt::Key_Control) << "" << false;
+        QTest::newRow("arrow") << int(ModeSaver) << 0 << int(Qt::Key_Left) << "" << false;
+        QTest::newRow("F1") << int(ModeSaver) << 0 << int(Qt::Key_F1) << "" << false;
+        QTest::newRow("Delete") << int(ModeSaver) << 0 << int(Qt::Key_Delete) << "\x7f" << false;
+        QTest::newRow("letter") << int(ModeSaver) << 0 << int(Qt::Key_A) << "a" << true;
+        QTest::newRow("space") << int(ModeSaver) << 0 << int(Qt::Key_Space) << " " << true;
+        QTest::newRow("Esc") << int(ModeSaver) << 0 << int(Qt::Key_Escape) << "\x1b" << true;
+        QTest::newRow("Enter") << int(ModeSaver) << 0 << int(Qt::Key_Return) << "\r" << true;
+        QTest::newRow("click") << int(ModeSaver) << 0 << 0 << "" << true;
+        QTest::newRow("preview: moves, letter") << int(ModePreview) << 20 << int(Qt::Key_A) << "a" << false;
+        QTest::newRow("preview: click") << int(ModePreview) << 0 << 0 << "" << false;
+        QTest::newRow("configure: moves, letter") << int(ModeNone) << 20 << int(Qt::Key_A) << "a" << false;
     }
 
-    void onlyKeysWithACharacterEndTheSaver()
+    void onlyTheSaverEndsOnInput()
     {
+        QFETCH(int, runMode);
+        QFETCH(int, moves);
         QFETCH(int, key);
         QFETCH(QString, text);
         QFETCH(bool, ends);
-        Saver s(ModeSaver);
-        SaverWindow window(s.state);
-        window.load();
-        QSignalSpy ended(&window, &SaverWindow::endProcess);
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-        QApplication::sendEvent(&window, &press);
-        QCOMPARE(ended.count(), ends ? 1 : 0);
-    }
-
-    void previewAndConfigureIgnoreInput_data()
-    {
-        QTest::addColumn<int>("runMode");
-        QTest::newRow("preview") << int(ModePreview);
-        QTest::newRow("configure") << int(ModeNone);
-    }
-
-    void previewAndConfigureIgnoreInput()
-    {
-        QFETCH(int, runMode);
         Saver s(runMode);
-        SaverWindow window(s.state);
-        window.load();
+        SaverWindow& window = s.load();
         QSignalSpy ended(&window, &SaverWindow::endProcess);
-        for (int i = 0; i < 20; ++i) {
+        for (int i = 0; i < moves; ++i) {
             QMouseEvent move = mouseMove();
             QApplication::sendEvent(&window, &move);
         }
-        QTest::mouseClick(&window, Qt::LeftButton);
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
-        QApplication::sendEvent(&window, &press);
-        QCOMPARE(ended.count(), 0);
-        QCOMPARE(window.mouseMoveCount, 20);
+        QCOMPARE(window.mouseMoveCount, runMode == ModeSaver ? moves % 9 : moves);
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+        if (key == 0)
+            QTest::mouseClick(&window, Qt::LeftButton);
+        else if (!ended.count())
+            QApplication::sendEvent(&window, &press);
+        QCOMPARE(ended.count(), ends ? 1 : 0);
+        QCOMPARE(window.tmrScroll->isActive(), !ends);
+        // Hidden once by the set-up, shown by endSaver and by the unload.
+        QCOMPARE(s.fakes.platform.cursorCount, ends ? 1 : -1);
     }
 
     void unloadingThePreviewActivatesTheProgramWindowAndEnds()
     {
         Saver s(ModePreview);
-        SaverWindow window(s.state);
-        window.load();
+        SaverWindow& window = s.load();
         s.fakes.platform.showCursor(true); // start-up shows it again after the set-up
         QSignalSpy ended(&window, &SaverWindow::endProcess);
         window.unload();

@@ -1,10 +1,11 @@
 #include "gui/setup/settings_dialog.h"
 
+#include "gui/setup/settings_dialog_layout.h"
 #include "platform/ini_store.h"
 #include "gui/widgets/text_style.h"
 #include "core/settings/settings_io.h"
 #include "gui/widgets/font_chooser.h"
-#include "support/fakes.h"
+#include "support/widget_harness.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -34,63 +35,17 @@ public:
 };
 
 // Start-up's part: load the store, compute the time left, then open the dialog.
-class Harness {
-public:
-    explicit Harness(bool iniStore = false)
-        : m_ini(iniStore ? std::make_unique<IniStore>(m_dir.filePath(QStringLiteral("Varnholt.ini"))) : nullptr)
-    {
-        set("Common", "Date", "01/06/2012");
-    }
-
-    SettingsStore& store() { return m_ini ? static_cast<SettingsStore&>(*m_ini) : fakes.store; }
-    QString iniPath() const { return m_dir.filePath(QStringLiteral("Varnholt.ini")); }
-
-    void set(const char* section, const char* key, const std::string& text)
-    {
-        store().saveSetting(section, key, text);
-        store().commit();
-        fakes.store.writes.clear();
-    }
+struct Harness : WindowHarness {
+    explicit Harness(bool iniStore = false) : WindowHarness(iniStore) { set("Common", "Date", "01/06/2012"); }
 
     SettingsDialog& open()
     {
         state.loadSettings();
         state.calculateTimeLeft(state.settings.Date);
-        dialog = std::make_unique<SettingsDialog>(state, choosers);
-        return *dialog;
+        return WindowHarness::open<SettingsDialog>(choosers);
     }
 
-    template <typename Widget>
-    Widget* find(const char* name)
-    {
-        auto* widget = dialog->findChild<Widget*>(QString::fromLatin1(name));
-        if (!widget)
-            qFatal("no control %s", name);
-        return widget;
-    }
-
-    // Replaces the box's text as a user would: select all, type.
-    void type(const char* name, const QString& text)
-    {
-        auto* box = find<QLineEdit>(name);
-        box->selectAll();
-        QTest::keyClick(box, Qt::Key_Delete);
-        QTest::keyClicks(box, text);
-    }
-
-    std::string stored(const std::string& section, const std::string& key) { return fakes.store.values[{section, key}]; }
-
-    bool shown(const char* name) { return !find<QWidget>(name)->isHidden(); }
-
-private:
-    QTemporaryDir m_dir;
-    std::unique_ptr<IniStore> m_ini;
-
-public:
-    FakeServices fakes;
-    ProgramState state{Services{store(), fakes.clock, fakes.dates, fakes.platform}};
     FakeChoosers choosers;
-    std::unique_ptr<SettingsDialog> dialog;
 };
 
 // Labels and frames sit in the focus chain too; Tab passes over them.
@@ -102,58 +57,19 @@ QWidget* nextTabStop(QWidget* widget)
     return widget;
 }
 
-QRect pixels(int left, int top, int width, int height)
-{
-    return {qRound(left / 15.0), qRound(top / 15.0), qRound(width / 15.0), qRound(height / 15.0)};
-}
-
 } // namespace
 
 class FrmSetupTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void windowAndControls_data()
+    void layoutTable()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("toolTip");
-        QTest::addColumn<QRect>("rect");
-        QTest::newRow("fraSample") << "fraSample" << "Sample   (Number of Lines Not Updated in Sample)" << ""
-                                   << pixels(108, 6444, 7608, 1164);
-        QTest::newRow("cmdRestoreSettings") << "cmdRestoreSettings" << "Restore Settings"
-                                            << " Restore Settings to last used values " << pixels(2536, 7716, 1500, 360);
-        QTest::newRow("cmdFormat2") << "cmdFormat2" << "Format Target Passed..."
-                                    << " Change Font Settings for Target Passed Text " << pixels(180, 1080, 1944, 300);
-        QTest::newRow("picFontColour1") << "picFontColour1" << "" << "" << pixels(2016, 720, 72, 72);
-        QTest::newRow("cmdCalendar") << "cmdCalendar" << "Show Calendar" << " Use Calendar to set Target Date "
-                                     << pixels(5772, 1308, 1572, 300);
-        QTest::newRow("fraDateRangeMsg under txtDate") << "fraDateRangeMsg" << "Date Format Error" << ""
-                                                       << pixels(1368, 1596, 3648, 876);
-        QTest::newRow("fraVert over fraHoriz") << "fraVert" << "" << "" << pixels(36, 180, 4404, 372);
-        QTest::newRow("optDirection3 over 1") << "optDirection3" << "Upward" << "" << pixels(1704, 120, 924, 192);
-        QTest::newRow("optPosition2") << "optPosition2" << "Random Paths" << "" << pixels(240, 792, 1740, 228);
-        QTest::newRow("lblSampleText") << "lblSampleText" << "Main Title Text (Change this!!)" << ""
-                                       << pixels(144, 252, 7344, 396);
-    }
-
-    void windowAndControls()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, caption);
-        QFETCH(QString, toolTip);
-        QFETCH(QRect, rect);
         Harness h;
         SettingsDialog& dialog = h.open();
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Settings - Varnholt ScreenSaver - v 3.0"));
         QCOMPARE(dialog.size(), QSize(522, 548));
-        QWidget* widget = h.find<QWidget>(name.toLatin1().constData());
-        QCOMPARE(widget->geometry(), rect);
-        QCOMPARE(widget->toolTip(), toolTip);
-        QString text = widget->property("text").toString();
-        if (auto* frame = qobject_cast<QGroupBox*>(widget))
-            text = frame->title();
-        QCOMPARE(text, caption);
+        QCOMPARE(layoutMistakes(dialog, settingsDialogLayout()), QString());
     }
 
     void focusTabOrderAndNoDefaultButton()
@@ -258,6 +174,7 @@ private slots:
         box->selectAll();
         box->insert(text);
         QCOMPARE(h.shown("fraDateRangeMsg"), !accepted);
+        QCOMPARE(h.find("fraDateRangeMsg")->pos(), box->geometry().bottomLeft() + QPoint(0, 1));
         QCOMPARE(h.find<QLineEdit>("txtDateLong")->text(),
                  accepted ? QStringLiteral("long ") + text : QString());
         QCOMPARE(dialog.DialogSettings.date == (accepted ? *h.fakes.dates.parse(text.toStdString()) : ymd(2012, 6, 1)),

@@ -1,0 +1,103 @@
+#include "gui/browse/image_browser_layout.h"
+
+#include "gui/browse/file_controls.h"
+#include "gui/browse/image_browser.h"
+#include "core/motion/size_steps.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyleOptionTabWidgetFrame>
+#include <QStylePainter>
+#include <QTabBar>
+
+namespace varnholt {
+
+namespace {
+
+QWidget* makeCustomControl(const ControlRow& row, QWidget* parent)
+{
+    if (row.name == u"dirImages")
+        return new FolderList(parent);
+    if (row.name == u"flbFiles")
+        return new FileList(parent);
+    if (row.name == u"drvImages")
+        return new DriveList(parent);
+    return new QTabBar(parent);
+}
+
+// The page area of the tab strip, drawn as the style draws a tab widget's frame.
+class TabPane final : public QWidget {
+public:
+    TabPane(QWidget* parent, int tabBarHeight) : QWidget(parent), m_tabBarHeight(tabBarHeight) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QStylePainter painter(this);
+        QStyleOptionTabWidgetFrame option;
+        option.initFrom(this);
+        option.rect = rect().adjusted(0, m_tabBarHeight - 1, 0, 0);
+        option.shape = QTabBar::RoundedNorth;
+        painter.drawPrimitive(QStyle::PE_FrameTabWidget, option);
+    }
+
+private:
+    int m_tabBarHeight;
+};
+
+} // namespace
+
+const std::vector<ControlRow>& imageBrowserLayout()
+{
+    static const std::vector<ControlRow> rows = readLayoutResource(QStringLiteral(":/forms/image_browser.json"));
+    return rows;
+}
+
+void ImageBrowser::buildControls()
+{
+    FormBuilder form(*this, m_twips, {.labelAlignment = Qt::AlignLeft | Qt::AlignTop});
+    form.build(imageBrowserLayout(), makeCustomControl);
+
+    BIND_CONTROLS(form, cmdTakeFocus, tbsImages, fraImages, lblFolders, dirImages, lblFiles, flbFiles, lblDrives,
+                  drvImages, lblCurFile, txtCurImage, lblPreview, fraPreview, imgPreview, lblResize, lblScrollSize,
+                  lblSmaller, cmdSize, lblLarger, lblSize, lblImageStyleMsg, optImageStyle, cmdOK, cmdCancel);
+    // Numbered as the pictures are, from 1.
+    form.fill(imgPhotos, "imgPhotos", 1);
+    form.fill(lblPhotos, "lblPhotos", 1);
+
+    tbsImages->setExpanding(false);
+    tbsImages->addTab(QStringLiteral("  Base Images  "));
+    tbsImages->addTab(QStringLiteral("  File Images  "));
+    tbsImages->setTabToolTip(0, QStringLiteral(" Select Base Images "));
+    tbsImages->setTabToolTip(1, QStringLiteral(" Select File Images "));
+    // The row's box is the whole strip: the tabs take their own height, a pane under them the rest.
+    const int tabBarHeight = tbsImages->sizeHint().height();
+    auto* pane = new TabPane(this, tabBarHeight);
+    // Filled, so that cmdTakeFocus stays hidden behind the strip.
+    pane->setAutoFillBackground(true);
+    pane->setGeometry(tbsImages->geometry());
+    pane->stackUnder(tbsImages);
+    tbsImages->resize(tbsImages->width(), tabBarHeight);
+
+    for (QFrame* page : fraImages)
+        page->setAutoFillBackground(true);
+    for (int i = 1; i <= BuiltinPictureCount; ++i) {
+        for (QLabel* control : {imgPhotos[i], lblPhotos[i]}) {
+            control->setCursor(Qt::PointingHandCursor);
+            control->installEventFilter(this);
+        }
+    }
+    txtCurImage->setReadOnly(true);
+    fraPreview->setFrameShadow(QFrame::Sunken);
+    const std::array<const char*, 3> pictures{"size_smaller", "size_actual", "size_larger"};
+    for (int index = SizeDecrease; index <= SizeIncrease; ++index) {
+        const QPixmap picture = renderSvg(QStringLiteral(":/pictures/%1.svg").arg(QLatin1String(pictures[index])));
+        cmdSize[index]->setIcon(picture);
+        cmdSize[index]->setIconSize(picture.size());
+    }
+    showPage(0);
+}
+
+} // namespace varnholt

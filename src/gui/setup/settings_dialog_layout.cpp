@@ -1,0 +1,79 @@
+#include "gui/setup/settings_dialog_layout.h"
+
+#include "gui/setup/settings_dialog.h"
+#include "gui/widgets/palette.h"
+
+#include <QCalendarWidget>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QToolTip>
+
+#include <vector>
+
+namespace varnholt {
+
+const std::vector<ControlRow>& settingsDialogLayout()
+{
+    static const std::vector<ControlRow> rows = readLayoutResource(QStringLiteral(":/forms/settings_dialog.json"));
+    return rows;
+}
+
+void SettingsDialog::buildControls()
+{
+    FormBuilder form(*this, m_geometry, {.autoDefaultButtons = false});
+    form.build(settingsDialogLayout());
+
+    BIND_CONTROLS(form, fraTextDate, lblText, txtTitle, lblComplete, txtTarget, lblTargetPassed, txtTargetPassed,
+                  lblDate, txtDate, txtDateLong, cmdCalendar, lblTargetMsg, lblTargetPastMsg, chkSynchronize,
+                  fraDateRangeMsg, lblDateRangeMsg, cmdFixDate, MonthView, fraStyle, cmdFormat, picFontColour,
+                  cmdBackground, picBackColour, chkDays, optStyle, fraImage, chkImage, cmdImage, optImageStyle,
+                  lblBaseImage, lblFileImage, fraMovement, lblSpeedMsg, lblSlow, HScrollSpeed, lblFast, lblSpeed,
+                  fraPath, optPosition, fraPlacement, fraHoriz, optHoriz, fraVert, optVert, fraDirection,
+                  optDirection, fraSample, lblSampleText, lblSampleDate, cmdAbout, cmdHelp, cmdRestoreSettings, cmdOK,
+                  cmdCancel);
+
+    fraTextDate->setMouseTracking(true);
+    fraTextDate->installEventFilter(this);
+    txtDateLong->setReadOnly(true);
+    setTextColour(chkSynchronize, DarkBlue);
+    setTextColour(fraDateRangeMsg, DarkRed);
+    setBackColour(fraDateRangeMsg, QToolTip::palette().color(QPalette::ToolTipBase));
+    setTextColour(lblDateRangeMsg, DarkBlue);
+    fraDateRangeMsg->hide();
+    MonthView->setDateRange(QDate(1753, 1, 1), QDate(9999, 12, 31));
+    // The design's calendar is small: one letter per day keeps the header readable.
+    MonthView->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
+    MonthView->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    MonthView->hide();
+    for (QLabel* label : {lblBaseImage, lblFileImage}) {
+        label->setFrameShape(QFrame::Box);
+        setBackColour(label, Qt::white);
+    }
+    HScrollSpeed->setRange(SpeedMinimum, SpeedMaximum);
+    HScrollSpeed->setSingleStep(SpeedStep);
+    HScrollSpeed->setPageStep(SpeedStep);
+}
+
+void SettingsDialog::chainTabOrder()
+{
+    std::vector<QWidget*> order{txtTitle, txtTarget, txtTargetPassed, txtDate};
+    order.insert(order.end(), optStyle.begin(), optStyle.end());
+    order.insert(order.end(), optPosition.begin(), optPosition.end());
+    order.insert(order.end(), optHoriz.begin(), optHoriz.end());
+    order.insert(order.end(), optVert.begin(), optVert.end());
+    order.insert(order.end(), optDirection.begin(), optDirection.end());
+    order.insert(order.end(), {cmdCancel, cmdOK, cmdAbout, cmdHelp, cmdRestoreSettings, cmdCalendar, cmdFixDate});
+    order.insert(order.end(), cmdFormat.begin(), cmdFormat.end());
+    order.insert(order.end(), {cmdBackground, cmdImage, chkSynchronize, chkDays, chkImage});
+    order.insert(order.end(), optImageStyle.begin(), optImageStyle.end());
+    order.insert(order.end(), {HScrollSpeed, txtDateLong});
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+} // namespace varnholt

@@ -1,0 +1,209 @@
+#include "gui/widgets/form_builder.h"
+
+#include "gui/widgets/palette.h"
+
+#include <QCalendarWidget>
+#include <QCheckBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+#include <cstdlib>
+#include <utility>
+
+namespace varnholt {
+
+namespace {
+
+Qt::Alignment labelAlignment(Qt::Alignment form, Look look)
+{
+    Qt::Alignment horizontal = form & Qt::AlignHorizontal_Mask;
+    if (has(look, Look::Right))
+        horizontal = Qt::AlignRight;
+    else if (has(look, Look::Centre))
+        horizontal = Qt::AlignHCenter;
+    return horizontal | (has(look, Look::Top) ? Qt::AlignTop : form & Qt::AlignVertical_Mask);
+}
+
+QFrame* makeFrame(QWidget* parent, QFrame::Shape shape)
+{
+    auto* frame = new QFrame(parent);
+    frame->setFrameShape(shape);
+    return frame;
+}
+
+} // namespace
+
+std::vector<ControlRow> readLayout(const QByteArray& json)
+{
+    // In the order of ControlKind and of Look's bits.
+    static const QStringList kinds =
+        QStringLiteral("Form Label Picture TextBox Button CheckBox Option Frame Box Panel Line ScrollBar Calendar Custom")
+            .split(u' ');
+    static const QStringList looks = QStringLiteral("Bold Emphasis Top Right Centre").split(u' ');
+    QJsonParseError error;
+    const QJsonDocument table = QJsonDocument::fromJson(json, &error);
+    if (!table.isArray())
+        qFatal("a layout table does not read: %s", qPrintable(error.errorString()));
+    std::vector<ControlRow> rows;
+    for (const QJsonValue& value : table.array()) {
+        const QJsonArray fields = value.toArray();
+        const QJsonArray box = fields.at(4).toArray();
+        const qsizetype kind = kinds.indexOf(fields.at(1).toString());
+        ControlRow row{fields.at(0).toString(), ControlKind(kind), fields.at(2).toString(), fields.at(3).toString(),
+                       {box.at(0).toInt(), box.at(1).toInt(), box.at(2).toInt(), box.at(3).toInt()},
+                       fields.at(5).toString()};
+        bool known = !row.name.isEmpty() && kind >= 0 && box.size() == 4 && fields.size() <= 7;
+        for (const QString& flag : fields.at(6).toString().split(u'|', Qt::SkipEmptyParts)) {
+            const qsizetype bit = looks.indexOf(flag);
+            known = known && bit >= 0;
+            row.look = Look(unsigned(row.look) | (bit >= 0 ? 1u << bit : 0u));
+        }
+        if (!known)
+            qFatal("a layout row does not read: %s", QJsonDocument(fields).toJson(QJsonDocument::Compact).constData());
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+std::vector<ControlRow> readLayoutResource(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("no layout table %s", qPrintable(path));
+    return readLayout(file.readAll());
+}
+
+QFont controlFont()
+{
+    // The twips boxes were measured for 8-point captions of Arial's widths; where
+    // Arial is missing, fontconfig picks a face with its metrics if one is installed.
+    return QFont(QStringLiteral("Arial"), 8);
+}
+
+FormBuilder::FormBuilder(QWidget& window, const TwipsGeometry& twips, FormLook look)
+    : m_window(window), m_twips(twips), m_look(std::move(look))
+{
+    // Explicit, so that no control inherits its frame's bold caption.
+    m_look.font.setBold(false);
+    m_window.setFont(m_look.font);
+}
+
+void FormBuilder::build(std::span<const ControlRow> rows, const CustomMaker& makeCustom)
+{
+    for (const ControlRow& row : rows) {
+        if (row.kind == ControlKind::Form) {
+            m_window.setObjectName(row.name);
+            m_window.setFixedSize(m_twips.toPixels(row.rect).size());
+            continue;
+        }
+        QWidget* widget = make(row, row.parent.isEmpty() ? &m_window : control(row.parent), makeCustom);
+        widget->setObjectName(row.name);
+        widget->setFont(m_look.font);
+        QRect box = m_twips.toPixels(row.rect);
+        if (row.kind == ControlKind::Line)
+            box.setHeight(1);
+        widget->setGeometry(box);
+        widget->setToolTip(row.toolTip);
+        applyLook(widget, row);
+        if (!m_controls.emplace(row.name, widget).second)
+            qFatal("two controls are named %s", qPrintable(row.name));
+    }
+}
+
+QWidget* FormBuilder::make(const ControlRow& row, QWidget* parent, const CustomMaker& makeCustom) const
+{
+    const QString& caption = row.caption;
+    switch (row.kind) {
+    case ControlKind::Label:
+    case ControlKind::Picture: {
+        auto* label = new QLabel(parent);
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(labelAlignment(m_look.labelAlignment, row.look));
+        label->setScaledContents(row.kind == ControlKind::Picture);
+        label->setText(caption);
+        return label;
+    }
+    case ControlKind::TextBox:
+        return new QLineEdit(caption, parent);
+    case ControlKind::Button: {
+        auto* button = new QPushButton(caption, parent);
+        if (!m_look.autoDefaultButtons)
+            button->setAutoDefault(false);
+        return button;
+    }
+    case ControlKind::CheckBox:
+        return new QCheckBox(caption, parent);
+    case ControlKind::Option:
+        return new QRadioButton(caption, parent);
+    case ControlKind::Frame:
+        return new QGroupBox(caption, parent);
+    case ControlKind::Box:
+        return makeFrame(parent, QFrame::Box);
+    case ControlKind::Panel:
+        return makeFrame(parent, QFrame::NoFrame);
+    case ControlKind::Line: {
+        QFrame* line = makeFrame(parent, QFrame::HLine);
+        line->setFrameShadow(QFrame::Plain);
+        return line;
+    }
+    case ControlKind::ScrollBar:
+        return new QScrollBar(Qt::Horizontal, parent);
+    case ControlKind::Calendar:
+        return new QCalendarWidget(parent);
+    case ControlKind::Form:
+    case ControlKind::Custom:
+        break;
+    }
+    if (!makeCustom)
+        qFatal("nothing makes the control %s", qPrintable(row.name));
+    return makeCustom(row, parent);
+}
+
+void FormBuilder::applyLook(QWidget* widget, const ControlRow& row) const
+{
+    if (has(row.look, Look::Emphasis))
+        emphasise(widget, true);
+    else if (has(row.look, Look::Bold))
+        setBold(widget, true);
+}
+
+std::string_view FormBuilder::nextName(std::string_view names, std::size_t& at)
+{
+    const auto separator = [](char c) { return c == ',' || c == ' '; };
+    while (at < names.size() && separator(names[at]))
+        ++at;
+    const std::size_t start = at;
+    while (at < names.size() && !separator(names[at]))
+        ++at;
+    return names.substr(start, at - start);
+}
+
+QWidget* FormBuilder::control(const QString& name) const
+{
+    const auto found = m_controls.find(name);
+    if (found == m_controls.end()) {
+        qFatal("no control %s in the layout table", qPrintable(name));
+        std::abort();
+    }
+    return found->second;
+}
+
+QWidget* FormBuilder::control(std::string_view name) const
+{
+    return control(QString::fromUtf8(name.data(), qsizetype(name.size())));
+}
+
+void FormBuilder::wrongKind(std::string_view name)
+{
+    qFatal("the control %.*s is of another kind", int(name.size()), name.data());
+    std::abort();
+}
+
+} // namespace varnholt

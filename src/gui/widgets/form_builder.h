@@ -1,0 +1,144 @@
+#pragma once
+
+#include "gui/widgets/twips_geometry.h"
+
+#include <QFont>
+#include <QString>
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace varnholt {
+
+enum class ControlKind {
+    Form,    // the window itself: its box is the client area
+    Label,
+    Picture, // a label that stretches its picture over its box
+    TextBox,
+    Button,
+    CheckBox,
+    Option,
+    Frame,   // a group box, captioned
+    Box,     // a frame drawn as a box
+    Panel,   // a frame with nothing drawn
+    Line,    // horizontal, one pixel high
+    ScrollBar,
+    Calendar,
+    Custom,  // a class of the window's own, made by the window
+};
+
+// How a control differs from its kind's plain look; the alignments are those of labels.
+enum class Look : unsigned { Plain = 0, Bold = 1, Emphasis = 2, Top = 4, Right = 8, Centre = 16 };
+
+constexpr bool has(Look look, Look flag)
+{
+    return (unsigned(look) & unsigned(flag)) != 0;
+}
+
+// One row of a window's layout table.
+struct ControlRow {
+    QString name; // the object name, and the window's member
+    ControlKind kind = ControlKind::Label;
+    QString caption;
+    QString toolTip; // used exactly, blanks and all
+    TwipsRect rect;
+    QString parent; // the frame it lies in; none for the window
+    Look look = Look::Plain;
+};
+
+// A layout table: a JSON array of rows [name, kind, caption, tool tip, [left, top, width, height], parent,
+// look], the last two optional, kinds and looks by their names here, looks joined by "|". A table that does
+// not read so ends the program, which carries its tables within.
+std::vector<ControlRow> readLayout(const QByteArray& json);
+std::vector<ControlRow> readLayoutResource(const QString& path);
+
+// The 8-point face of the dialogs' controls.
+QFont controlFont();
+
+// What the controls of one window share.
+struct FormLook {
+    QFont font = controlFont();
+    Qt::Alignment labelAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+    // Off where Enter is typed in text boxes: an auto-default button becomes the default and takes Enter from them.
+    bool autoDefaultButtons = true;
+};
+
+// Makes a window's controls from its layout table.
+class FormBuilder final {
+public:
+    using CustomMaker = std::function<QWidget*(const ControlRow& row, QWidget* parent)>;
+
+    FormBuilder(QWidget& window, const TwipsGeometry& twips, FormLook look = {});
+
+    // In table order, which is also the order of stacking and of the focus chain; a frame comes before its controls.
+    void build(std::span<const ControlRow> rows, const CustomMaker& makeCustom = {});
+
+    template <typename Widget>
+    Widget* get(std::string_view name) const
+    {
+        auto* widget = qobject_cast<Widget*>(control(name));
+        if (!widget)
+            wrongKind(name);
+        return widget;
+    }
+
+    // The members from the controls named name0, name1, ..., beginning at members[first].
+    template <typename Widget, std::size_t N>
+    void fill(std::array<Widget*, N>& members, std::string_view name, std::size_t first = 0) const
+    {
+        for (std::size_t i = first; i < N; ++i)
+            members[i] = get<Widget>(std::string(name) + std::to_string(i));
+    }
+
+    // Each member gets the control of its own name; an array gets name0, name1, ...
+    // Called through BIND_CONTROLS, which spells the names.
+    template <typename... Members>
+    void bind(std::string_view names, Members&... members) const
+    {
+        std::size_t at = 0;
+        (bindOne(nextName(names, at), members), ...);
+    }
+
+private:
+    template <typename Widget>
+    void bindOne(std::string_view name, Widget*& member) const
+    {
+        member = get<Widget>(name);
+    }
+    template <typename Widget, std::size_t N>
+    void bindOne(std::string_view name, std::array<Widget*, N>& members) const
+    {
+        fill(members, name);
+    }
+    static std::string_view nextName(std::string_view names, std::size_t& at);
+    QWidget* make(const ControlRow& row, QWidget* parent, const CustomMaker& makeCustom) const;
+    void applyLook(QWidget* widget, const ControlRow& row) const;
+    QWidget* control(const QString& name) const;
+    QWidget* control(std::string_view name) const;
+    [[noreturn]] static void wrongKind(std::string_view name);
+
+    QWidget& m_window;
+    TwipsGeometry m_twips;
+    FormLook m_look;
+    std::map<QString, QWidget*> m_controls;
+};
+
+// C++ cannot name a member by itself: the list is spelled once, as members and as names.
+#define BIND_CONTROLS(form, ...) (form).bind(#__VA_ARGS__, __VA_ARGS__)
+
+// Checks the option at index of a control array; an index outside it leaves them as they are.
+template <typename Option, std::size_t N>
+void select(const std::array<Option*, N>& options, std::int16_t index)
+{
+    if (index >= 0 && std::size_t(index) < N)
+        options[std::size_t(index)]->setChecked(true);
+}
+
+} // namespace varnholt

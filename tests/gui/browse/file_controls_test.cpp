@@ -1,0 +1,65 @@
+#include "gui/browse/file_controls.h"
+
+#include "support/picture_folder.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QtTest>
+
+using namespace varnholt;
+using namespace varnholt::test;
+
+class FileControlsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void folderChainThenFoldersInsideThenPictureFiles()
+    {
+        PictureFolder folder;
+        folder.pictures();
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("Another")));
+        FolderList folders(nullptr);
+        folders.setPath(folder.path());
+        QStringList entries;
+        for (QTreeWidgetItemIterator it(&folders); *it; ++it)
+            entries << (*it)->text(0);
+        QStringList chain{QStringLiteral("/")};
+        for (const QString& part : folder.path().split(QLatin1Char('/'), Qt::SkipEmptyParts))
+            chain << part;
+        QCOMPARE(entries, chain + QStringList({QStringLiteral("Another"), QStringLiteral("sub")}));
+        QCOMPARE(folders.currentItem()->text(0), chain.last());
+
+        FileList files(nullptr);
+        files.setPath(folder.path());
+        QStringList listed;
+        for (int row = 0; row < files.count(); ++row)
+            listed << files.item(row)->text();
+        QCOMPARE(listed, (QStringList{QStringLiteral("big.gif"), QStringLiteral("PHOTO.JPG"),
+                                      QStringLiteral("png inside.jpeg"), QStringLiteral("tall.bmp"),
+                                      QStringLiteral("wide.jpg"),
+                                      QString::fromUtf8("\u00c6r\u00f8 \"quoted\" name.jpg")}));
+        const DriveList drives(nullptr);
+        QCOMPARE(drives.itemText(0), QStringLiteral("/"));
+        QCOMPARE(drives.driveOf(folder.path()), drives.drive());
+    }
+
+    void aLargeFolderListsQuickly()
+    {
+        PictureFolder folder;
+        for (int i = 0; i < 20000; ++i) {
+            QFile file(folder.path(QStringLiteral("p%1.jpg").arg(i, 5, 10, QLatin1Char('0'))));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        FileList files(nullptr);
+        QElapsedTimer timer;
+        timer.start();
+        files.setPath(folder.path());
+        QCOMPARE(files.count(), 20000);
+        QVERIFY2(timer.elapsed() < 3000, qPrintable(QString::number(timer.elapsed())));
+        QCOMPARE(files.item(19999)->text(), QStringLiteral("p19999.jpg"));
+    }
+};
+
+QTEST_MAIN(FileControlsTest)
+#include "file_controls_test.moc"

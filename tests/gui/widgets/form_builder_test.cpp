@@ -1,0 +1,112 @@
+#include "gui/widgets/form_builder.h"
+
+#include "gui/widgets/palette.h"
+
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace varnholt;
+
+namespace {
+
+const QByteArray Table = R"([
+  ["frmTest", "Form", "", "", [0, 0, 4500, 3000]],
+  ["fraGroup", "Frame", "Group", "", [120, 108, 3000, 1500], "", "Bold"],
+  ["lblName", "Label", "<b>Name:</b>", "", [180, 324, 1164, 252], "fraGroup", "Right|Top"],
+  ["cmdGo0", "Button", "Go", " Go there ", [1368, 288, 1000, 301], "fraGroup"],
+  ["cmdGo1", "Button", "Back", "", [1368, 700, 1000, 301], "fraGroup"],
+  ["lstItems", "Custom", "", " Pick one ", [0, 1700, 2000, 250]],
+  ["lblNote", "Label", "Note", "", [2100, 1700, 2000, 250], "", "Emphasis"],
+  ["imgLogo", "Picture", "", "", [3000, 108, 1200, 600]],
+  ["Line1", "Line", "", "", [-60, 2100, 4620, 0]]
+])";
+
+QWidget* makeList(const ControlRow&, QWidget* parent)
+{
+    return new QListWidget(parent);
+}
+
+} // namespace
+
+class FormBuilderTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void rowBecomesControl_data()
+    {
+        QTest::addColumn<double>("twipsPerPixel");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("toolTip");
+        QTest::addColumn<QRect>("rect");
+        QTest::newRow("window, 96 DPI") << 15.0 << "frmTest" << "" << "" << QRect(0, 0, 300, 200);
+        QTest::newRow("window, 192 DPI") << 7.5 << "frmTest" << "" << "" << QRect(0, 0, 600, 400);
+        QTest::newRow("frame, 96 DPI") << 15.0 << "fraGroup" << "Group" << "" << QRect(8, 7, 200, 100);
+        QTest::newRow("frame, 192 DPI") << 7.5 << "fraGroup" << "Group" << "" << QRect(16, 14, 400, 200);
+        QTest::newRow("label, 96 DPI") << 15.0 << "lblName" << "<b>Name:</b>" << "" << QRect(12, 22, 78, 17);
+        QTest::newRow("label, 192 DPI") << 7.5 << "lblName" << "<b>Name:</b>" << "" << QRect(24, 43, 155, 34);
+        QTest::newRow("button, 96 DPI") << 15.0 << "cmdGo0" << "Go" << " Go there " << QRect(91, 19, 67, 20);
+        QTest::newRow("button, 192 DPI") << 7.5 << "cmdGo0" << "Go" << " Go there " << QRect(182, 38, 133, 40);
+        QTest::newRow("window's own, 96 DPI") << 15.0 << "lstItems" << "" << " Pick one " << QRect(0, 113, 133, 17);
+        QTest::newRow("line, 96 DPI") << 15.0 << "Line1" << "" << "" << QRect(-4, 140, 308, 1);
+        QTest::newRow("line, 192 DPI") << 7.5 << "Line1" << "" << "" << QRect(-8, 280, 616, 1);
+    }
+
+    void rowBecomesControl()
+    {
+        QFETCH(double, twipsPerPixel);
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QFETCH(QString, toolTip);
+        QFETCH(QRect, rect);
+        QDialog window;
+        FormBuilder form(window, TwipsGeometry({1024, 768, twipsPerPixel, twipsPerPixel}));
+        form.build(readLayout(Table), makeList);
+        QCOMPARE(window.objectName(), QStringLiteral("frmTest"));
+        QWidget* control = name == window.objectName() ? &window : window.findChild<QWidget*>(name);
+        QVERIFY(control);
+        QCOMPARE(control == &window ? window.rect() : control->geometry(), rect);
+        QCOMPARE(control->toolTip(), toolTip);
+        const auto* frame = qobject_cast<QGroupBox*>(control);
+        QCOMPARE(frame ? frame->title() : control->property("text").toString(), caption);
+    }
+
+    void sharedLookAndMembers()
+    {
+        QDialog window;
+        FormBuilder form(window, TwipsGeometry({1024, 768, 15.0, 15.0}), {.autoDefaultButtons = false});
+        form.build(readLayout(Table), makeList);
+        QGroupBox* fraGroup = nullptr;
+        QLabel* lblName = nullptr;
+        std::array<QPushButton*, 2> cmdGo{};
+        QListWidget* lstItems = nullptr;
+        QLabel* lblNote = nullptr;
+        QLabel* imgLogo = nullptr;
+        BIND_CONTROLS(form, fraGroup, lblName, cmdGo, lstItems, lblNote, imgLogo);
+        QCOMPARE(cmdGo[1]->text(), QStringLiteral("Back"));
+        QCOMPARE(lstItems->parentWidget(), &window);
+
+        QVERIFY(fraGroup->font().bold());
+        QCOMPARE(lblName->font().family(), QStringLiteral("Arial"));
+        QCOMPARE(lblName->font().pointSize(), 8);
+        QVERIFY(!lblName->font().bold()); // not the frame's caption's
+        QCOMPARE(lblName->textFormat(), Qt::PlainText);
+        QCOMPARE(lblName->alignment(), Qt::AlignRight | Qt::AlignTop);
+        QCOMPARE(lblNote->alignment(), Qt::AlignLeft | Qt::AlignVCenter);
+        QVERIFY(lblNote->font().bold());
+        QCOMPARE(lblNote->palette().color(QPalette::WindowText), DarkBlue);
+        QVERIFY(imgLogo->hasScaledContents() && !lblNote->hasScaledContents());
+        for (QPushButton* button : cmdGo)
+            QVERIFY(!button->autoDefault());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(!cmdGo[0]->isDefault()); // a dialog makes its first auto-default button the default
+    }
+};
+
+QTEST_MAIN(FormBuilderTest)
+#include "form_builder_test.moc"
