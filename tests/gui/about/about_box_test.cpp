@@ -66,7 +66,6 @@ private slots:
     {
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("result");
-        QTest::newRow("Enter") << int(Qt::Key_Return) << int(QDialog::Accepted);
         QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(QDialog::Accepted);
         QTest::newRow("Escape") << int(Qt::Key_Escape) << int(QDialog::Rejected);
     }
@@ -97,13 +96,9 @@ private slots:
         QTest::newRow("e-mail") << "lblEmail" << "/opt/k" << QPoint() << "mailto:support@kestle.example" << false;
         QTest::newRow("a press that leaves the link") << "lblWebSite" << "/opt/k" << QPoint(-5, -5) << "" << true;
         QTest::newRow("read-me") << readMe << "/home/u/Varnholt" << QPoint() << "/home/u/Varnholt/ReadMe.rtf" << true;
-        QTest::newRow("read-me, trailing slash") << readMe << "/home/u/" << QPoint() << "/home/u//ReadMe.rtf" << true;
-        QTest::newRow("read-me, odd folder") << readMe << "/home/u/my \"saver\"; files" << QPoint()
-                                             << "/home/u/my \"saver\"; files/ReadMe.rtf" << true;
-        QTest::newRow("read-me, the shipped one") << readMe << "" << QPoint()
-                                                  << qEnvironmentVariable("VARNHOLT_SOURCE_DIR") +
-                                                         QStringLiteral("/src/resources/ReadMe.rtf")
-                                                  << true;
+        QTest::newRow("read-me, the shipped one")
+            << readMe << "" << QPoint()
+            << qEnvironmentVariable("VARNHOLT_SOURCE_DIR") + QStringLiteral("/src/resources/ReadMe.rtf") << true;
     }
 
     void linksAndReadMe()
