@@ -68,6 +68,7 @@ private slots:
         QTest::addColumn<QString>("opened");
         QTest::newRow("file with blanks") << "/tmp/a b/read me.txt" << "file:///tmp/a b/read me.txt";
         QTest::newRow("mail") << "mailto:someone@example.com" << "mailto:someone@example.com";
+        QTest::newRow("web") << "http://www.example.com/countdown" << "http://www.example.com/countdown";
         QTest::newRow("secure web") << "HTTPS://example.com" << "https://example.com";
         QTest::newRow("file named like a scheme") << "/home/u/http.txt" << "file:///home/u/http.txt";
     }
