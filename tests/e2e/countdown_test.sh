@@ -6,8 +6,6 @@ e2e_setup
 # faketime preloads its library before the sanitizer runtime of an ASAN build.
 export ASAN_OPTIONS="${ASAN_OPTIONS:-}:verify_asan_link_order=0"
 countdown=$VARNHOLT_BIN_DIR/varnholt-countdown
-ini=$XDG_CONFIG_HOME/Kestle/Varnholt.ini
-mkdir -p "$(dirname "$ini")"
 
 expect() { # today, ini text, expected stdout, expected status
   printf '%b' "$2" >"$ini"

@@ -32,13 +32,17 @@ fail() {
 }
 
 # A private configuration, runtime folder and home under one temporary folder, $E2E_DIR.
+# Sets bin (the program), host (the test host window) and ini (the settings file).
 e2e_setup() {
   _e2e_trap
   E2E_DIR=$(mktemp -d "${TMPDIR:-/tmp}/varnholt-e2e.XXXXXX") || fail "cannot make a temporary folder"
   _e2e_dirs+=("$E2E_DIR")
   export XDG_CONFIG_HOME=$E2E_DIR/config HOME=$E2E_DIR/home XDG_RUNTIME_DIR=$E2E_DIR/runtime
-  mkdir -p "$XDG_CONFIG_HOME" "$HOME"
+  mkdir -p "$XDG_CONFIG_HOME/Kestle" "$HOME"
   mkdir -m 0700 "$XDG_RUNTIME_DIR"
+  bin=$VARNHOLT_BIN_DIR/varnholt
+  host=$VARNHOLT_BIN_DIR/../tests/e2e/varnholt-test-host
+  ini=$XDG_CONFIG_HOME/Kestle/Varnholt.ini
 }
 
 # start_xvfb WxH [DPI]: an X server on a free display, 24-bit, exported as DISPLAY.

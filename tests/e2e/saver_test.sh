@@ -5,9 +5,6 @@ source "$(dirname "$0")/lib.sh"
 e2e_setup
 start_xvfb 1024x768
 
-bin=$VARNHOLT_BIN_DIR/varnholt
-host=$VARNHOLT_BIN_DIR/../tests/e2e/varnholt-test-host
-mkdir -p "$XDG_CONFIG_HOME/Kestle"
 cat >"$XDG_CONFIG_HOME/Kestle/Varnholt.ini" <<'INI'
 [Common]
 Date=2099-01-01

@@ -3,8 +3,6 @@
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 e2e_setup
-bin=$VARNHOLT_BIN_DIR/varnholt
-mkdir -p "$XDG_CONFIG_HOME/Kestle"
 # Fast enough to cross a large part of even the widest screen within the wait below.
 printf '[Common]\nDate=2099-01-01\n[ScreenSaver]\nSpeed=300\n' >"$XDG_CONFIG_HOME/Kestle/Varnholt.ini"
 

@@ -5,8 +5,6 @@ set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 e2e_setup
 start_xvfb 800x600
-bin=$VARNHOLT_BIN_DIR/varnholt
-host=$VARNHOLT_BIN_DIR/../tests/e2e/varnholt-test-host
 
 saver_windows() { xdotool search --onlyvisible --classname varnholt 2>/dev/null | wc -l; }
 
@@ -21,26 +19,23 @@ sleep 1
 timeout 5 "$bin" /s || fail "a refused /s must end with status 0"
 [ "$(saver_windows)" -eq 1 ] || fail "/s started beside the running preview"
 
-# An empty command line is not subject to the rule.
-"$bin" &
-empty=$!
-e2e_track $empty
-for _ in $(seq 50); do [ "$(saver_windows)" -ge 2 ] && break; sleep 0.1; done
-[ "$(saver_windows)" -ge 2 ] || fail "an empty command line did not start a second saver"
-xdotool key a
-wait "$empty" || fail "the second saver ended with $?"
+# second_saver_starts WHY ARGS...: a saver with these arguments starts beside the
+# preview, and a key ends it with 0.
+second_saver_starts() {
+  "$bin" "${@:2}" &
+  local saver=$!
+  e2e_track $saver
+  for _ in $(seq 50); do [ "$(saver_windows)" -ge 2 ] && break; sleep 0.1; done
+  [ "$(saver_windows)" -ge 2 ] || fail "$1: no second saver started"
+  xdotool key a
+  wait "$saver" || fail "$1: the second saver ended with $?"
+}
 
-# With a "Display Properties" window open, /s starts beside the preview.
+second_saver_starts "an empty command line is not subject to the rule"
 "$host" --title "Display Properties" --size 300x200 >/dev/null &
 e2e_track $!
 wait_for_window "Display Properties" >/dev/null
-"$bin" /s &
-saver=$!
-e2e_track $saver
-for _ in $(seq 50); do [ "$(saver_windows)" -ge 2 ] && break; sleep 0.1; done
-[ "$(saver_windows)" -ge 2 ] || fail "/s did not start while Display Properties is open"
-xdotool key a
-wait "$saver" || fail "the saver ended with $?"
+second_saver_starts "/s while Display Properties is open" /s
 
 # A second /c finds the first dialog by its caption, says so once and ends.
 "$bin" /c &

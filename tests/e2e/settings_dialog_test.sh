@@ -4,9 +4,6 @@ set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 e2e_setup
 start_xvfb 1280x1024
-bin=$VARNHOLT_BIN_DIR/varnholt
-ini=$XDG_CONFIG_HOME/Kestle/Varnholt.ini
-mkdir -p "$(dirname "$ini")"
 printf '[Common]\nTitle=Trip\nDesktopPath=/opt/kept\n[Other]\nSibling=kept, as typed; yes\n' >"$ini"
 
 "$bin" /c &

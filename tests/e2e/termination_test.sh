@@ -6,9 +6,6 @@ set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 e2e_setup
 start_xvfb 1280x1024
-bin=$VARNHOLT_BIN_DIR/varnholt
-ini=$XDG_CONFIG_HOME/Kestle/Varnholt.ini
-mkdir -p "$(dirname "$ini")"
 printf 'not a picture' >"$E2E_DIR/broken.png"
 
 # terminate NAME PID: SIGTERM, then the process must end with 0 within 10 s.

@@ -14,7 +14,6 @@ if [ "$(id -u)" -eq 0 ]; then
   chmod 755 "$E2E_DIR"
 fi
 install -m 755 "$VARNHOLT_BIN_DIR/varnholt" "$E2E_DIR/varnholt"
-mkdir -p "$XDG_CONFIG_HOME/Kestle"
 printf '[Common]\nTitle=Hosted countdown\nDate=2099-01-01\n[ScreenSaver]\nTextFontSize0=30\nTextFontSize1=30\n' \
   >"$XDG_CONFIG_HOME/Kestle/Varnholt.ini"
 cat >"$HOME/.xscreensaver" <<XSS

@@ -216,8 +216,7 @@ void SettingsDialog::showSharedTexts()
     txtDate->setText(text(m_state.services.dates.shortText(DialogSettings.date)));
 }
 
-template <typename Change>
-void SettingsDialog::edit(Change change, Refresh refresh)
+void SettingsDialog::edit(const std::function<void(EditedSettings&)>& change, Refresh refresh)
 {
     if (Loading)
         return;

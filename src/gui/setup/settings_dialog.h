@@ -7,6 +7,7 @@
 #include <QDialog>
 
 #include <array>
+#include <functional>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -123,8 +124,7 @@ private:
     // What an edit of the working copy refreshes besides the change state.
     enum class Refresh { Nothing, Sample, TimeLeft, Placement, SharedTexts };
     // The one way a handler edits the working copy: not while the controls are being loaded.
-    template <typename Change>
-    void edit(Change change, Refresh refresh);
+    void edit(const std::function<void(EditedSettings&)>& change, Refresh refresh);
 
     void load();
     void loadControls();
