@@ -127,12 +127,16 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("caption"); // ends in the natural size
         QTest::addColumn<QSize>("shown");
-        QTest::newRow("JPEG") << "wide.jpg" << "Preview - (Reduced) - Actual Size 300 x 200" << QSize(243, 169);
-        QTest::newRow("BMP that fits") << "tall.bmp" << "Preview - Actual Size 200 x 250" << QSize(200, 250);
-        QTest::newRow("GIF") << "big.gif" << "Preview - (Reduced) - Actual Size 500 x 300" << QSize(243, 152);
-        QTest::newRow("upper-case name") << "PHOTO.JPG" << "Preview - Actual Size 40 x 40" << QSize(40, 40);
-        QTest::newRow("PNG inside") << "png inside.jpeg" << "Preview - (Reduced) - Actual Size 300 x 300"
-                                      << QSize(249, 239);
+        QTest::newRow("JPEG") << "wide.jpg"
+                              << "Preview - (Reduced) - Actual Size 300 x 200" << QSize(243, 169);
+        QTest::newRow("BMP that fits") << "tall.bmp"
+                                       << "Preview - Actual Size 200 x 250" << QSize(200, 250);
+        QTest::newRow("GIF") << "big.gif"
+                             << "Preview - (Reduced) - Actual Size 500 x 300" << QSize(243, 152);
+        QTest::newRow("upper-case name") << "PHOTO.JPG"
+                                         << "Preview - Actual Size 40 x 40" << QSize(40, 40);
+        QTest::newRow("PNG inside") << "png inside.jpeg"
+                                    << "Preview - (Reduced) - Actual Size 300 x 300" << QSize(249, 239);
         QTest::newRow("blanks, quotes, non-ASCII") << QString::fromUtf8("\u00c6r\u00f8 \"quoted\" name.jpg")
                                                    << "Preview - Actual Size 120 x 90" << QSize(120, 90);
     }
@@ -172,11 +176,23 @@ private slots:
         QTest::addColumn<QString>("refusal");
         const QString larger = QStringLiteral("The Image Size you have selected will be larger than");
         const QString smaller = QStringLiteral("The Image Size you have selected will be too small.");
-        QTest::newRow("larger") << "big.gif" << "2" << 2 << "Increase 2 times" << "1000 x 600" << "";
-        QTest::newRow("beyond the screen") << "big.gif" << "22" << 2 << "Increase 2 times" << "1000 x 600" << larger;
-        QTest::newRow("back to the actual size") << "big.gif" << "21" << 1 << "Use Actual Size" << "500 x 300" << "";
-        QTest::newRow("below a pixel") << "PHOTO.JPG" << "00" << -2 << "Decrease 2 times" << "20 x 20" << smaller;
-        QTest::newRow("nothing previewed: 0 x 0") << "" << "022" << 3 << "Increase 3 times" << "0 x 0" << smaller;
+        QTest::newRow("larger") << "big.gif"
+                                << "2" << 2 << "Increase 2 times"
+                                << "1000 x 600"
+                                << "";
+        QTest::newRow("beyond the screen") << "big.gif"
+                                           << "22" << 2 << "Increase 2 times"
+                                           << "1000 x 600" << larger;
+        QTest::newRow("back to the actual size") << "big.gif"
+                                                 << "21" << 1 << "Use Actual Size"
+                                                 << "500 x 300"
+                                                 << "";
+        QTest::newRow("below a pixel") << "PHOTO.JPG"
+                                       << "00" << -2 << "Decrease 2 times"
+                                       << "20 x 20" << smaller;
+        QTest::newRow("nothing previewed: 0 x 0") << ""
+                                                  << "022" << 3 << "Increase 3 times"
+                                                  << "0 x 0" << smaller;
     }
 
     void sizeStepsAgainstTheScreen()
@@ -271,34 +287,28 @@ private slots:
         QCOMPARE(b.refreshes, 0);
     }
 
-    void doubleClickChoosesAndCloses_data()
-    {
-        QTest::addColumn<int>("style");
-        QTest::newRow("a built-in picture") << 0;
-        QTest::newRow("a file") << 1;
-    }
-
     void doubleClickChoosesAndCloses()
     {
-        QFETCH(int, style);
-        Browse b;
-        b.state.imageSelection.ImageStyle = std::int16_t(1 - style);
-        ImageBrowser& browser = b.openInPictures();
-        if (style == 0) {
-            doubleClick(b.find("lblPhotos3"));
-        } else {
-            b.showTab(1);
-            doubleClick(b.files()->viewport(), b.fileAt(QStringLiteral("tall.bmp")));
+        for (const int style : {0, 1}) { // a built-in picture, a file
+            Browse b;
+            b.state.imageSelection.ImageStyle = std::int16_t(1 - style);
+            ImageBrowser& browser = b.openInPictures();
+            if (style == 0) {
+                doubleClick(b.find("lblPhotos3"));
+            } else {
+                b.showTab(1);
+                doubleClick(b.files()->viewport(), b.fileAt(QStringLiteral("tall.bmp")));
+            }
+            QVERIFY(!browser.isVisible());
+            QCOMPARE(browser.result(), int(QDialog::Accepted));
+            QCOMPARE(b.refreshes, 1);
+            const PictureChoice& chosen = b.state.imageSelection;
+            QCOMPARE(chosen.ImageStyle, std::int16_t(style));
+            QCOMPARE(chosen.ImageIndex, std::int16_t(style == 0 ? 3 : 1));
+            QCOMPARE(chosen.ImageName, std::string(style == 0 ? "" : "tall.bmp"));
+            // The double click is a second click on the chosen file: the folder is recorded again, without "/".
+            QCOMPARE(chosen.ImagePath, b.pictures.path().toStdString() + (style == 0 ? "/" : ""));
         }
-        QVERIFY(!browser.isVisible());
-        QCOMPARE(browser.result(), int(QDialog::Accepted));
-        QCOMPARE(b.refreshes, 1);
-        const PictureChoice& chosen = b.state.imageSelection;
-        QCOMPARE(chosen.ImageStyle, std::int16_t(style));
-        QCOMPARE(chosen.ImageIndex, std::int16_t(style == 0 ? 3 : 1));
-        QCOMPARE(chosen.ImageName, std::string(style == 0 ? "" : "tall.bmp"));
-        // The double click is a second click on the chosen file: the folder is recorded again, without "/".
-        QCOMPARE(chosen.ImagePath, b.pictures.path().toStdString() + (style == 0 ? "/" : ""));
     }
 
     void tabsFollowTheStyleButNotTheOtherWay()
@@ -373,16 +383,31 @@ private slots:
         QTest::addColumn<QString>("shown"); // preview caption | current file | size words | size line
         QTest::addColumn<QString>("after"); // the name and step then chosen
         QTest::addColumn<QString>("message");
-        QTest::newRow("stored file") << "" << "/" << "big.gif" << -2
+        QTest::newRow("stored file") << ""
+                                     << "/"
+                                     << "big.gif" << -2
                                      << "Preview - (Reduced) - Actual Size 500 x 300|big.gif|Decrease 2 times|250 x 150"
-                                     << "big.gif -2" << "";
-        QTest::newRow("name absent from its folder")
-            << "" << "/" << "missing.jpg" << 2 << "Preview|No Image|Use Actual Size|" << "missing.jpg 2" << "";
-        QTest::newRow("folder gone") << "gone" << "/" << "wide.jpg" << 3 << "Preview|No Image|Use Actual Size|" << " 1"
+                                     << "big.gif -2"
                                      << "";
-        QTest::newRow("drive not mounted") << "" << "/media/not-mounted" << "wide.jpg" << 3
-                                           << "Preview|No Image|Use Actual Size|" << " 1" << "";
-        QTest::newRow("file no longer loads") << "" << "/" << "text.jpg" << 1 << "Preview|No Image||" << "text.jpg 1"
+        QTest::newRow("name absent from its folder") << ""
+                                                     << "/"
+                                                     << "missing.jpg" << 2 << "Preview|No Image|Use Actual Size|"
+                                                     << "missing.jpg 2"
+                                                     << "";
+        QTest::newRow("folder gone") << "gone"
+                                     << "/"
+                                     << "wide.jpg" << 3 << "Preview|No Image|Use Actual Size|"
+                                     << " 1"
+                                     << "";
+        QTest::newRow("drive not mounted") << ""
+                                           << "/media/not-mounted"
+                                           << "wide.jpg" << 3 << "Preview|No Image|Use Actual Size|"
+                                           << " 1"
+                                           << "";
+        QTest::newRow("file no longer loads") << ""
+                                              << "/"
+                                              << "text.jpg" << 1 << "Preview|No Image||"
+                                              << "text.jpg 1"
                                               << "Error Number: 481\r\nInvalid picture";
     }
 
@@ -426,8 +451,9 @@ private slots:
         drives->addItem(QStringLiteral("/no-such-volume")); // a volume unmounted after the list was made
         drives->setCurrentIndex(drives->count() - 1);
         QCOMPARE(b.messages().size(), std::size_t(1));
-        QCOMPARE(b.messages()[0].text, std::string("This folder cannot be opened:\r\n/no-such-volume\r\n\r\n"
-                                                   "Error Number: 76\r\nPath not found"));
+        QCOMPARE(b.messages()[0].text,
+                 std::string("This folder cannot be opened:\r\n/no-such-volume\r\n\r\n"
+                             "Error Number: 76\r\nPath not found"));
         QCOMPARE(drives->currentText(), QStringLiteral("/"));
         QCOMPARE(b.state.imageSelection.ImageName, std::string("wide.jpg"));
     }
@@ -478,8 +504,8 @@ private slots:
         b.clickFile(file);
         QCOMPARE(b.messages().size(), std::size_t(1));
         const std::string& text = b.messages()[0].text;
-        const std::string start =
-            "This picture cannot be shown:\r\n" + file.toStdString() + "\r\n\r\nError Number: 481";
+        const std::string start = "This picture cannot be shown:\r\n" + file.toStdString()
+            + "\r\n\r\nError Number: 481";
         QVERIFY2(text.starts_with(start), text.c_str());
         QVERIFY2(text.find(reason.toStdString()) != std::string::npos, text.c_str());
         QCOMPARE(b.state.imageSelection.ImageName, std::string());

@@ -35,35 +35,31 @@ class FrmMainTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void layoutSumsForBothStyles_data()
-    {
-        QTest::addColumn<int>("style");
-        QTest::newRow("one line") << 0;
-        QTest::newRow("two lines") << 1;
-    }
-
     void layoutSumsForBothStyles()
     {
-        QFETCH(int, style);
-        Saver s(ModeSaver);
-        s.WindowHarness::set("Common", "Date", "01/01/2012");
-        s.set("Style", std::to_string(style));
-        s.set("TextFontSize0", "30");
-        SaverWindow& window = s.load();
+        for (const int style : {0, 1}) {
+            Saver s(ModeSaver);
+            s.WindowHarness::set("Common", "Date", "01/01/2012");
+            s.set("Style", std::to_string(style));
+            s.set("TextFontSize0", "30");
+            SaverWindow& window = s.load();
 
-        const TextBlockState& b = s.state.block;
-        const QSize text = window.lblText->size();
-        const QSize time = window.lblTime->size();
-        QCOMPARE(window.lblText->text(), QStringLiteral("Main Title Text (Change this!!)"));
-        QCOMPARE(window.lblTime->text(), QStringLiteral(" 9 months  17 days!"));
-        // One line: side by side at the taller height; two lines: stacked at the wider width.
-        QCOMPARE(style ? text.width() : text.height(), style ? time.width() : time.height());
-        const QPoint offset = style ? QPoint(0, text.height()) : QPoint(text.width(), 0);
-        QCOMPARE(QPoint(b.TimeOffsetX, b.TimeOffsetY), offset * 15);
-        QCOMPARE(QSize(b.BlockWidth, b.BlockHeight), (style ? QSize(text.width(), text.height() + time.height())
-                                                            : QSize(text.width() + time.width(), text.height())) * 15);
-        QVERIFY(window.tmrScroll->isActive());
-        QCOMPARE(b.TextLeft, s.state.screenWidth); // the first path starts beyond the right edge
+            const TextBlockState& b = s.state.block;
+            const QSize text = window.lblText->size();
+            const QSize time = window.lblTime->size();
+            QCOMPARE(window.lblText->text(), QStringLiteral("Main Title Text (Change this!!)"));
+            QCOMPARE(window.lblTime->text(), QStringLiteral(" 9 months  17 days!"));
+            // One line: side by side at the taller height; two lines: stacked at the wider width.
+            QCOMPARE(style ? text.width() : text.height(), style ? time.width() : time.height());
+            const QPoint offset = style ? QPoint(0, text.height()) : QPoint(text.width(), 0);
+            QCOMPARE(QPoint(b.TimeOffsetX, b.TimeOffsetY), offset * 15);
+            QCOMPARE(QSize(b.BlockWidth, b.BlockHeight),
+                     (style ? QSize(text.width(), text.height() + time.height())
+                            : QSize(text.width() + time.width(), text.height()))
+                         * 15);
+            QVERIFY(window.tmrScroll->isActive());
+            QCOMPARE(b.TextLeft, s.state.screenWidth); // the first path starts beyond the right edge
+        }
     }
 
     void timeLeftLineTakesFontEntryTwoAfterTheDate()
@@ -105,8 +101,8 @@ private slots:
         QTest::addColumn<QSize>("shown");
         QTest::addColumn<QString>("message");
         const auto file = [](const char* nameAndStep) {
-            return QStringLiteral("ImageUsed=1 ImageStyle=1 ImageIndex=2 ImagePath={dir} ") +
-                   QLatin1String(nameAndStep);
+            return QStringLiteral("ImageUsed=1 ImageStyle=1 ImageIndex=2 ImagePath={dir} ")
+                + QLatin1String(nameAndStep);
         };
         QTest::newRow("missing file: built-in picture at the size step")
             << file("ImageName=missing.png ImageSize=2") << QSize(300, 150) << "";
@@ -116,8 +112,8 @@ private slots:
                                        << "Load Error Number: 481\r\nInvalid picture";
         QTest::newRow("enormous step") << file("ImageName=good.png ImageSize=32767") << QSize()
                                        << "Load Error Number: 6\r\nOverflow";
-        QTest::newRow("text block beyond 16 bits") << "TextFontSize0=2000" << QSize()
-                                                   << "Load Error Number: 6\r\nOverflow";
+        QTest::newRow("text block beyond 16 bits")
+            << "TextFontSize0=2000" << QSize() << "Load Error Number: 6\r\nOverflow";
     }
 
     void picturesAndLoadErrors()
