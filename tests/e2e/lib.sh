@@ -32,7 +32,7 @@ fail() {
 }
 
 # A private configuration, runtime folder and home under one temporary folder, $E2E_DIR.
-# Sets bin (the program), host (the test host window) and ini (the settings file).
+# Sets bin (the program), probe (the X11 test helper) and ini (the settings file).
 e2e_setup() {
   _e2e_trap
   E2E_DIR=$(mktemp -d "${TMPDIR:-/tmp}/varnholt-e2e.XXXXXX") || fail "cannot make a temporary folder"
@@ -41,7 +41,7 @@ e2e_setup() {
   mkdir -p "$XDG_CONFIG_HOME/Kestle" "$HOME"
   mkdir -m 0700 "$XDG_RUNTIME_DIR"
   bin=$VARNHOLT_BIN_DIR/varnholt
-  host=$VARNHOLT_BIN_DIR/../tests/e2e/varnholt-test-host
+  probe=$VARNHOLT_BIN_DIR/../tests/e2e/varnholt-x11-probe
   ini=$XDG_CONFIG_HOME/Kestle/Varnholt.ini
 }
 
@@ -101,7 +101,7 @@ start_test_host() {
   local _
   host_output=$(mktemp "${TMPDIR:-/tmp}/varnholt-host.XXXXXX") || fail "cannot make a temporary file"
   _e2e_dirs+=("$host_output")
-  "$VARNHOLT_BIN_DIR/../tests/e2e/varnholt-test-host" --title "$1" --size "$2" "${@:3}" >"$host_output" &
+  "$VARNHOLT_BIN_DIR/../tests/e2e/varnholt-x11-probe" host "$@" >"$host_output" &
   host_pid=$!
   _e2e_pids+=("$host_pid")
   for _ in $(seq 100); do

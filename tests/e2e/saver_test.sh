@@ -81,10 +81,7 @@ xdotool key a
 ends_within 3 || fail "the first saver did not end"
 
 # Preview into a 152 x 112 host: runs while the host lives, ends when it is destroyed.
-"$host" --title "Host" --size 152x112 >"$E2E_DIR/host.id" &
-host_pid=$!
-for _ in $(seq 50); do [ -s "$E2E_DIR/host.id" ] && break; sleep 0.1; done
-host_id=$(head -1 "$E2E_DIR/host.id")
+start_test_host "Host" 152x112
 "$bin" /p "$host_id" &
 saver=$!
 for _ in $(seq 50); do

@@ -9,10 +9,8 @@ start_xvfb 800x600
 saver_windows() { xdotool search --onlyvisible --classname varnholt 2>/dev/null | wc -l; }
 
 # Any instance holds the lock, a preview as well as a saver.
-"$host" --title Host --size 152x112 >"$E2E_DIR/host.id" &
-e2e_track $!
-for _ in $(seq 50); do [ -s "$E2E_DIR/host.id" ] && break; sleep 0.1; done
-"$bin" /p "$(head -1 "$E2E_DIR/host.id")" &
+start_test_host Host 152x112
+"$bin" /p "$host_id" &
 e2e_track $!
 sleep 1
 
@@ -32,9 +30,7 @@ second_saver_starts() {
 }
 
 second_saver_starts "an empty command line is not subject to the rule"
-"$host" --title "Display Properties" --size 300x200 >/dev/null &
-e2e_track $!
-wait_for_window "Display Properties" >/dev/null
+start_test_host "Display Properties" 300x200
 second_saver_starts "/s while Display Properties is open" /s
 
 # A second /c finds the first dialog by its caption, says so once and ends.

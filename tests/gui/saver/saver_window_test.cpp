@@ -35,41 +35,31 @@ class FrmMainTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void layoutSumsForBothStyles_data()
-    {
-        QTest::addColumn<int>("style");
-        QTest::newRow("one line") << 0;
-        QTest::newRow("two lines") << 1;
-    }
-
     void layoutSumsForBothStyles()
     {
-        QFETCH(int, style);
-        Saver s(ModeSaver);
-        s.WindowHarness::set("Common", "Date", "01/01/2012");
-        s.set("Style", std::to_string(style));
-        s.set("TextFontSize0", "30");
-        SaverWindow& window = s.load();
+        for (const int style : {0, 1}) {
+            Saver s(ModeSaver);
+            s.WindowHarness::set("Common", "Date", "01/01/2012");
+            s.set("Style", std::to_string(style));
+            s.set("TextFontSize0", "30");
+            SaverWindow& window = s.load();
 
-        const TextBlockState& b = s.state.block;
-        const QSize text = window.lblText->size();
-        const QSize time = window.lblTime->size();
-        QCOMPARE(window.lblText->text(), QStringLiteral("Main Title Text (Change this!!)"));
-        QCOMPARE(window.lblTime->text(), QStringLiteral(" 9 months  17 days!"));
-        if (style == 0) {
-            QCOMPARE(text.height(), time.height()); // the taller label sets both heights
-            QCOMPARE(int(b.BlockWidth), (text.width() + time.width()) * 15);
-            QCOMPARE(int(b.BlockHeight), text.height() * 15);
-            QCOMPARE(int(b.TimeOffsetX), text.width() * 15);
-            QCOMPARE(int(b.TimeOffsetY), 0);
-        } else {
-            QCOMPARE(text.width(), time.width());
-            QCOMPARE(int(b.BlockHeight), (text.height() + time.height()) * 15);
-            QCOMPARE(int(b.TimeOffsetX), 0);
-            QCOMPARE(int(b.TimeOffsetY), text.height() * 15);
+            const TextBlockState& b = s.state.block;
+            const QSize text = window.lblText->size();
+            const QSize time = window.lblTime->size();
+            QCOMPARE(window.lblText->text(), QStringLiteral("Main Title Text (Change this!!)"));
+            QCOMPARE(window.lblTime->text(), QStringLiteral(" 9 months  17 days!"));
+            // One line: side by side at the taller height; two lines: stacked at the wider width.
+            QCOMPARE(style ? text.width() : text.height(), style ? time.width() : time.height());
+            const QPoint offset = style ? QPoint(0, text.height()) : QPoint(text.width(), 0);
+            QCOMPARE(QPoint(b.TimeOffsetX, b.TimeOffsetY), offset * 15);
+            QCOMPARE(QSize(b.BlockWidth, b.BlockHeight),
+                     (style ? QSize(text.width(), text.height() + time.height())
+                            : QSize(text.width() + time.width(), text.height()))
+                         * 15);
+            QVERIFY(window.tmrScroll->isActive());
+            QCOMPARE(b.TextLeft, s.state.screenWidth); // the first path starts beyond the right edge
         }
-        QVERIFY(window.tmrScroll->isActive());
-        QCOMPARE(b.TextLeft, s.state.screenWidth); // the first path starts beyond the right edge
     }
 
     void timeLeftLineTakesFontEntryTwoAfterTheDate()
@@ -111,8 +101,8 @@ private slots:
         QTest::addColumn<QSize>("shown");
         QTest::addColumn<QString>("message");
         const auto file = [](const char* nameAndStep) {
-            return QStringLiteral("ImageUsed=1 ImageStyle=1 ImageIndex=2 ImagePath={dir} ") +
-                   QLatin1String(nameAndStep);
+            return QStringLiteral("ImageUsed=1 ImageStyle=1 ImageIndex=2 ImagePath={dir} ")
+                + QLatin1String(nameAndStep);
         };
         QTest::newRow("missing file: built-in picture at the size step")
             << file("ImageName=missing.png ImageSize=2") << QSize(300, 150) << "";
@@ -122,8 +112,8 @@ private slots:
                                        << "Load Error Number: 481\r\nInvalid picture";
         QTest::newRow("enormous step") << file("ImageName=good.png ImageSize=32767") << QSize()
                                        << "Load Error Number: 6\r\nOverflow";
-        QTest::newRow("text block beyond 16 bits") << "TextFontSize0=2000" << QSize()
-                                                   << "Load Error Number: 6\r\nOverflow";
+        QTest::newRow("text block beyond 16 bits")
+            << "TextFontSize0=2000" << QSize() << "Load Error Number: 6\r\nOverflow";
     }
 
     void picturesAndLoadErrors()
@@ -158,13 +148,8 @@ private slots:
         QTest::newRow("eight mouse moves") << int(ModeSaver) << 8 << int(Qt::Key_Shift) << "" << false;
         QTest::newRow("the ninth") << int(ModeSaver) << 9 << int(Qt::Key_Shift) << "" << true;
         QTest::newRow("Ctrl") << int(ModeSaver) << 0 << int(Qt::Key_Control) << "" << false;
-        QTest::newRow("arrow") << int(ModeSaver) << 0 << int(Qt::Key_Left) << "" << false;
-        QTest::newRow("F1") << int(ModeSaver) << 0 << int(Qt::Key_F1) << "" << false;
         QTest::newRow("Delete") << int(ModeSaver) << 0 << int(Qt::Key_Delete) << "\x7f" << false;
         QTest::newRow("letter") << int(ModeSaver) << 0 << int(Qt::Key_A) << "a" << true;
-        QTest::newRow("space") << int(ModeSaver) << 0 << int(Qt::Key_Space) << " " << true;
-        QTest::newRow("Esc") << int(ModeSaver) << 0 << int(Qt::Key_Escape) << "\x1b" << true;
-        QTest::newRow("Enter") << int(ModeSaver) << 0 << int(Qt::Key_Return) << "\r" << true;
         QTest::newRow("click") << int(ModeSaver) << 0 << 0 << "" << true;
         QTest::newRow("preview: moves, letter") << int(ModePreview) << 20 << int(Qt::Key_A) << "a" << false;
         QTest::newRow("preview: click") << int(ModePreview) << 0 << 0 << "" << false;

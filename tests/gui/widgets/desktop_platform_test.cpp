@@ -10,7 +10,6 @@
 #include <QTimer>
 #include <QUrl>
 
-
 using namespace varnholt;
 
 namespace {
@@ -38,8 +37,8 @@ private slots:
     {
         DesktopPlatform platform;
         // show, expected count
-        const std::vector<std::pair<bool, int>> steps{{false, -1}, {false, -2}, {true, -1}, {true, 0},
-                                                     {true, 1},   {false, 0},  {false, -1}, {true, 0}};
+        const std::vector<std::pair<bool, int>> steps{{false, -1}, {false, -2}, {true, -1},  {true, 0},
+                                                      {true, 1},   {false, 0},  {false, -1}, {true, 0}};
         for (const auto& [show, count] : steps) {
             QCOMPARE(platform.showCursor(show), count);
             const QCursor* cursor = QGuiApplication::overrideCursor();
@@ -66,11 +65,16 @@ private slots:
     {
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("opened");
-        QTest::newRow("file with blanks") << "/tmp/a b/read me.txt" << "file:///tmp/a b/read me.txt";
-        QTest::newRow("mail") << "mailto:someone@example.com" << "mailto:someone@example.com";
-        QTest::newRow("web") << "http://www.example.com/countdown" << "http://www.example.com/countdown";
-        QTest::newRow("secure web") << "HTTPS://example.com" << "https://example.com";
-        QTest::newRow("file named like a scheme") << "/home/u/http.txt" << "file:///home/u/http.txt";
+        QTest::newRow("file with blanks") << "/tmp/a b/read me.txt"
+                                          << "file:///tmp/a b/read me.txt";
+        QTest::newRow("mail") << "mailto:someone@example.com"
+                              << "mailto:someone@example.com";
+        QTest::newRow("web") << "http://www.example.com/countdown"
+                             << "http://www.example.com/countdown";
+        QTest::newRow("secure web") << "HTTPS://example.com"
+                                    << "https://example.com";
+        QTest::newRow("file named like a scheme") << "/home/u/http.txt"
+                                                  << "file:///home/u/http.txt";
     }
 
     void opensFilesAndAddressesWithoutAShell()
@@ -88,39 +92,27 @@ private slots:
         QCOMPARE(recorder.urls.front().toString(), opened);
     }
 
-    void messageBoxIsCaptionedWithOkOnly_data()
-    {
-        QTest::addColumn<MessageIcon>("icon");
-        QTest::addColumn<QMessageBox::Icon>("shown");
-        QTest::newRow("none") << MessageIcon::None << QMessageBox::NoIcon;
-        QTest::newRow("critical") << MessageIcon::Critical << QMessageBox::Critical;
-        QTest::newRow("information") << MessageIcon::Information << QMessageBox::Information;
-    }
-
     void messageBoxIsCaptionedWithOkOnly()
     {
-        QFETCH(MessageIcon, icon);
-        QFETCH(QMessageBox::Icon, shown);
-        QMessageBox* seen = nullptr;
-        QString caption, text;
-        QMessageBox::Icon seenIcon = QMessageBox::NoIcon;
-        QMessageBox::StandardButtons buttons;
-        QTimer::singleShot(0, this, [&] {
-            seen = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!seen)
-                return;
-            caption = seen->windowTitle();
-            text = seen->text();
-            seenIcon = seen->icon();
-            buttons = seen->standardButtons();
-            seen->button(QMessageBox::Ok)->click();
-        });
-        DesktopPlatform().messageBox("The Settings Dialog is already open.     \r\n\r\n", icon);
-        QVERIFY(seen);
-        QCOMPARE(caption, QStringLiteral("Varnholt ScreenSaver"));
-        QCOMPARE(text, QStringLiteral("The Settings Dialog is already open.     \n\n"));
-        QCOMPARE(seenIcon, shown);
-        QCOMPARE(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        const std::pair<MessageIcon, QMessageBox::Icon> icons[] = {
+            {MessageIcon::None, QMessageBox::NoIcon},
+            {MessageIcon::Critical, QMessageBox::Critical},
+            {MessageIcon::Information, QMessageBox::Information}};
+        for (const auto& [icon, shown] : icons) {
+            QStringList seen; // caption, text, icon, buttons
+            QTimer::singleShot(0, this, [&seen] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    seen << box->windowTitle() << box->text() << QString::number(box->icon())
+                         << QString::number(box->standardButtons().toInt());
+                    box->button(QMessageBox::Ok)->click();
+                }
+            });
+            DesktopPlatform().messageBox("The Settings Dialog is already open.     \r\n\r\n", icon);
+            QCOMPARE(seen,
+                     QStringList({QStringLiteral("Varnholt ScreenSaver"),
+                                  QStringLiteral("The Settings Dialog is already open.     \n\n"),
+                                  QString::number(shown), QString::number(QMessageBox::Ok)}));
+        }
     }
 
 private:
