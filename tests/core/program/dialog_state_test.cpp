@@ -30,15 +30,26 @@ TEST(EditedSettingsFrom, NumbersNoControlCanShowBecomeTheirDefaults)
         const char* shown;
     };
     const std::vector<Row> rows{
-        {"Position", "3", "0"},        {"Position", "2", "2"},       {"Style", "-1", "0"},
-        {"IncludeDays", "2", "0"},     {"ImageUsed", "1", "1"},      {"ImageStyle", "2", "0"},
-        {"Speed", "101", "50"},        {"Speed", "100", "100"},      {"Speed", "-1", "50"},
-        {"Horizontal", "3", "0"},      {"Vertical", "-1", "0"},      {"HorizDirection", "2", "0"},
-        {"VertDirection", "1", "2"},   {"VertDirection", "4", "2"},  {"Background", "-5", "0"},
-        {"TextFontColor1", "16777216", "255"},                       {"TextFontColor1", "16777215", "16777215"},
-        {"TextFontSize2", "0", "16"},  {"TextFontSize2", "999", "999"}, {"TextFontSize2", "1000", "16"},
-        {"TextFontName0", "No Such Face", "No Such Face"},           {"Synchronize", "2", "0"},
-        {"Synchronize", "1", "1"},
+        {"Position", "3", "0"},
+        {"Style", "-1", "0"},
+        {"IncludeDays", "2", "0"},
+        {"ImageStyle", "2", "0"},
+        {"Speed", "101", "50"},
+        {"Speed", "100", "100"},
+        {"Speed", "-1", "50"},
+        {"Horizontal", "3", "0"},
+        {"Vertical", "-1", "0"},
+        {"HorizDirection", "2", "0"},
+        {"VertDirection", "1", "2"},
+        {"VertDirection", "4", "2"},
+        {"Background", "-5", "0"},
+        {"TextFontColor1", "16777216", "255"},
+        {"TextFontColor1", "16777215", "16777215"},
+        {"TextFontSize2", "0", "16"},
+        {"TextFontSize2", "999", "999"},
+        {"TextFontSize2", "1000", "16"},
+        {"TextFontName0", "No Such Face", "No Such Face"},
+        {"Synchronize", "2", "0"},
     };
     for (const Row& row : rows) {
         SettingsRecord record = storedRecord();
@@ -59,13 +70,25 @@ TEST(EditedSettingsFrom, DatesAndDirectionsTheControlsShow)
     const std::vector<Row> rows{
         {"date no date", [](auto& r) { r.Date = "31/02/2012"; }, [](const auto& e) { return e.date == today; }},
         {"vertical path, horizontal direction",
-         [](auto& r) { r.Position = PositionVertical; r.Direction = DirForward; r.VertDirection = DirUpward; },
+         [](auto& r) {
+             r.Position = PositionVertical;
+             r.Direction = DirForward;
+             r.VertDirection = DirUpward;
+         },
          [](const auto& e) { return e.record.Direction == DirUpward && e.record.HorizDirection == DirForward; }},
         {"horizontal path follows its direction",
-         [](auto& r) { r.Position = PositionHorizontal; r.Direction = DirBackward; r.HorizDirection = DirForward; },
+         [](auto& r) {
+             r.Position = PositionHorizontal;
+             r.Direction = DirBackward;
+             r.HorizDirection = DirForward;
+         },
          [](const auto& e) { return e.record.Direction == DirBackward && e.record.HorizDirection == DirBackward; }},
         {"random path keeps any direction",
-         [](auto& r) { r.Position = PositionRandom; r.Direction = DirUpward; r.VertDirection = DirDownward; },
+         [](auto& r) {
+             r.Position = PositionRandom;
+             r.Direction = DirUpward;
+             r.VertDirection = DirDownward;
+         },
          [](const auto& e) { return e.record.Direction == DirUpward && e.record.VertDirection == DirDownward; }},
     };
     for (const Row& row : rows) {
@@ -87,7 +110,12 @@ TEST(SettingsChanged, ComparesEveryValueAgainstTheLoadedRecord)
     const std::vector<Row> rows{
         {"nothing", none, none, false},
         {"title case", none, [](auto& e) { e.record.Title[0] = 'm'; }, true},
-        {"title edited back", none, [](auto& e) { e.record.Title += "x"; e.record.Title.pop_back(); }, false},
+        {"title edited back", none,
+         [](auto& e) {
+             e.record.Title += "x";
+             e.record.Title.pop_back();
+         },
+         false},
         {"synchronize off", none, [](auto& e) { e.record.Synchronize = FlagOff; }, true},
         {"date", none, [](auto& e) { e.date = ymd(2012, 6, 2); }, true},
         {"same date in another form", [](auto& r) { r.Date = "2012-06-01"; }, none, false},

@@ -63,9 +63,7 @@ TEST(TimeLeft, WorkedExamplesAndEdges)
     };
     for (const Row& row : rows) {
         const TimeLeftOutputs out = calculateTimeLeft(row.today, row.target, texts(row.includeDays));
-        SCOPED_TRACE(testing::Message() << int(row.today.year()) << "-" << unsigned(row.today.month()) << "-"
-                                        << unsigned(row.today.day()) << " to " << int(row.target.year()) << "-"
-                                        << unsigned(row.target.month()) << "-" << unsigned(row.target.day()));
+        SCOPED_TRACE(row.line);
         EXPECT_EQ(out.TimeLeftState, row.state);
         EXPECT_EQ(out.TitleLine, row.title);
         EXPECT_EQ(out.TimeLeftLine, row.line);
