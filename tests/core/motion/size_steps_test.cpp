@@ -14,21 +14,7 @@ namespace {
 const ScreenMetrics Screen1024{1024, 768, 15.0, 15.0};
 const ScreenMetrics Screen120Dpi{1280, 800, 12.0, 12.0};
 
-std::vector<std::int16_t> presses(std::int16_t start, int button, int count, std::int16_t width, std::int16_t height)
-{
-    std::vector<std::int16_t> steps{start};
-    for (int i = 0; i < count; ++i)
-        steps.push_back(pressSizeButton(steps.back(), button, width, height, Screen1024).step);
-    return steps;
-}
-
 } // namespace
-
-TEST(SizeSteps, SequencesSkipZeroAndOne)
-{
-    EXPECT_EQ(presses(3, SizeDecrease, 4, 300, 300), (std::vector<std::int16_t>{3, 2, -1, -2, -3}));
-    EXPECT_EQ(presses(-3, SizeIncrease, 4, 100, 100), (std::vector<std::int16_t>{-3, -2, 1, 2, 3}));
-}
 
 TEST(SizeSteps, PressesAndLimits)
 {
@@ -48,6 +34,9 @@ TEST(SizeSteps, PressesAndLimits)
         {1, SizeIncrease, 640, 400, Screen120Dpi, 2, None}, // the screen in its own twips
         {-1, SizeIncrease, 600, 100, Screen1024, 1, TooLarge},
         {0, SizeIncrease, 600, 100, Screen1024, 1, None},
+        {-2, SizeIncrease, 300, 300, Screen1024, 1, None}, // steps 0 and -1 are skipped
+        {2, SizeDecrease, 300, 300, Screen1024, -1, None},
+        {-1, SizeDecrease, 300, 300, Screen1024, -2, None},
         {0, SizeDecrease, 10, 10, Screen1024, -1, None},
         {-2, SizeDecrease, 40, 40, Screen1024, -2, TooSmall},
         {1, SizeDecrease, 30, 300, Screen1024, -2, None}, // halves to exactly 15 twips

@@ -43,7 +43,6 @@ TEST(CommandLine, PreviewHandleIsTheLongestNumericTail)
     };
     const Row rows[] = {
         {"/p 1234", 1234u},
-        {"/p   77  ", 77u},
         {"/p 12 34", 34u},
         {"/p 4294967295", 4294967295u},
         {"/p 1234.5", 1234u}, // half to even
