@@ -84,6 +84,7 @@ private slots:
         QTest::newRow("29 February of a common year") << c << QStringLiteral("29/02/2011") << OptionalDate();
         QTest::newRow("month 13") << c << QStringLiteral("01/13/2012") << OptionalDate();
         QTest::newRow("trailing junk") << c << QStringLiteral("29/02/2012x") << OptionalDate();
+        QTest::newRow("time of day") << c << QStringLiteral("29/02/2012 12:00") << OptionalDate();
         QTest::newRow("two-digit year in C") << c << QStringLiteral("29/02/12") << OptionalDate();
         QTest::newRow("empty") << c << QString() << OptionalDate();
         QTest::newRow("non-ASCII") << c << QStringLiteral("２９/０２/２０１２ – 日本") << OptionalDate();

@@ -117,7 +117,6 @@ TEST(StartUp, HelpFileFollowsDesktopPathWithoutCheckingTheSeparator)
     const Row rows[] = {
         {std::nullopt, "/Varnholt.chm"},
         {"/opt/varnholt/", "/opt/varnholt//Varnholt.chm"},
-        {"/my docs/a;b \"c\"", "/my docs/a;b \"c\"/Varnholt.chm"},
     };
     for (const Row& row : rows) {
         Fixture f;
