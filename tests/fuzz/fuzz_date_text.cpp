@@ -24,11 +24,6 @@ const std::vector<varnholt::LocaleDateForms>& allForms()
     return forms;
 }
 
-bool inSupportedRange(varnholt::Date date)
-{
-    return date.ok() && date.year() >= std::chrono::year{1} && date.year() <= std::chrono::year{9999};
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -41,7 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto date = forms.parse(text);
     if (!date)
         return 0;
-    require(inSupportedRange(*date), "a date read is a valid calendar date");
+    require(date->ok() && date->year() >= std::chrono::year{1} && date->year() <= std::chrono::year{9999},
+            "a date read is a valid calendar date");
     require(forms.parse(forms.shortText(*date)) == date, "short text round trip");
     require(!forms.longText(*date).empty(), "the long form is never empty");
     return 0;

@@ -1,4 +1,5 @@
 #include "platform/ini_store.h"
+
 #include "core/settings/settings_io.h"
 #include "support/fakes.h"
 
@@ -14,15 +15,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <grp.h>
 #include <memory>
 #include <optional>
-#include <utility>
-
-#include <grp.h>
 #include <pwd.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace varnholt {
 
@@ -44,15 +44,14 @@ bool writeFile(const QString& path, const QByteArray& text)
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(text) == text.size();
 }
 
-// The other process of storeThatCannotBeWritten: prints the Speed it loaded and why its write failed.
+// The other process of storeThatCannotBeWritten: prints the Speed it read and why its write failed.
 int loadAndWrite(const QString& path)
 {
     IniStore store(path);
-    const std::int16_t speed =
-        loadSettings(store, test::FixedClock(test::ymd(2011, 3, 15)), test::DayFirstDates{}, ScreenMetrics{}).settings.Speed;
+    const std::string speed = store.value("ScreenSaver", "Speed").value_or("none");
     store.saveSetting("ScreenSaver", "Speed", "99");
     store.saveSetting("ScreenSaver", "Title", std::string(4096, 'x'));
-    std::printf("%d %s", speed, store.commit().failure.value_or("written").c_str());
+    std::printf("%s %s", speed.c_str(), store.commit().failure.value_or("written").c_str());
     return EXIT_SUCCESS;
 }
 
@@ -84,15 +83,10 @@ private slots:
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("readBack");
         const auto exactly = [](const char* name, const QString& value) { QTest::newRow(name) << value << value; };
-        exactly("commas", QStringLiteral("one, two,three"));
-        exactly("semicolon", QStringLiteral("Holiday; at last"));
-        exactly("backslashes", QStringLiteral("c:\\pictures\\sea\\"));
-        exactly("quotes", QStringLiteral("\"quoted\" and 'single'"));
-        exactly("equals", QStringLiteral("a=b==c"));
+        exactly("punctuation", QStringLiteral("one, two;three \"q\" 'single' a=b==c #1 [draft] c:\\sea\\"));
         exactly("non-ASCII", QStringLiteral("Größe – 日本 ☃"));
         exactly("blanks", QStringLiteral("  padded  "));
         exactly("empty", QString());
-        exactly("hash and brackets", QStringLiteral("#1 [draft]"));
         // A line break would start another key.
         QTest::newRow("line breaks") << QStringLiteral("one\r\n[Common]\nSpeed=1")
                                      << QStringLiteral("one [Common] Speed=1");
@@ -113,9 +107,10 @@ private slots:
 
     void writeKeepsKeysItDoesNotWrite()
     {
-        QVERIFY(writeFile(path(), "Loose=before any section\n[Common]\nDesktopPath=/usr/share/varnholt\n"
-                                  "Title=Shared, title\n[ScreenSaver]\nUnknownKey=kept; as is\nSpeed=10\n"
-                                  "[Other]\nx=1\n"));
+        QVERIFY(writeFile(path(),
+                          "Loose=before any section\n[Common]\nDesktopPath=/usr/share/varnholt\n"
+                          "Title=Shared, title\n[ScreenSaver]\nUnknownKey=kept; as is\nSpeed=10\n"
+                          "[Other]\nx=1\n"));
         EditedSettings edited;
         edited.record.Synchronize = FlagOff;
         edited.record.Speed = 77;
@@ -135,9 +130,10 @@ private slots:
 
     void garbageLinesAreIgnored()
     {
-        static const char text[] = "\xEF\xBB\xBFno equals sign here\r\n=no key\r\n[Common]\r\n"
-                                   "Synchronize=0\r\n; comment=1\r\n[broken\r\n  Title  =  spaced\r\n"
-                                   "\0\xFF\xFE garbage\r\n[ScreenSaver]\r\nspeed=1\r\nSpeed=75\r\nSPEED=2\r\n\r\n[]\r\nLoose=1";
+        static const char
+            text[] = "\xEF\xBB\xBFno equals sign here\r\n=no key\r\n[Common]\r\n"
+                     "Synchronize=0\r\n; comment=1\r\n[broken\r\n  Title  =  spaced\r\n"
+                     "\0\xFF\xFE garbage\r\n[ScreenSaver]\r\nspeed=1\r\nSpeed=75\r\nSPEED=2\r\n\r\n[]\r\nLoose=1";
         QVERIFY(writeFile(path(), QByteArray(text, sizeof text - 1)));
         const IniStore store(path());
         QCOMPARE(store.value("Common", "Synchronize"), Text("0"));
@@ -157,13 +153,15 @@ private slots:
         QTest::addColumn<int>("sizeLimit"); // the largest file the process may write, as a full disk would; 0: none
         QTest::addColumn<QString>("seen");  // the Speed loaded, then why the commit failed
         const QString file = QStringLiteral("Varnholt.ini");
-        QTest::newRow("read-only folder") << file << file << 0500 << 0644 << 0
-                                          << "10 No permission to write in the folder.";
-        QTest::newRow("unreadable file") << file << file << 0700 << 0000 << 0 << "50 No permission to write the file.";
-        QTest::newRow("a file where the folder should be") << "Kestle/Varnholt.ini" << "Kestle" << 0700 << 0644 << 0
-                                                           << "50 A file stands where the folder %1/Kestle should be.";
+        QTest::newRow("read-only folder")
+            << file << file << 0500 << 0644 << 0 << "10 No permission to write in the folder.";
+        QTest::newRow("unreadable file") << file << file << 0700 << 0000 << 0
+                                         << "none No permission to write the file.";
+        QTest::newRow("a file where the folder should be")
+            << "Kestle/Varnholt.ini"
+            << "Kestle" << 0700 << 0644 << 0 << "none A file stands where the folder %1/Kestle should be.";
         QTest::newRow("a folder where the file should be")
-            << file << "Varnholt.ini/inside" << 0700 << 0644 << 0 << "50 A folder has the name of the file.";
+            << file << "Varnholt.ini/inside" << 0700 << 0644 << 0 << "none A folder has the name of the file.";
         QTest::newRow("no room for the file") << file << file << 0700 << 0644 << 1024 << "10 File too large";
     }
 
@@ -193,8 +191,8 @@ private slots:
             const rlimit limit{rlim_t(sizeLimit), rlim_t(sizeLimit)};
             if (sizeLimit > 0 && (::signal(SIGXFSZ, SIG_IGN) == SIG_ERR || ::setrlimit(RLIMIT_FSIZE, &limit) != 0))
                 ::_exit(EXIT_FAILURE);
-            if (::geteuid() == 0 &&
-                (::setgroups(0, nullptr) != 0 || ::setgid(account->second) != 0 || ::setuid(account->first) != 0))
+            if (::geteuid() == 0
+                && (::setgroups(0, nullptr) != 0 || ::setgid(account->second) != 0 || ::setuid(account->first) != 0))
                 ::_exit(EXIT_FAILURE);
         });
         child.start(QCoreApplication::applicationFilePath(),
@@ -216,7 +214,8 @@ private slots:
             store.saveSetting("Common", "Synchronize", "1");
             QVERIFY(store.commit());
         }
-        QCOMPARE(fileText(m_dir->filePath(QStringLiteral("Kestle/Varnholt.ini"))), QByteArray("[Common]\nSynchronize=1\n"));
+        QCOMPARE(fileText(m_dir->filePath(QStringLiteral("Kestle/Varnholt.ini"))),
+                 QByteArray("[Common]\nSynchronize=1\n"));
         qunsetenv("XDG_CONFIG_HOME");
         QCOMPARE(IniStore::defaultFilePath(), QDir::homePath() + QStringLiteral("/.config/Kestle/Varnholt.ini"));
     }

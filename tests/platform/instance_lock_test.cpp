@@ -14,26 +14,16 @@ using namespace varnholt;
 
 namespace {
 
-// A pipe that carries single bytes between the test and its child processes.
-struct Pipe {
-    int ends[2] = {-1, -1};
-    Pipe()
-    {
-        if (pipe(ends) != 0)
-            std::abort();
-    }
-    ~Pipe()
-    {
-        for (int end : ends)
-            close(end);
-    }
-    void send(char byte) const { EXPECT_EQ(write(ends[1], &byte, 1), 1); }
-    char receive() const
-    {
-        char byte = 0;
-        return read(ends[0], &byte, 1) == 1 ? byte : '\0';
-    }
-};
+void send(int fd, char byte)
+{
+    EXPECT_EQ(write(fd, &byte, 1), 1);
+}
+
+char receive(int fd)
+{
+    char byte = 0;
+    return read(fd, &byte, 1) == 1 ? byte : '\0';
+}
 
 // Another process that takes the instance lock, reports what it decided ('1':
 // another runs) and holds the lock until told to stop ('s'). pauseBetweenSteps
@@ -42,31 +32,36 @@ class LockHolder final {
 public:
     explicit LockHolder(bool pauseBetweenSteps = false)
     {
+        if (pipe(m_up) != 0 || pipe(m_down) != 0)
+            std::abort();
         m_pid = fork();
         if (m_pid == 0) {
             const auto betweenSteps = [&](bool another) {
-                m_up.send(another ? '1' : '0');
-                if (pauseBetweenSteps && m_down.receive() != 'g')
+                send(m_up[1], another ? '1' : '0');
+                if (pauseBetweenSteps && receive(m_down[0]) != 'g')
                     _exit(2);
             };
             const InstanceLock lock(betweenSteps);
-            m_up.send('h'); // holding the shared lock now
-            _exit(m_down.receive() == 's' ? 0 : 1);
+            send(m_up[1], 'h'); // holding the shared lock now
+            _exit(receive(m_down[0]) == 's' ? 0 : 1);
         }
-        m_sawAnother = m_up.receive() == '1';
+        m_sawAnother = receive(m_up[0]) == '1';
     }
-    ~LockHolder() { stop(); }
-    LockHolder(const LockHolder&) = delete;
-    LockHolder& operator=(const LockHolder&) = delete;
+    ~LockHolder()
+    {
+        stop();
+        for (const int fd : {m_up[0], m_up[1], m_down[0], m_down[1]})
+            close(fd);
+    }
 
     bool sawAnother() const { return m_sawAnother; }
-    void resume() const { m_down.send('g'); }
-    void waitUntilHolding() const { EXPECT_EQ(m_up.receive(), 'h'); }
+    void resume() const { send(m_down[1], 'g'); }
+    void waitUntilHolding() const { EXPECT_EQ(receive(m_up[0]), 'h'); }
     void stop()
     {
         if (m_pid <= 0)
             return;
-        m_down.send('s');
+        send(m_down[1], 's');
         int status = 0;
         waitpid(m_pid, &status, 0);
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
@@ -74,7 +69,7 @@ public:
     }
 
 private:
-    Pipe m_up, m_down;
+    int m_up[2] = {-1, -1}, m_down[2] = {-1, -1};
     pid_t m_pid = -1;
     bool m_sawAnother = false;
 };

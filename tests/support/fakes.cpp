@@ -13,9 +13,7 @@ Date ymd(int year, unsigned month, unsigned day)
 std::optional<std::string> MemoryStore::value(const std::string& section, const std::string& key) const
 {
     const auto it = values.find({section, key});
-    if (it == values.end())
-        return std::nullopt;
-    return it->second;
+    return it == values.end() ? std::nullopt : std::optional(it->second);
 }
 
 void MemoryStore::saveSetting(const std::string& section, const std::string& key, const std::string& text)
@@ -39,8 +37,7 @@ Instant FixedClock::now() const
 std::string DayFirstDates::shortText(Date date) const
 {
     char text[32];
-    std::snprintf(text, sizeof text, "%02u/%02u/%04d", unsigned(date.day()), unsigned(date.month()),
-                  int(date.year()));
+    std::snprintf(text, sizeof text, "%02u/%02u/%04d", unsigned(date.day()), unsigned(date.month()), int(date.year()));
     return text;
 }
 
@@ -53,16 +50,11 @@ std::optional<Date> DayFirstDates::parse(const std::string& text) const
 {
     int d = 0, m = 0, y = 0;
     char tail = 0;
-    Date date;
-    if (std::sscanf(text.c_str(), "%2d/%2d/%4d%c", &d, &m, &y, &tail) == 3)
-        date = ymd(y, unsigned(m), unsigned(d));
-    else if (std::sscanf(text.c_str(), "%4d-%2d-%2d%c", &y, &m, &d, &tail) == 3)
-        date = ymd(y, unsigned(m), unsigned(d));
-    else
+    if (std::sscanf(text.c_str(), "%2d/%2d/%4d%c", &d, &m, &y, &tail) != 3
+        && std::sscanf(text.c_str(), "%4d-%2d-%2d%c", &y, &m, &d, &tail) != 3)
         return std::nullopt;
-    if (!date.ok())
-        return std::nullopt;
-    return date;
+    const Date date = ymd(y, unsigned(m), unsigned(d));
+    return date.ok() ? std::optional(date) : std::nullopt;
 }
 
 bool RecordingPlatform::findWindow(const std::string& title) const
@@ -73,9 +65,7 @@ bool RecordingPlatform::findWindow(const std::string& title) const
 std::optional<std::pair<std::int32_t, std::int32_t>> RecordingPlatform::windowClientSize(std::uint32_t window) const
 {
     const auto it = hostWindows.find(window);
-    if (it == hostWindows.end())
-        return std::nullopt;
-    return it->second;
+    return it == hostWindows.end() ? std::nullopt : std::optional(it->second);
 }
 
 } // namespace varnholt::test

