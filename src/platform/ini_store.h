@@ -1,26 +1,25 @@
 #pragma once
 
 #include "core/common/services.h"
+#include "platform/ini_text.h"
 
 #include <QString>
 
-#include <memory>
-#include <utility>
 #include <vector>
-
-class QSettings;
 
 namespace varnholt {
 
 // The per-user store as a plain INI file that another program can read and
-// write: "[Section]" and "key=value" lines, values kept exactly as typed.
+// write. Every refresh reads the file as it is then; a commit writes the saved
+// keys into the file as it is at that moment, under a lock that writers share,
+// and replaces it in one step.
 class IniStore final : public SettingsStore {
 public:
     // $XDG_CONFIG_HOME/Kestle/Varnholt.ini (XDG_CONFIG_HOME defaults to ~/.config).
     IniStore();
     explicit IniStore(const QString& filePath);
-    ~IniStore() override;
 
+    void refresh() const override;
     std::optional<std::string> value(const std::string& section, const std::string& key) const override;
     void saveSetting(const std::string& section, const std::string& key, const std::string& text) override;
     CommitResult commit() override;
@@ -29,10 +28,13 @@ public:
     static QString defaultFilePath();
 
 private:
-    std::unique_ptr<QSettings> m_settings;
-    // Saved since the last commit that wrote them, as QSettings names and values.
-    std::vector<std::pair<QString, QString>> m_unwritten;
-    bool m_commitFailed = false;
+    struct Saved {
+        QString section, key, value;
+    };
+
+    QString m_path;
+    mutable IniText m_text;
+    std::vector<Saved> m_unwritten;
 };
 
 } // namespace varnholt

@@ -47,9 +47,10 @@ std::string LocaleDateForms::longText(Date date) const
 std::optional<Date> LocaleDateForms::parse(const std::string& text) const
 {
     const QString trimmed = QString::fromStdString(text).trimmed();
-    QDate date = m_locale.toDate(trimmed, m_shortFormat);
+    // The stored form first: a locale's own form could read it otherwise.
+    QDate date = QDate::fromString(trimmed, QStringLiteral("yyyy-MM-dd"));
     if (!date.isValid())
-        date = QDate::fromString(trimmed, QStringLiteral("yyyy-MM-dd"));
+        date = m_locale.toDate(trimmed, m_shortFormat);
     if (!date.isValid())
         date = QDate::fromString(trimmed, QStringLiteral("d/M/yyyy"));
     if (!date.isValid() || date.year() < 1)

@@ -32,7 +32,7 @@ fail() {
 }
 
 # A private configuration, runtime folder and home under one temporary folder, $E2E_DIR.
-# Sets bin (the program), probe (the X11 test helper) and ini (the settings file).
+# Sets bin (the program, unless the caller set it), probe (the X11 test helper) and ini (the settings file).
 e2e_setup() {
   _e2e_trap
   E2E_DIR=$(mktemp -d "${TMPDIR:-/tmp}/varnholt-e2e.XXXXXX") || fail "cannot make a temporary folder"
@@ -40,8 +40,9 @@ e2e_setup() {
   export XDG_CONFIG_HOME=$E2E_DIR/config HOME=$E2E_DIR/home XDG_RUNTIME_DIR=$E2E_DIR/runtime
   mkdir -p "$XDG_CONFIG_HOME/Kestle" "$HOME"
   mkdir -m 0700 "$XDG_RUNTIME_DIR"
-  bin=$VARNHOLT_BIN_DIR/varnholt
-  probe=$VARNHOLT_BIN_DIR/../tests/e2e/varnholt-x11-probe
+  # A caller's own program (the screenshot script's) is kept.
+  bin=${bin:-${VARNHOLT_BIN_DIR:-}/varnholt}
+  probe=${VARNHOLT_BIN_DIR:-}/../tests/e2e/varnholt-x11-probe
   ini=$XDG_CONFIG_HOME/Kestle/Varnholt.ini
 }
 

@@ -1,4 +1,5 @@
 #include "platform/ini_store.h"
+#include "platform/locale_date_forms.h"
 
 #include "core/settings/settings_io.h"
 #include "support/fakes.h"
@@ -82,27 +83,32 @@ private slots:
     {
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("readBack");
-        const auto exactly = [](const char* name, const QString& value) { QTest::newRow(name) << value << value; };
+        QTest::addColumn<QString>("stored"); // as the line holds it
+        const auto exactly = [](const char* name, const QString& value, const QString& stored = {}) {
+            QTest::newRow(name) << value << value << (stored.isEmpty() ? value : stored);
+        };
         exactly("punctuation", QStringLiteral("one, two;three \"q\" 'single' a=b==c #1 [draft] c:\\sea\\"));
         exactly("non-ASCII", QStringLiteral("Größe – 日本 ☃"));
-        exactly("blanks", QStringLiteral("  padded  "));
+        exactly("blanks", QStringLiteral("  padded  "), QStringLiteral("\"  padded  \"")); // quoted: no blank is lost
+        exactly("own quotes", QStringLiteral("\"q\""), QStringLiteral("\"\"q\"\""));
         exactly("empty", QString());
         // A line break would start another key.
         QTest::newRow("line breaks") << QStringLiteral("one\r\n[Common]\nSpeed=1")
-                                     << QStringLiteral("one [Common] Speed=1");
+                                     << QStringLiteral("one [Common] Speed=1") << QStringLiteral("one [Common] Speed=1");
     }
 
     void valuesReadBack()
     {
         QFETCH(QString, value);
         QFETCH(QString, readBack);
+        QFETCH(QString, stored);
         {
             IniStore store(path());
             store.saveSetting("ScreenSaver", "Title", value.toStdString());
             QVERIFY(store.commit());
         }
         QCOMPARE(IniStore(path()).value("ScreenSaver", "Title"), Text(readBack.toStdString()));
-        QCOMPARE(fileText(path()), "[ScreenSaver]\nTitle=" + readBack.toUtf8() + "\n");
+        QCOMPARE(fileText(path()), "[ScreenSaver]\nTitle=" + stored.toUtf8() + "\n");
     }
 
     void writeKeepsKeysItDoesNotWrite()
@@ -117,7 +123,7 @@ private slots:
         edited.date = test::ymd(2012, 2, 29);
         {
             IniStore store(path());
-            QVERIFY(writeSettings(store, edited, test::DayFirstDates{}));
+            QVERIFY(writeSettings(store, edited));
         }
         // Sections and the keys already there keep their order; new keys follow them, and the
         // shared keys go only to the section Synchronize chooses.
@@ -137,10 +143,11 @@ private slots:
         QVERIFY(writeFile(path(), QByteArray(text, sizeof text - 1)));
         const IniStore store(path());
         QCOMPARE(store.value("Common", "Synchronize"), Text("0"));
-        QCOMPARE(store.value("Common", "Title"), Text("  spaced"));
+        QCOMPARE(store.value("Common", "Title"), Text("spaced")); // the blanks around "=" are no part of it
         QCOMPARE(store.value("Common", "comment"), std::nullopt);
-        QCOMPARE(store.value("ScreenSaver", "Speed"), Text("75"));
-        QCOMPARE(store.value("ScreenSaver", "speed"), Text("1"));
+        // Names match without regard to case, as other programs read the file: the first one counts.
+        QCOMPARE(store.value("ScreenSaver", "Speed"), Text("1"));
+        QCOMPARE(store.value("ScreenSaver", "SPEED"), Text("1"));
     }
 
     // Run in another process, as "nobody" when the test runs as root, so that permissions bind.
@@ -204,6 +211,40 @@ private slots:
         QCOMPARE(child.exitStatus(), QProcess::NormalExit);
         QCOMPARE(QString::fromLocal8Bit(child.readAllStandardOutput()), seen.arg(m_dir->path()));
         QCOMPARE(fileText(m_dir->filePath(blocker)), stored);
+    }
+
+    // The saver loads again after midnight and the dialog re-reads the shared texts:
+    // both must see what another program wrote meanwhile.
+    void aLoadReadsTheFileAsItIsNow()
+    {
+        QVERIFY(writeFile(path(), "[Common]\nTitle=before\n[ScreenSaver]\nSpeed=10\n"));
+        const IniStore store(path());
+        const test::FixedClock clock(test::ymd(2011, 3, 15));
+        QCOMPARE(loadSettings(store, clock, ScreenMetrics{}).settings.Speed, std::int16_t(10));
+        QVERIFY(writeFile(path(), "[Common]\nTitle=after\n[ScreenSaver]\nSpeed=70\n"));
+        QCOMPARE(loadSettings(store, clock, ScreenMetrics{}).settings.Speed, std::int16_t(70));
+        QCOMPARE(loadSharedTexts(store, FlagOn, clock.today(), test::DayFirstDates{}).Title, std::string("after"));
+    }
+
+    // A new file reads like the dialog, and its date reads the same in every locale.
+    void aNewFileInTheDialogsOrderWithADateForEveryLocale()
+    {
+        EditedSettings edited;
+        edited.date = test::ymd(2012, 3, 1);
+        {
+            IniStore store(path());
+            QVERIFY(writeSettings(store, edited));
+        }
+        QVERIFY(fileText(path()).startsWith("[Common]\nSynchronize=1\nTitle=Main Title Text (Change this!!)\n"
+                                            "Target=Phrase upon reaching target date. (Change this!!)\n"
+                                            "TargetPassed=Phrase when target date has passed. (Change this!!)\n"
+                                            "Date=2012-03-01\n[ScreenSaver]\nStyle=0\nPosition=0\nDirection=0\n"));
+        const std::string stored = IniStore(path()).value(SectionCommon, "Date").value_or("");
+        for (const char* locale : {"en_US", "de_DE", "ar_EG", "ko_KR", "fa_IR", "C"})
+            QCOMPARE(LocaleDateForms(QLocale(QString::fromLatin1(locale))).parse(stored), edited.date);
+        // Written before in a locale's own short form: still read there.
+        QCOMPARE(LocaleDateForms(QLocale(QStringLiteral("en_US"))).parse("3/1/2012"), edited.date);
+        QCOMPARE(LocaleDateForms(QLocale(QStringLiteral("de_DE"))).parse("01.03.2012"), edited.date);
     }
 
     void defaultFileFollowsXdgConfigHome()

@@ -19,6 +19,7 @@ public:
     std::optional<std::string> commitFailure; // every commit fails with this reason
     int commits = 0;
 
+    void refresh() const override {}
     std::optional<std::string> value(const std::string& section, const std::string& key) const override;
     void saveSetting(const std::string& section, const std::string& key, const std::string& text) override;
     CommitResult commit() override;

@@ -25,6 +25,10 @@ class SettingsStore {
 public:
     virtual ~SettingsStore() = default;
 
+    // Takes in the keys as they are now; a load calls it first, so that all its
+    // keys come from one moment and a change by another program is seen.
+    virtual void refresh() const = 0;
+
     // The stored text, or nothing when the key (or its section) is absent.
     virtual std::optional<std::string> value(const std::string& section, const std::string& key) const = 0;
     // Creates or replaces one key; never removes others.

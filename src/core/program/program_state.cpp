@@ -7,8 +7,7 @@ namespace varnholt {
 
 void ProgramState::loadSettings()
 {
-    LoadedSettings loaded = varnholt::loadSettings(services.store, services.clock, services.dates,
-                                                   layoutScreen());
+    LoadedSettings loaded = varnholt::loadSettings(services.store, services.clock, layoutScreen());
     today = loaded.today;
     settings = std::move(loaded.settings);
     screenHeight = loaded.screenHeight;

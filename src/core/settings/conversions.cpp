@@ -1,5 +1,7 @@
 #include "core/settings/conversions.h"
 
+#include <cstdio>
+
 #include "core/common/numbers.h"
 
 #include <algorithm>
@@ -89,6 +91,13 @@ std::string textFromBool(bool value)
 std::string textFromNumber(std::int64_t value)
 {
     return std::to_string(value);
+}
+
+std::string textFromDate(Date date)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02u-%02u", int(date.year()), unsigned(date.month()), unsigned(date.day()));
+    return text;
 }
 
 } // namespace varnholt

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/common/services.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -15,5 +17,7 @@ std::optional<bool> boolFromText(const std::string& text);
 
 std::string textFromBool(bool value);
 std::string textFromNumber(std::int64_t value);
+// The stored form of a date: yyyy-MM-dd in ASCII digits, which every locale reads alike.
+std::string textFromDate(Date date);
 
 } // namespace varnholt

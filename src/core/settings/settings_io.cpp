@@ -1,6 +1,7 @@
 #include "core/settings/settings_io.h"
 
 #include "core/common/numbers.h"
+#include "core/settings/conversions.h"
 #include "core/settings/key_table.h"
 
 #include <algorithm>
@@ -11,10 +12,10 @@ namespace varnholt {
 namespace {
 
 // The key table's defaults, with today's date as the default Target Date.
-SettingsRecord defaultsFor(Date today, const DateForms& dates)
+SettingsRecord defaultsFor(Date today)
 {
     SettingsRecord defaults;
-    defaults.Date = dates.shortText(today);
+    defaults.Date = textFromDate(today);
     return defaults;
 }
 
@@ -46,13 +47,13 @@ std::string withTrailingSeparator(std::string path)
 
 } // namespace
 
-LoadedSettings loadSettings(const SettingsStore& store, const Clock& clock, const DateForms& dates,
-                            const ScreenMetrics& screen)
+LoadedSettings loadSettings(const SettingsStore& store, const Clock& clock, const ScreenMetrics& screen)
 {
+    store.refresh();
     LoadedSettings loaded;
     loaded.today = clock.today();
     SettingsRecord& record = loaded.settings;
-    record = defaultsFor(loaded.today, dates);
+    record = defaultsFor(loaded.today);
     // Synchronize first: it chooses the section of the shared keys that follow.
     readKeys(store, record, [](SectionKind kind) { return kind == SectionKind::Common; });
     readKeys(store, record, [](SectionKind kind) { return kind != SectionKind::Common; });
@@ -65,16 +66,17 @@ LoadedSettings loadSettings(const SettingsStore& store, const Clock& clock, cons
 SharedTexts loadSharedTexts(const SettingsStore& store, std::int16_t synchronize, Date today,
                             const DateForms& dates)
 {
-    SettingsRecord record = defaultsFor(today, dates);
+    store.refresh();
+    SettingsRecord record = defaultsFor(today);
     record.Synchronize = synchronize;
     readKeys(store, record, [](SectionKind kind) { return kind == SectionKind::Shared; });
     return {record.Title, record.Target, record.TargetPassed, record.Date, dates.parse(record.Date)};
 }
 
-CommitResult writeSettings(SettingsStore& store, const EditedSettings& edited, const DateForms& dates)
+CommitResult writeSettings(SettingsStore& store, const EditedSettings& edited)
 {
     SettingsRecord record = edited.record;
-    record.Date = dates.shortText(edited.date);
+    record.Date = textFromDate(edited.date);
     for (const KeyEntry* entry : writeOrder())
         store.saveSetting(sectionName(entry->section, record.Synchronize), entry->key, storedText(record, *entry));
     return store.commit();

@@ -17,8 +17,7 @@ struct LoadedSettings {
     std::int32_t screenHeight = 0; // twips
 };
 
-LoadedSettings loadSettings(const SettingsStore& store, const Clock& clock, const DateForms& dates,
-                            const ScreenMetrics& screen);
+LoadedSettings loadSettings(const SettingsStore& store, const Clock& clock, const ScreenMetrics& screen);
 
 struct SharedTexts {
     std::string Title;
@@ -34,6 +33,6 @@ SharedTexts loadSharedTexts(const SettingsStore& store, std::int16_t synchronize
 
 // Writes every key of the dialog's working copy in the fixed order and commits;
 // the result carries the store's reason when it could not be written.
-[[nodiscard]] CommitResult writeSettings(SettingsStore& store, const EditedSettings& edited, const DateForms& dates);
+[[nodiscard]] CommitResult writeSettings(SettingsStore& store, const EditedSettings& edited);
 
 } // namespace varnholt

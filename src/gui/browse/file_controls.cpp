@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QStyle>
 
 namespace varnholt {
@@ -39,6 +40,11 @@ std::vector<std::string> readVolumes()
             volumes.push_back(volume);
     }
     return volumes;
+}
+
+bool isReturn(const QKeyEvent* event)
+{
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
 }
 
 } // namespace
@@ -83,6 +89,14 @@ FolderList::FolderList(QWidget* parent) : QTreeWidget(parent)
             [this](QTreeWidgetItem* item) { emit openRequested(item->data(0, PathRole).toString()); });
 }
 
+void FolderList::keyPressEvent(QKeyEvent* event)
+{
+    if (isReturn(event) && currentItem())
+        emit openRequested(currentItem()->data(0, PathRole).toString());
+    else
+        QTreeWidget::keyPressEvent(event);
+}
+
 // Every entry is always open: no expand or collapse marks.
 void FolderList::drawBranches(QPainter*, const QRect&, const QModelIndex&) const {}
 
@@ -123,12 +137,20 @@ FileList::FileList(QWidget* parent) : QListWidget(parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0 && !m_pressing)
-            emit Click();
+            emit fileClicked();
     });
-    connect(this, &QListWidget::itemClicked, this, [this] { emit Click(); });
+    connect(this, &QListWidget::itemClicked, this, [this] { emit fileClicked(); });
 }
 
 // A press that selects a file becomes its click on release.
+void FileList::keyPressEvent(QKeyEvent* event)
+{
+    if (isReturn(event) && !fileName().isEmpty())
+        emit chosen();
+    else
+        QListWidget::keyPressEvent(event);
+}
+
 void FileList::mousePressEvent(QMouseEvent* event)
 {
     m_pressing = true;

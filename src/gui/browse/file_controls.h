@@ -41,10 +41,11 @@ public:
 
 signals:
     void changed();
-    // A double click on an entry: the folder the user wants to open.
+    // A double click on an entry, or Return: the folder the user wants to open.
     void openRequested(const QString& path);
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void drawBranches(QPainter* painter, const QRect& rect, const QModelIndex& index) const override;
 
 private:
@@ -69,9 +70,12 @@ public:
 
 signals:
     // A file chosen by a mouse click (on release, also when it was already selected), a key or the program.
-    void Click();
+    void fileClicked();
+    // Return on the selected file: chosen, as by a double click.
+    void chosen();
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:

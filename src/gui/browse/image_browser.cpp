@@ -42,8 +42,9 @@ void ImageBrowser::connectHandlers()
     connect(tbsImages, &QTabBar::currentChanged, this, [this] { onTabClicked(); });
     connect(dirImages, &FolderList::changed, this, [this] { onFolderChanged(); });
     connect(dirImages, &FolderList::openRequested, this, [this](const QString& path) { openFolder(path); });
-    connect(flbFiles, &FileList::Click, this, [this] { onFileClicked(); });
+    connect(flbFiles, &FileList::fileClicked, this, [this] { onFileClicked(); });
     connect(flbFiles, &QListWidget::itemDoubleClicked, this, [this] { onFileDoubleClicked(); });
+    connect(flbFiles, &FileList::chosen, this, &ImageBrowser::onFileDoubleClicked);
     connect(drvImages, &QComboBox::currentIndexChanged, this, [this] { onDriveChanged(); });
     for (int index = SizeDecrease; index <= SizeIncrease; ++index)
         connect(cmdSize[index], &QPushButton::clicked, this, [this, index] { onSizeClicked(index); });

@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -136,6 +137,13 @@ bool SettingsDialog::eventFilter(QObject* watched, QEvent* event)
         // Moves over the frame's controls reach it too; only its own surface counts.
         if (!fraTextDate->childAt(position))
             onTextDatePaneMouseMoved(m_geometry.toTwipsX(position.x()));
+    }
+    if (auto* button = qobject_cast<QPushButton*>(watched); button && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            button->animateClick();
+            return true;
+        }
     }
     return QDialog::eventFilter(watched, event);
 }
@@ -262,7 +270,7 @@ void SettingsDialog::onOkClicked()
         return;
     }
     SettingsStore& store = m_state.services.store;
-    const CommitResult written = writeSettings(store, DialogSettings, m_state.services.dates);
+    const CommitResult written = writeSettings(store, DialogSettings);
     if (!written) {
         // The dialog stays open with every edit, so that OK can be tried again.
         m_state.services.platform.messageBox(
@@ -357,6 +365,8 @@ void SettingsDialog::onCalendarDateClicked(const QDate& date)
 {
     txtDate->setText(text(m_state.services.dates.shortText(fromQDate(date))));
     MonthView->hide();
+    // Else the hidden calendar's focus passes to the Event Text, all selected, and the next key replaces it.
+    txtDate->setFocus();
 }
 
 void SettingsDialog::onTextDatePaneMouseMoved(int x)

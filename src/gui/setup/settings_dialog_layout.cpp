@@ -57,6 +57,13 @@ void SettingsDialog::buildControls()
     HScrollSpeed->setRange(SpeedMinimum, SpeedMaximum);
     HScrollSpeed->setSingleStep(SpeedStep);
     HScrollSpeed->setPageStep(SpeedStep);
+    // A scroll bar takes no focus by default: keyboard users could neither reach nor move it.
+    HScrollSpeed->setFocusPolicy(Qt::StrongFocus);
+    // Scroll bars invert their keys by default; here Right means faster, as the right arrow button does.
+    HScrollSpeed->setInvertedControls(false);
+    // Enter on a focused button presses it, as Space does; Enter elsewhere presses nothing.
+    for (QPushButton* button : findChildren<QPushButton*>())
+        button->installEventFilter(this);
 }
 
 void SettingsDialog::chainTabOrder()

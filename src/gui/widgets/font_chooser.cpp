@@ -1,5 +1,6 @@
 #include "gui/widgets/font_chooser.h"
 
+#include "gui/widgets/palette.h"
 #include "gui/widgets/text_style.h"
 
 #include <QCheckBox>
@@ -8,6 +9,7 @@
 #include <QDoubleSpinBox>
 #include <QFontComboBox>
 #include <QFormLayout>
+#include <QLabel>
 #include <QPushButton>
 
 namespace varnholt {
@@ -20,6 +22,13 @@ QCheckBox* makeCheckBox(const char* name, const QString& caption, bool checked, 
     box->setObjectName(QString::fromLatin1(name));
     box->setChecked(checked);
     return box;
+}
+
+// The colour chooser, titled as the buttons that open it say: nothing when cancelled.
+std::optional<std::int32_t> chooseColourFrom(std::int32_t preset, QWidget* parent)
+{
+    const QColor colour = QColorDialog::getColor(colourFromStored(preset), parent, QStringLiteral("Colour"));
+    return colour.isValid() ? std::optional(storedFromColour(colour)) : std::nullopt;
 }
 
 } // namespace
@@ -45,8 +54,16 @@ FontChooser::FontChooser(const FontChoice& preset, QWidget* parent) : QDialog(pa
     chkUnderline = makeCheckBox("chkUnderline", QStringLiteral("Underline"), preset.underline, this);
     cmdColour = new QPushButton(this);
     cmdColour->setObjectName(QStringLiteral("cmdColour"));
+    lblSample = new QLabel(QStringLiteral("AaBbYyZz 0123"), this);
+    lblSample->setObjectName(QStringLiteral("lblSample"));
+    lblSample->setAlignment(Qt::AlignCenter);
+    lblSample->setMinimumHeight(64);
     showColour();
     connect(cmdColour, &QPushButton::clicked, this, &FontChooser::onColourClicked);
+    connect(cboFace, &QFontComboBox::currentTextChanged, this, &FontChooser::showSample);
+    connect(spnSize, &QDoubleSpinBox::valueChanged, this, &FontChooser::showSample);
+    for (QCheckBox* box : {chkBold, chkItalic, chkStrikeout, chkUnderline})
+        connect(box, &QCheckBox::toggled, this, &FontChooser::showSample);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -59,6 +76,7 @@ FontChooser::FontChooser(const FontChoice& preset, QWidget* parent) : QDialog(pa
     for (QCheckBox* box : {chkItalic, chkStrikeout, chkUnderline})
         form->addRow(QString(), box);
     form->addRow(QStringLiteral("Colour:"), cmdColour);
+    form->addRow(QStringLiteral("Sample:"), lblSample);
     form->addRow(buttons);
 }
 
@@ -71,11 +89,23 @@ FontChoice FontChooser::choice() const
 
 void FontChooser::onColourClicked()
 {
-    const QColor colour = QColorDialog::getColor(colourFromStored(m_colour), this);
-    if (colour.isValid()) {
-        m_colour = storedFromColour(colour);
+    if (const std::optional<std::int32_t> colour = chooseColourFrom(m_colour, this)) {
+        m_colour = *colour;
         showColour();
     }
+}
+
+void FontChooser::showSample()
+{
+    const FontChoice chosen = choice();
+    QFont font(QString::fromStdString(chosen.face));
+    font.setPointSizeF(chosen.size);
+    font.setBold(chosen.bold);
+    font.setItalic(chosen.italic);
+    font.setStrikeOut(chosen.strikeout);
+    font.setUnderline(chosen.underline);
+    lblSample->setFont(font);
+    setTextColour(lblSample, colourFromStored(m_colour));
 }
 
 void FontChooser::showColour()
@@ -85,6 +115,7 @@ void FontChooser::showColour()
     cmdColour->setStyleSheet(QStringLiteral("background-color: %1; color: %2")
                                  .arg(colour.name(), colour.lightness() < 128 ? QStringLiteral("white")
                                                                               : QStringLiteral("black")));
+    showSample();
 }
 
 std::optional<FontChoice> DialogChoosers::chooseFont(const FontChoice& preset)
@@ -97,10 +128,7 @@ std::optional<FontChoice> DialogChoosers::chooseFont(const FontChoice& preset)
 
 std::optional<std::int32_t> DialogChoosers::chooseColour(std::int32_t preset)
 {
-    const QColor colour = QColorDialog::getColor(colourFromStored(preset), m_parent);
-    if (!colour.isValid())
-        return preset;
-    return storedFromColour(colour);
+    return chooseColourFrom(preset, m_parent).value_or(preset);
 }
 
 } // namespace varnholt

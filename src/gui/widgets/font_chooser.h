@@ -10,6 +10,7 @@
 class QCheckBox;
 class QDoubleSpinBox;
 class QFontComboBox;
+class QLabel;
 class QPushButton;
 
 namespace varnholt {
@@ -40,10 +41,12 @@ public:
     QCheckBox* chkStrikeout;
     QCheckBox* chkUnderline;
     QPushButton* cmdColour;
+    QLabel* lblSample; // a line in the chosen face, size, style and colour
 
 private:
     void onColourClicked();
     void showColour();
+    void showSample();
 
     std::int32_t m_colour;
 };

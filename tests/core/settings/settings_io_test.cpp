@@ -16,7 +16,7 @@ using test::ymd;
 
 LoadedSettings load(FakeServices& services)
 {
-    return loadSettings(services.store, services.clock, services.dates, services.platform.metrics);
+    return loadSettings(services.store, services.clock, services.platform.metrics);
 }
 
 EditedSettings sampleEdit(std::int16_t synchronize)
@@ -43,7 +43,7 @@ TEST(loadSettings, EmptyStoreGivesEveryDefaultAndTheScreenInTwips)
         services.platform.metrics = row.screen;
         const LoadedSettings loaded = load(services);
         SettingsRecord expected;
-        expected.Date = "15/03/2011";
+        expected.Date = "2011-03-15";
         EXPECT_EQ(loaded.settings, expected);
         EXPECT_EQ(loaded.screenWidth, row.width);
         EXPECT_EQ(loaded.screenHeight, row.height);
@@ -108,7 +108,7 @@ TEST(writeSettings, WritesEveryKeyInItsOrderAndOnlyTheChosenSharedSection)
 {
     for (const std::int16_t synchronize : {FlagOn, FlagOff}) {
         FakeServices services;
-        ASSERT_TRUE(writeSettings(services.store, sampleEdit(synchronize), services.dates));
+        ASSERT_TRUE(writeSettings(services.store, sampleEdit(synchronize)));
         EXPECT_EQ(services.store.commits, 1);
 
         const std::string S = synchronize == FlagOn ? SectionCommon : SectionScreenSaver;
@@ -126,7 +126,7 @@ TEST(writeSettings, WritesEveryKeyInItsOrderAndOnlyTheChosenSharedSection)
                 expected.emplace_back(V, font + std::string(1, digit));
         }
         EXPECT_EQ(services.store.writes, expected) << "Synchronize " << synchronize;
-        EXPECT_EQ(services.store.values.at({S, "Date"}), "29/02/2012");
+        EXPECT_EQ(services.store.values.at({S, "Date"}), "2012-02-29"); // one form for every locale
         EXPECT_EQ(services.store.values.at({V, "TextFontBold1"}), "False");
         EXPECT_EQ(services.store.values.at({V, "TextFontBold2"}), "True");
     }
@@ -136,7 +136,7 @@ TEST(writeSettings, GivesTheStoresReasonForAFailure)
 {
     FakeServices services;
     services.store.commitFailure = "No space left on device";
-    const CommitResult result = writeSettings(services.store, sampleEdit(FlagOn), services.dates);
+    const CommitResult result = writeSettings(services.store, sampleEdit(FlagOn));
     EXPECT_FALSE(result);
     EXPECT_EQ(result.failure, "No space left on device");
 }

@@ -75,13 +75,19 @@ struct Browse : WindowHarness {
         showTab(1);
         QTest::mouseClick(files()->viewport(), Qt::LeftButton, {}, fileAt(name));
     }
-    void openFolder(const QString& name) const
+    // By a double click, or by Return on the selected folder as a keyboard user does.
+    void openFolder(const QString& name, bool byKey = false) const
     {
         const auto found = folders()->findItems(name, Qt::MatchExactly | Qt::MatchRecursive);
         if (found.isEmpty())
             qFatal("no folder %s", qPrintable(name));
         folders()->scrollToItem(found.last());
-        doubleClick(folders()->viewport(), folders()->visualItemRect(found.last()).center());
+        if (byKey) {
+            folders()->setCurrentItem(found.last());
+            QTest::keyClick(folders(), Qt::Key_Return);
+        } else {
+            doubleClick(folders()->viewport(), folders()->visualItemRect(found.last()).center());
+        }
     }
     // The size buttons, one digit each: 0 smaller, 1 actual size, 2 larger.
     void press(const QString& buttons) const
@@ -249,7 +255,7 @@ private slots:
         QCOMPARE(chosen.ImagePath, b.pictures.path().toStdString()); // recorded again, without the "/"
         QCOMPARE(b.text("lblSize"), QStringLiteral("Increase 2 times"));
 
-        b.openFolder(QStringLiteral("sub"));
+        b.openFolder(QStringLiteral("sub"), true);
         QCOMPARE(b.folders()->currentItem()->text(0), QStringLiteral("sub"));
         QCOMPARE(b.files()->count(), 0);
         QCOMPARE(chosen.ImageName, std::string());
@@ -289,15 +295,19 @@ private slots:
 
     void doubleClickChoosesAndCloses()
     {
-        for (const int style : {0, 1}) { // a built-in picture, a file
+        for (const int way : {0, 1, 2}) { // a built-in picture, a file, a file by Return
+            const int style = way == 0 ? 0 : 1;
             Browse b;
             b.state.imageSelection.ImageStyle = std::int16_t(1 - style);
             ImageBrowser& browser = b.openInPictures();
-            if (style == 0) {
+            if (way == 0) {
                 doubleClick(b.find("lblPhotos3"));
-            } else {
+            } else if (way == 1) {
                 b.showTab(1);
                 doubleClick(b.files()->viewport(), b.fileAt(QStringLiteral("tall.bmp")));
+            } else {
+                b.clickFile(QStringLiteral("tall.bmp"));
+                QTest::keyClick(b.files(), Qt::Key_Return);
             }
             QVERIFY(!browser.isVisible());
             QCOMPARE(browser.result(), int(QDialog::Accepted));

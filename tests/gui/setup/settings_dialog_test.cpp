@@ -52,15 +52,6 @@ struct Harness : WindowHarness {
     FakeChoosers choosers;
 };
 
-// Labels and frames sit in the focus chain too; Tab passes over them.
-QWidget* nextTabStop(QWidget* widget)
-{
-    do
-        widget = widget->nextInFocusChain();
-    while (!(widget->focusPolicy() & Qt::TabFocus));
-    return widget;
-}
-
 } // namespace
 
 class FrmSetupTest : public QObject {
@@ -75,13 +66,16 @@ private slots:
         QCOMPARE(dialog.size(), QSize(522, 548));
         QCOMPARE(layoutMistakes(dialog, settingsDialogLayout()), QString());
         QCOMPARE(dialog.focusWidget(), h.find("txtTitle"));
-        const char* chain[] = {"txtTitle",      "txtTarget",     "txtTargetPassed", "txtDate",       "optStyle0",
-                               "optStyle1",     "optPosition0",  "optPosition1",    "optPosition2",  "optHoriz0",
-                               "optHoriz1",     "optHoriz2",     "optVert0",        "optVert1",      "optVert2",
-                               "optDirection0", "optDirection1", "optDirection2",   "optDirection3", "cmdCancel",
-                               "cmdOK"};
-        for (std::size_t i = 1; i < std::size(chain); ++i)
-            QCOMPARE(nextTabStop(h.find(chain[i - 1])), h.find(chain[i]));
+        // A whole cycle of real Tab presses: every control a keyboard user can reach, the slider included.
+        QStringList stops{QStringLiteral("txtTitle")};
+        do {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            stops << QApplication::focusWidget()->objectName();
+        } while (stops.size() < 60 && stops.back() != stops.front());
+        QCOMPARE(stops.join(u' '), QStringLiteral("txtTitle txtTarget txtTargetPassed txtDate optStyle0 optPosition0 "
+                                                  "optHoriz0 optDirection0 cmdCancel cmdAbout cmdHelp cmdCalendar "
+                                                  "cmdFormat0 cmdFormat1 cmdFormat2 cmdBackground chkSynchronize "
+                                                  "chkDays chkImage HScrollSpeed txtDateLong txtTitle"));
         for (QPushButton* button : dialog.findChildren<QPushButton*>())
             QVERIFY2(!button->autoDefault() && !button->isDefault(), qPrintable(button->objectName()));
         QCOMPARE(h.text("lblDateRangeMsg"),
@@ -148,13 +142,14 @@ private slots:
     void calendar()
     {
         Harness h;
-        SettingsDialog& dialog = h.open();
+        SettingsDialog& dialog = h.open(true);
         auto* calendar = h.find<QCalendarWidget>("MonthView");
         QVERIFY(calendar->isHidden());
         QCOMPARE(calendar->minimumDate(), QDate(1753, 1, 1));
         QCOMPARE(calendar->maximumDate(), QDate(9999, 12, 31));
-        h.click(QStringLiteral("cmdCalendar"));
-        QVERIFY(!calendar->isHidden());
+        h.find("cmdCalendar")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // Enter presses a focused button
+        QTRY_VERIFY(!calendar->isHidden());
         QCOMPARE(calendar->selectedDate(), QDate(2012, 6, 1));
         const QString before = h.text("lblSampleDate");
         emit calendar->clicked(QDate(2014, 7, 4));
@@ -162,6 +157,10 @@ private slots:
         QVERIFY(calendar->isHidden());
         QVERIFY(h.text("lblSampleDate") != before);
         QCOMPARE(dialog.DialogSettings.date == ymd(2014, 7, 4), true);
+        const QString title = h.text("txtTitle");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z); // the pick leaves the focus on the date
+        QCOMPARE(h.text("txtTitle"), title);
+        QCOMPARE(QApplication::focusWidget(), h.find("txtDate"));
     }
 
     void mouseOverTheFrameLeftOfTheCalendarHidesIt()
@@ -332,20 +331,28 @@ private slots:
 
     void speed_data()
     {
-        QTest::addColumn<int>("action"); // none: the thumb is dragged to 80
+        QTest::addColumn<int>("action"); // none: a key, or the thumb is dragged to 80
+        QTest::addColumn<int>("key");    // typed where the keyboard focus is, after focusing the slider
         QTest::addColumn<QString>("label");
-        QTest::newRow("arrow left") << int(QAbstractSlider::SliderSingleStepSub) << "40";
-        QTest::newRow("dragged") << int(QAbstractSlider::SliderNoAction) << "80";
+        QTest::newRow("arrow left") << int(QAbstractSlider::SliderSingleStepSub) << 0 << "40";
+        QTest::newRow("dragged") << int(QAbstractSlider::SliderNoAction) << 0 << "80";
+        QTest::newRow("Right key") << int(QAbstractSlider::SliderNoAction) << int(Qt::Key_Right) << "60";
+        QTest::newRow("Page Up key") << int(QAbstractSlider::SliderNoAction) << int(Qt::Key_PageUp) << "60";
+        QTest::newRow("End key") << int(QAbstractSlider::SliderNoAction) << int(Qt::Key_End) << "100";
     }
 
     void speed()
     {
         QFETCH(int, action);
+        QFETCH(int, key);
         QFETCH(QString, label);
         Harness h;
-        SettingsDialog& dialog = h.open();
+        SettingsDialog& dialog = h.open(true);
         auto* slider = h.find<QScrollBar>("HScrollSpeed");
-        if (action == QAbstractSlider::SliderNoAction) {
+        if (key != 0) {
+            slider->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        } else if (action == QAbstractSlider::SliderNoAction) {
             slider->setSliderDown(true);
             slider->setValue(80);
             QCOMPARE(h.text("lblSpeed"), QStringLiteral("50")); // counted on release only
@@ -449,12 +456,12 @@ private slots:
         QVERIFY(stored.commit());
         h.click(QStringLiteral("cmdOK"));
 
-        const SettingsRecord record = loadSettings(stored, h.fakes.clock, h.fakes.dates, h.fakes.platform.screen())
+        const SettingsRecord record = loadSettings(stored, h.fakes.clock, h.fakes.platform.screen())
                                           .settings;
         QCOMPARE(record.Style, std::int16_t(1));
         QCOMPARE(record.Title, std::string("Main Title Text (Change this!!) 2"));
         QCOMPARE(QString::fromStdString(record.Target), pasted);
-        QCOMPARE(record.Date, std::string("24/12/2013"));
+        QCOMPARE(record.Date, std::string("2013-12-24")); // one form for every locale
         QCOMPARE(record.Speed, std::int16_t(40));
         QCOMPARE(record.TextFontName[2], std::string("Serif"));
         QCOMPARE(record.TextFontSize[2], std::int16_t(20));
@@ -552,6 +559,20 @@ private slots:
                     box->click();
                 edited = {
                     chooser->cboFace->currentFont().family().toStdString(), 10.5, 0x0000FF, false, true, true, true};
+                const QFont sample = chooser->lblSample->font(); // the live sample follows every choice
+                QCOMPARE(sample.family(), chooser->cboFace->currentFont().family());
+                QCOMPARE(sample.pointSizeF(), 10.5);
+                QVERIFY(!sample.bold() && sample.italic() && sample.strikeOut() && sample.underline());
+                QCOMPARE(chooser->lblSample->palette().color(QPalette::WindowText), QColor(Qt::red));
+                QString colourTitle;
+                QTimer::singleShot(0, chooser, [&] {
+                    if (auto* colours = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                        colourTitle = colours->windowTitle();
+                        colours->reject();
+                    }
+                });
+                chooser->cmdColour->click();
+                QCOMPARE(colourTitle, QStringLiteral("Colour"));
                 accept ? chooser->accept() : chooser->reject();
             });
             const std::optional<FontChoice> answer = DialogChoosers(&owner).chooseFont(preset);
