@@ -1,10 +1,10 @@
 // Prints the two lines the saver would show today: for status bars and scripts.
 
+#include "core/settings/settings_io.h"
+#include "core/timeleft/time_left.h"
 #include "platform/ini_store.h"
 #include "platform/locale_date_forms.h"
 #include "platform/system_clock.h"
-#include "core/settings/settings_io.h"
-#include "core/timeleft/time_left.h"
 
 #include <QCoreApplication>
 

@@ -1,13 +1,13 @@
+#include "app/window_launcher.h"
+#include "core/program/command_line.h"
 #include "core/program/help_paths.h"
+#include "gui/widgets/desktop_platform.h"
 #include "platform/data_folder.h"
 #include "platform/display.h"
 #include "platform/ini_store.h"
 #include "platform/locale_date_forms.h"
-#include "gui/widgets/desktop_platform.h"
 #include "platform/system_clock.h"
 #include "platform/termination_signal.h"
-#include "core/program/command_line.h"
-#include "app/window_launcher.h"
 
 #include <QApplication>
 

@@ -1,9 +1,9 @@
 #include "app/window_launcher.h"
 
-#include "platform/x11_windows.h"
 #include "gui/saver/frame_stats.h"
 #include "gui/saver/saver_window.h"
 #include "gui/setup/settings_dialog.h"
+#include "platform/x11_windows.h"
 
 #include <QWindow>
 

@@ -51,8 +51,8 @@ bool x11Usable()
 bool displayUsable()
 {
     const std::string platform = environment("QT_QPA_PLATFORM");
-    const bool windowSystemChosen = platform.empty() || platform.rfind("xcb", 0) == 0 ||
-                                    platform.rfind("wayland", 0) == 0;
+    const bool windowSystemChosen = platform.empty() || platform.rfind("xcb", 0) == 0
+        || platform.rfind("wayland", 0) == 0;
     return !windowSystemChosen || waylandUsable() || x11Usable();
 }
 

@@ -31,8 +31,7 @@ QString oneLine(const std::string& text)
 {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
     QString line = utf8(QByteArrayView(text.data(), qsizetype(text.size())));
-    return line
-        .replace(QLatin1String("\r\n"), QLatin1String(" "))
+    return line.replace(QLatin1String("\r\n"), QLatin1String(" "))
         .replace(QLatin1Char('\r'), QLatin1Char(' '))
         .replace(QLatin1Char('\n'), QLatin1Char(' '));
 }
@@ -108,9 +107,7 @@ std::string failureReason(const QString& filePath, QLockFile::LockError lockErro
 
 } // namespace
 
-IniStore::IniStore() : IniStore(defaultFilePath())
-{
-}
+IniStore::IniStore() : IniStore(defaultFilePath()) {}
 
 IniStore::IniStore(const QString& filePath) : m_path(filePath)
 {

@@ -13,10 +13,10 @@ namespace {
 const QByteArray ByteOrderMark("\xEF\xBB\xBF");
 
 // Windows-1252 where it differs from Latin-1: 0x80 to 0x9F.
-constexpr std::array<char16_t, 32> Windows1252High{
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr std::array<char16_t, 32> Windows1252High{0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                                   0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                                   0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                                   0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 // Files written on Windows hold this, not UTF-8; any byte sequence decodes.
 QString fromWindows1252(const QByteArray& bytes)
@@ -150,7 +150,8 @@ void IniText::setValue(const QString& section, const QString& key, const QString
     const auto existing = find(section, key);
     const QByteArray lineEnd = m_crlf ? QByteArray("\r") : QByteArray();
     if (existing != m_lines.end()) {
-        existing->bytes = existing->key.toUtf8() + '=' + storedForm(value) + (existing->bytes.endsWith('\r') ? "\r" : "");
+        existing->bytes = existing->key.toUtf8() + '=' + storedForm(value)
+            + (existing->bytes.endsWith('\r') ? "\r" : "");
         return;
     }
     auto end = endOfSection(section);

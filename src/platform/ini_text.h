@@ -27,9 +27,9 @@ public:
 
 private:
     struct Line {
-        QByteArray bytes;  // as in the file, without the line break
-        QString section;   // the section it belongs to, as spelled in its header
-        QString key;       // empty for headers, comments and blank lines
+        QByteArray bytes; // as in the file, without the line break
+        QString section;  // the section it belongs to, as spelled in its header
+        QString key;      // empty for headers, comments and blank lines
         bool header = false;
     };
 
@@ -38,7 +38,7 @@ private:
     std::vector<Line>::iterator endOfSection(const QString& section);
 
     std::vector<Line> m_lines;
-    bool m_crlf = false;           // new lines follow the file's line breaks
+    bool m_crlf = false; // new lines follow the file's line breaks
     bool m_endsWithBreak = true;
 };
 

@@ -1,8 +1,8 @@
 // Any command line and any host window id from the environment: the mode is
 // decided without failing, and only by what the decision rules look at.
 
-#include "fuzz_support.h"
 #include "core/program/command_line.h"
+#include "fuzz_support.h"
 
 #include <cinttypes>
 #include <clocale>

@@ -1,9 +1,9 @@
 // Every conversion between stored text and a field: total on any text, and a
 // value once read is written as a text that reads back as the same value.
 
-#include "fuzz_support.h"
 #include "core/settings/conversions.h"
 #include "core/settings/key_table.h"
+#include "fuzz_support.h"
 
 #include <string>
 

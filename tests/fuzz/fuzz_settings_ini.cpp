@@ -2,12 +2,12 @@
 // show every value once repaired, and every value loaded survives being written
 // back through the store and loaded again.
 
-#include "fuzz_support.h"
 #include "core/program/dialog_state.h"
-#include "platform/ini_store.h"
-#include "platform/locale_date_forms.h"
 #include "core/settings/key_table.h"
 #include "core/settings/settings_io.h"
+#include "fuzz_support.h"
+#include "platform/ini_store.h"
+#include "platform/locale_date_forms.h"
 
 #include <algorithm>
 

@@ -32,7 +32,8 @@ inline QString scratchFile(const QString& name, const std::uint8_t* data, std::s
     const QString path = folder.filePath(name);
     QFile file(path);
     require(file.open(QIODevice::WriteOnly | QIODevice::Truncate), "the scratch file can be written");
-    require(file.write(reinterpret_cast<const char*>(data), qint64(size)) == qint64(size), "the input is written whole");
+    require(file.write(reinterpret_cast<const char*>(data), qint64(size)) == qint64(size),
+            "the input is written whole");
     return path;
 }
 

@@ -1,7 +1,7 @@
 #include "platform/ini_store.h"
-#include "platform/locale_date_forms.h"
 
 #include "core/settings/settings_io.h"
+#include "platform/locale_date_forms.h"
 #include "support/fakes.h"
 
 #include <QCoreApplication>
@@ -94,7 +94,8 @@ private slots:
         exactly("empty", QString());
         // A line break would start another key.
         QTest::newRow("line breaks") << QStringLiteral("one\r\n[Common]\nSpeed=1")
-                                     << QStringLiteral("one [Common] Speed=1") << QStringLiteral("one [Common] Speed=1");
+                                     << QStringLiteral("one [Common] Speed=1")
+                                     << QStringLiteral("one [Common] Speed=1");
     }
 
     void valuesReadBack()

@@ -25,7 +25,8 @@ std::string edited(const std::string& before, const std::vector<Save>& saves)
 
 std::string read(const std::string& file, const char* section, const char* key)
 {
-    const auto value = IniText(QByteArray::fromStdString(file)).value(QString::fromUtf8(section), QString::fromUtf8(key));
+    const auto value = IniText(QByteArray::fromStdString(file))
+                           .value(QString::fromUtf8(section), QString::fromUtf8(key));
     return value ? value->toStdString() : "(none)";
 }
 
@@ -40,19 +41,29 @@ TEST(IniText, HandEditedFilesKeepTheirShape)
         std::string after;
     };
     const std::vector<Row> rows{
-        {"comments stay where they stand, a header may carry one", "; mine\n[Common] ; shared\nTitle=a\n; note\n",
-         {{"Common", "Title", "b"}}, "; mine\n[Common] ; shared\nTitle=b\n; note\n"},
-        {"names match without regard to case, spelling kept", "[common]\ntitle=a\n",
-         {{"Common", "Title", "b"}}, "[common]\ntitle=b\n"},
-        {"blanks around = are no part of the value", "[Common]\nTitle = a\n", {{"Common", "Title", "b"}},
+        {"comments stay where they stand, a header may carry one",
+         "; mine\n[Common] ; shared\nTitle=a\n; note\n",
+         {{"Common", "Title", "b"}},
+         "; mine\n[Common] ; shared\nTitle=b\n; note\n"},
+        {"names match without regard to case, spelling kept",
+         "[common]\ntitle=a\n",
+         {{"Common", "Title", "b"}},
+         "[common]\ntitle=b\n"},
+        {"blanks around = are no part of the value",
+         "[Common]\nTitle = a\n",
+         {{"Common", "Title", "b"}},
          "[Common]\nTitle=b\n"},
-        {"a line whose value stays is kept byte for byte", "[Common]\nTitle = caf\xE9\n[Other]\nLatin=caf\xE9\n",
-         {{"Common", "Title", "caf\xC3\xA9"}}, "[Common]\nTitle = caf\xE9\n[Other]\nLatin=caf\xE9\n"},
+        {"a line whose value stays is kept byte for byte",
+         "[Common]\nTitle = caf\xE9\n[Other]\nLatin=caf\xE9\n",
+         {{"Common", "Title", "caf\xC3\xA9"}},
+         "[Common]\nTitle = caf\xE9\n[Other]\nLatin=caf\xE9\n"},
         {"new keys end their section, new sections the file, in the order saved",
          "[Common]\nTitle=a\n\n[Other]\nx=1",
          {{"ScreenSaver", "Speed", "5"}, {"Common", "Date", "2012-03-01"}, {"ScreenSaver", "Style", "1"}},
          "[Common]\nTitle=a\nDate=2012-03-01\n\n[Other]\nx=1\n[ScreenSaver]\nSpeed=5\nStyle=1\n"},
-        {"leading blanks and own quotes survive in quotes", "", {{"A", "k", "  x"}, {"A", "q", "\"y\""}},
+        {"leading blanks and own quotes survive in quotes",
+         "",
+         {{"A", "k", "  x"}, {"A", "q", "\"y\""}},
          "[A]\nk=\"  x\"\nq=\"\"y\"\"\n"},
         {"Windows line breaks stay", "[A]\r\nk=1\r\n", {{"A", "k", "2"}, {"A", "n", "3"}}, "[A]\r\nk=2\r\nn=3\r\n"},
         {"keys before the first header stay there", "[A]\nk=1\n", {{"", "top", "0"}}, "top=0\n[A]\nk=1\n"},

@@ -1,8 +1,8 @@
 // The settings file under two writers at once and under writers killed at any
 // moment. The other processes are this test binary started again.
 
-#include "core/settings/key_table.h"
 #include "core/settings/conversions.h"
+#include "core/settings/key_table.h"
 #include "core/settings/settings_io.h"
 #include "platform/ini_store.h"
 #include "support/fakes.h"
@@ -63,7 +63,8 @@ bool writeRound(const QString& path, int n)
 
 LoadedSettings loadFrom(const QString& path)
 {
-    return loadSettings(IniStore(path), test::FixedClock(test::ymd(2026, 12, 5)), ScreenMetrics{1920, 1080, 15.0, 15.0});
+    return loadSettings(IniStore(path), test::FixedClock(test::ymd(2026, 12, 5)),
+                        ScreenMetrics{1920, 1080, 15.0, 15.0});
 }
 
 // The round whose values the file holds, from its Title; -1 when there is none.
@@ -131,8 +132,7 @@ private slots:
                                        {QString::fromLatin1(SiblingSwitch), path(), QString::number(ConcurrentRounds)});
         QVERIFY(sibling->waitForReadyRead(ChildWaitMs));
         for (int n = 0; n < ConcurrentRounds; ++n) {
-            const bool written = n % 2 == 0 ? bool(writeSettings(opened, editFor(n)))
-                                            : writeRound(path(), n);
+            const bool written = n % 2 == 0 ? bool(writeSettings(opened, editFor(n))) : writeRound(path(), n);
             QVERIFY2(written, qPrintable(QStringLiteral("round %1").arg(n)));
         }
         QVERIFY(sibling->waitForFinished(ChildWaitMs));

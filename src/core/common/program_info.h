@@ -12,8 +12,8 @@ inline constexpr int VersionMinor = VARNHOLT_VERSION_MINOR;
 // which a second configure start finds it.
 inline std::string settingsDialogTitle()
 {
-    return std::string("Settings - ") + ProgramTitle + " - v " + std::to_string(VersionMajor) + "." +
-           std::to_string(VersionMinor);
+    return std::string("Settings - ") + ProgramTitle + " - v " + std::to_string(VersionMajor) + "."
+        + std::to_string(VersionMinor);
 }
 
 } // namespace varnholt

@@ -60,8 +60,7 @@ ShownPicture applySizeStep(std::int32_t naturalWidth, std::int32_t naturalHeight
                 true};
     if (imageSize < -1) {
         const double divisor = -static_cast<double>(imageSize);
-        return {toInt32(roundHalfEven(naturalWidth / divisor)), toInt32(roundHalfEven(naturalHeight / divisor)),
-                true};
+        return {toInt32(roundHalfEven(naturalWidth / divisor)), toInt32(roundHalfEven(naturalHeight / divisor)), true};
     }
     return {naturalWidth, naturalHeight, false};
 }

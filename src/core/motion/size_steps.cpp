@@ -57,8 +57,8 @@ std::string sizeLine(std::int64_t width, std::int64_t height)
 
 } // namespace
 
-SizeStepOutcome pressSizeButton(std::int16_t step, int button, std::int16_t actualWidth,
-                                std::int16_t actualHeight, const ScreenMetrics& screen)
+SizeStepOutcome pressSizeButton(std::int16_t step, int button, std::int16_t actualWidth, std::int16_t actualHeight,
+                                const ScreenMetrics& screen)
 {
     const int next = nextStep(step, button);
     if (next >= 2 && tooLarge(next, actualWidth, actualHeight, screen))

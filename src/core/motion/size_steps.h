@@ -20,8 +20,8 @@ struct SizeStepOutcome {
 // The step after a press of cmdSize(button): down 3, 2, -1, -2, -3; up -3, -2, 1, 2, 3.
 // A step that would make the picture larger than the screen or smaller than one
 // twips-per-pixel count of pixels is refused and moved back one.
-SizeStepOutcome pressSizeButton(std::int16_t step, int button, std::int16_t actualWidth,
-                                std::int16_t actualHeight, const ScreenMetrics& screen);
+SizeStepOutcome pressSizeButton(std::int16_t step, int button, std::int16_t actualWidth, std::int16_t actualHeight,
+                                const ScreenMetrics& screen);
 
 struct SizeCaptions {
     std::string lblSize;

@@ -5,7 +5,6 @@
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
-
 #include <locale.h>
 
 namespace varnholt {
@@ -90,9 +89,9 @@ std::optional<std::uint32_t> parseWindowId(std::string_view text)
     std::uint64_t id = 0;
     for (char c : text) {
         const int digit = std::isdigit(static_cast<unsigned char>(c)) ? c - '0'
-                          : base == 16 && std::isxdigit(static_cast<unsigned char>(c))
-                              ? std::tolower(static_cast<unsigned char>(c)) - 'a' + 10
-                              : -1;
+            : base == 16 && std::isxdigit(static_cast<unsigned char>(c))
+            ? std::tolower(static_cast<unsigned char>(c)) - 'a' + 10
+            : -1;
         if (digit < 0)
             return std::nullopt;
         id = id * std::uint64_t(base) + std::uint64_t(digit);
@@ -105,7 +104,8 @@ std::optional<std::uint32_t> parseWindowId(std::string_view text)
 std::optional<std::uint32_t> previewWindowHandle(const std::string& normalised)
 {
     for (std::size_t length = normalised.size(); length >= 1; --length) {
-        const std::optional<double> number = readNumber(std::string_view(normalised).substr(normalised.size() - length));
+        const std::optional<double> number = readNumber(
+            std::string_view(normalised).substr(normalised.size() - length));
         if (!number)
             continue;
         if (!(*number >= 0.5 && *number < 4294967296.0))

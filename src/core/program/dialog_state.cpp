@@ -67,9 +67,8 @@ void applyFontChoice(SettingsRecord& record, int entry, const FontChoice& choice
 
 FontChoice fontChoiceOf(const SettingsRecord& record, int entry)
 {
-    return {record.TextFontName[entry],       double(record.TextFontSize[entry]),
-            record.TextFontColor[entry],      record.TextFontBold[entry],
-            record.TextFontItalic[entry],     record.TextFontStrikethru[entry],
+    return {record.TextFontName[entry],     double(record.TextFontSize[entry]), record.TextFontColor[entry],
+            record.TextFontBold[entry],     record.TextFontItalic[entry],       record.TextFontStrikethru[entry],
             record.TextFontUnderline[entry]};
 }
 

@@ -37,8 +37,7 @@ void ProgramState::calculateTimeLeft(const std::string& targetDateText)
 
 void ProgramState::calculateTimeLeft(Date targetDate)
 {
-    const EventTexts texts{settings.Title, settings.Target, settings.TargetPassed,
-                           settings.IncludeDays};
+    const EventTexts texts{settings.Title, settings.Target, settings.TargetPassed, settings.IncludeDays};
     timeLeft = varnholt::calculateTimeLeft(services.clock.today(), targetDate, texts);
 }
 

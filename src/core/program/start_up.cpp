@@ -74,8 +74,8 @@ std::string settingsAlreadyOpenText()
     return "The Settings Dialog is already open.     \r\n\r\n";
 }
 
-void setPreviewStart(TextBlockState& block, std::int16_t direction, std::int32_t clientWidth,
-                     std::int32_t clientHeight, const ScreenMetrics& screen)
+void setPreviewStart(TextBlockState& block, std::int16_t direction, std::int32_t clientWidth, std::int32_t clientHeight,
+                     const ScreenMetrics& screen)
 {
     if (isHorizontalDirection(direction)) {
         block.PreviewSpan = static_cast<std::int32_t>(roundHalfEven(screen.twipsPerPixelX * clientWidth));
@@ -95,16 +95,20 @@ StartResult startProgram(ProgramState& state, std::string_view commandLine, Star
     const StartMode mode = startModeFor(normalised);
     const bool displayProperties = state.services.platform.findWindow(DisplayPropertiesTitle);
     // A screen-saver host starts one saver per monitor: the rule is for saver starts of our own.
-    const bool secondSaver = normalised.substr(0, 2) == "/s" && state.hostWindow == 0 && !displayProperties &&
-                             state.services.platform.anotherInstanceRunning();
+    const bool secondSaver = normalised.substr(0, 2) == "/s" && state.hostWindow == 0 && !displayProperties
+        && state.services.platform.anotherInstanceRunning();
     if (secondSaver)
         return StartResult::Ended;
 
     switch (mode) {
-    case StartMode::Saver: return startSaver(state, windows);
-    case StartMode::Preview: return startPreview(state, normalised, windows);
-    case StartMode::Configure: return startSettings(state, windows);
-    case StartMode::Nothing: break;
+    case StartMode::Saver:
+        return startSaver(state, windows);
+    case StartMode::Preview:
+        return startPreview(state, normalised, windows);
+    case StartMode::Configure:
+        return startSettings(state, windows);
+    case StartMode::Nothing:
+        break;
     }
     return StartResult::Ended;
 }

@@ -30,8 +30,8 @@ inline constexpr const char* DisplayPropertiesTitle = "Display Properties";
 StartResult startProgram(ProgramState& state, std::string_view commandLine, StartupWindows& windows);
 
 // Starting values of the travel inside a preview of the given client size.
-void setPreviewStart(TextBlockState& block, std::int16_t direction, std::int32_t clientWidth,
-                     std::int32_t clientHeight, const ScreenMetrics& screen);
+void setPreviewStart(TextBlockState& block, std::int16_t direction, std::int32_t clientWidth, std::int32_t clientHeight,
+                     const ScreenMetrics& screen);
 
 std::string settingsAlreadyOpenText();
 

@@ -9,9 +9,9 @@ namespace varnholt {
 namespace {
 
 constexpr std::array<std::string_view, 22> PseudoTypes{
-    "proc",    "sysfs",     "devtmpfs",  "devpts", "tmpfs",       "ramfs",    "cgroup",    "cgroup2",
-    "overlay", "securityfs", "pstore",   "debugfs", "tracefs",    "configfs", "fusectl",   "mqueue",
-    "hugetlbfs", "bpf",     "autofs",    "binfmt_misc", "efivarfs", "rpc_pipefs",
+    "proc",      "sysfs",      "devtmpfs", "devpts",      "tmpfs",    "ramfs",      "cgroup",  "cgroup2",
+    "overlay",   "securityfs", "pstore",   "debugfs",     "tracefs",  "configfs",   "fusectl", "mqueue",
+    "hugetlbfs", "bpf",        "autofs",   "binfmt_misc", "efivarfs", "rpc_pipefs",
 };
 
 constexpr std::array<std::string_view, 5> RuntimeFolders{"/proc", "/sys", "/dev", "/run", "/snap"};
@@ -27,8 +27,8 @@ std::string unescape(const std::string& field)
     std::string text;
     for (std::size_t i = 0; i < field.size(); ++i) {
         const bool octal = field[i] == '\\' && i + 3 < field.size()
-                        && std::all_of(field.begin() + long(i) + 1, field.begin() + long(i) + 4,
-                                       [](char c) { return c >= '0' && c <= '7'; });
+            && std::all_of(field.begin() + long(i) + 1, field.begin() + long(i) + 4,
+                           [](char c) { return c >= '0' && c <= '7'; });
         if (octal) {
             text += char(((field[i + 1] - '0') << 6) | ((field[i + 2] - '0') << 3) | (field[i + 3] - '0'));
             i += 3;

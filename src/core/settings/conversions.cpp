@@ -1,13 +1,12 @@
 #include "core/settings/conversions.h"
 
-#include <cstdio>
-
 #include "core/common/numbers.h"
 
 #include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 #include <string_view>
 

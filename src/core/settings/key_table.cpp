@@ -85,10 +85,11 @@ std::vector<KeyEntry> buildKeyTable()
 std::vector<const KeyEntry*> buildWriteOrder()
 {
     std::vector<const KeyEntry*> order;
-    for (const char* name : {"Synchronize", "Title", "Target", "TargetPassed", "Date", "Style", "Position",
-                             "Direction", "IncludeDays", "Speed", "Horizontal", "Vertical", "HorizDirection",
-                             "VertDirection", "Background", "ImageUsed", "ImageStyle", "ImageName", "ImagePath",
-                             "ImageSize", "ImageIndex", "ImageTag", "ImageDrive"})
+    for (const char* name :
+         {"Synchronize",    "Title",         "Target",      "TargetPassed", "Date",       "Style",
+          "Position",       "Direction",     "IncludeDays", "Speed",        "Horizontal", "Vertical",
+          "HorizDirection", "VertDirection", "Background",  "ImageUsed",    "ImageStyle", "ImageName",
+          "ImagePath",      "ImageSize",     "ImageIndex",  "ImageTag",     "ImageDrive"})
         order.push_back(&keyNamed(name));
     // The font keys keep the reading order: all seven of entry 0, then 1, then 2.
     for (const KeyEntry& entry : keyTable()) {

@@ -12,11 +12,10 @@ namespace varnholt {
 // Common: always "Common". Shared: "Common" while Synchronize is on, else "ScreenSaver".
 enum class SectionKind { Common, Shared, ScreenSaver };
 
-using FieldAccessor =
-    std::variant<std::int16_t SettingsRecord::*, std::int32_t SettingsRecord::*, std::string SettingsRecord::*,
-                 std::int16_t PictureChoice::*, std::string PictureChoice::*, PerFont<std::string> SettingsRecord::*,
-                 PerFont<std::int16_t> SettingsRecord::*, PerFont<std::int32_t> SettingsRecord::*,
-                 PerFont<bool> SettingsRecord::*>;
+using FieldAccessor = std::variant<
+    std::int16_t SettingsRecord::*, std::int32_t SettingsRecord::*, std::string SettingsRecord::*,
+    std::int16_t PictureChoice::*, std::string PictureChoice::*, PerFont<std::string> SettingsRecord::*,
+    PerFont<std::int16_t> SettingsRecord::*, PerFont<std::int32_t> SettingsRecord::*, PerFont<bool> SettingsRecord::*>;
 
 using KeyDefault = std::variant<std::int16_t, std::int32_t, std::string, bool>;
 

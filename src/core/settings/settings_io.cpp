@@ -63,8 +63,7 @@ LoadedSettings loadSettings(const SettingsStore& store, const Clock& clock, cons
     return loaded;
 }
 
-SharedTexts loadSharedTexts(const SettingsStore& store, std::int16_t synchronize, Date today,
-                            const DateForms& dates)
+SharedTexts loadSharedTexts(const SettingsStore& store, std::int16_t synchronize, Date today, const DateForms& dates)
 {
     store.refresh();
     SettingsRecord record = defaultsFor(today);

@@ -28,8 +28,7 @@ struct SharedTexts {
 };
 
 // Re-reads the four shared values from the section that synchronize selects.
-SharedTexts loadSharedTexts(const SettingsStore& store, std::int16_t synchronize, Date today,
-                            const DateForms& dates);
+SharedTexts loadSharedTexts(const SettingsStore& store, std::int16_t synchronize, Date today, const DateForms& dates);
 
 // Writes every key of the dialog's working copy in the fixed order and commits;
 // the result carries the store's reason when it could not be written.

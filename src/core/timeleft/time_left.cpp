@@ -104,7 +104,8 @@ TimeLeftOutputs calculateTimeLeft(Date today, Date target, const EventTexts& tex
     if (totalDays > 0) {
         out.TimeLeftState = DateAhead;
         out.TitleLine = texts.Title;
-        out.TimeLeftLine = years.text() + months.text() + days.text() + (texts.IncludeDays == FlagOn ? out.DaysSuffix : "");
+        out.TimeLeftLine = years.text() + months.text() + days.text()
+            + (texts.IncludeDays == FlagOn ? out.DaysSuffix : "");
     } else if (totalDays == 0) {
         out.TimeLeftState = DateToday;
         out.TimeLeftLine = texts.Target;

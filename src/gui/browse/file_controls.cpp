@@ -1,7 +1,7 @@
 #include "gui/browse/file_controls.h"
 
-#include "core/program/volumes.h"
 #include "core/common/errors.h"
+#include "core/program/volumes.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,10 +1,10 @@
 #include "gui/browse/image_browser.h"
 
-#include "core/program/browse_texts.h"
-#include "gui/browse/file_controls.h"
+#include "core/common/errors.h"
 #include "core/motion/preview_layout.h"
 #include "core/motion/size_steps.h"
-#include "core/common/errors.h"
+#include "core/program/browse_texts.h"
+#include "gui/browse/file_controls.h"
 #include "gui/browse/picture_file.h"
 #include "gui/widgets/palette.h"
 #include "gui/widgets/text_style.h"
@@ -77,7 +77,7 @@ void ImageBrowser::load()
             openStoredDrive();
         else
             m_state.services.platform.messageBox(errorNumberText(error.number(), error.description()),
-                                                   MessageIcon::None);
+                                                 MessageIcon::None);
     }
     Loading = false;
 }
@@ -122,8 +122,8 @@ void ImageBrowser::reject()
 bool ImageBrowser::eventFilter(QObject* watched, QEvent* event)
 {
     const int index = photoIndexOf(watched);
-    const bool mouseUpOrDouble =
-        event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::MouseButtonDblClick;
+    const bool mouseUpOrDouble = event->type() == QEvent::MouseButtonRelease
+        || event->type() == QEvent::MouseButtonDblClick;
     if (index == 0 || !mouseUpOrDouble)
         return QDialog::eventFilter(watched, event);
     const auto* mouse = static_cast<QMouseEvent*>(event);
@@ -259,8 +259,8 @@ void ImageBrowser::onCancelClicked()
 
 void ImageBrowser::onSizeClicked(int Index)
 {
-    const SizeStepOutcome outcome =
-        pressSizeButton(imageSelection.ImageSize, Index, ActualWidth, ActualHeight, m_twips.screen());
+    const SizeStepOutcome outcome = pressSizeButton(imageSelection.ImageSize, Index, ActualWidth, ActualHeight,
+                                                    m_twips.screen());
     if (outcome.refusal != SizeRefusal::None)
         m_state.services.platform.messageBox(sizeRefusalText(outcome.refusal), MessageIcon::Information);
     imageSelection.ImageSize = outcome.step;

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "core/motion/builtin_pictures.h"
+#include "core/program/program_state.h"
 #include "gui/widgets/image_list.h"
 #include "gui/widgets/twips_geometry.h"
-#include "core/program/program_state.h"
 
 #include <QDialog>
 

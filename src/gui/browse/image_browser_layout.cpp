@@ -1,8 +1,8 @@
 #include "gui/browse/image_browser_layout.h"
 
+#include "core/motion/size_steps.h"
 #include "gui/browse/file_controls.h"
 #include "gui/browse/image_browser.h"
-#include "core/motion/size_steps.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -3,11 +3,10 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
-#include <libwmf/api.h>
-#include <libwmf/svg.h>
-
 #include <csignal>
 #include <cstdlib>
+#include <libwmf/api.h>
+#include <libwmf/svg.h>
 #include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -32,9 +31,9 @@ QByteArray svgOf(QByteArray bytes)
     QByteArray svg;
     wmfD_Rect box{};
     unsigned int width = 0, height = 0;
-    if (wmf_mem_open(api, reinterpret_cast<unsigned char*>(bytes.data()), bytes.size()) == wmf_E_None &&
-        wmf_scan(api, 0, &box) == wmf_E_None && wmf_display_size(api, &width, &height, 96, 96) == wmf_E_None &&
-        width > 0 && height > 0 && qint64(width) * height <= MaxMetafilePixels) {
+    if (wmf_mem_open(api, reinterpret_cast<unsigned char*>(bytes.data()), bytes.size()) == wmf_E_None
+        && wmf_scan(api, 0, &box) == wmf_E_None && wmf_display_size(api, &width, &height, 96, 96) == wmf_E_None
+        && width > 0 && height > 0 && qint64(width) * height <= MaxMetafilePixels) {
         wmf_svg_t* device = WMF_SVG_GetData(api);
         device->out = wmf_stream_create(api, nullptr);
         device->Description = const_cast<char*>("metafile");

@@ -1,11 +1,11 @@
 #include "gui/saver/saver_window.h"
 
-#include "gui/browse/image_browser.h"
-#include "gui/widgets/image_list.h"
 #include "core/common/errors.h"
-#include "gui/widgets/text_style.h"
 #include "core/motion/block_layout.h"
+#include "gui/browse/image_browser.h"
 #include "gui/browse/picture_file.h"
+#include "gui/widgets/image_list.h"
+#include "gui/widgets/text_style.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -92,7 +92,7 @@ void SaverWindow::load()
 void SaverWindow::reportLoadError(int number, const std::string& description)
 {
     m_state.services.platform.messageBox("Load Error Number: " + std::to_string(number) + "\r\n" + description,
-                                           MessageIcon::None);
+                                         MessageIcon::None);
 }
 
 void SaverWindow::setUpPicture()
@@ -172,8 +172,8 @@ void SaverWindow::layOutBlock()
         const ScreenMetrics& screen = m_twips.screen();
         return LabelSize{size.width() * screen.twipsPerPixelX, size.height() * screen.twipsPerPixelY};
     };
-    const TextLabels sized =
-        layOutTextBlock(m_state.block, TextLabels{measure(lblText), measure(lblTime)}, m_state.settings.Style);
+    const TextLabels sized = layOutTextBlock(m_state.block, TextLabels{measure(lblText), measure(lblTime)},
+                                             m_state.settings.Style);
     const auto pixels = [this](LabelSize size) {
         return QSize(m_twips.toPixelsX(size.width), m_twips.toPixelsY(size.height));
     };

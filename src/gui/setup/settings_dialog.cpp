@@ -1,11 +1,11 @@
 #include "gui/setup/settings_dialog.h"
 
+#include "core/common/errors.h"
+#include "core/settings/settings_io.h"
 #include "gui/about/about_box.h"
 #include "gui/setup/settings_dialog_layout.h"
-#include "core/common/errors.h"
-#include "gui/widgets/text_style.h"
-#include "core/settings/settings_io.h"
 #include "gui/widgets/font_chooser.h"
+#include "gui/widgets/text_style.h"
 #include "platform/x11_windows.h"
 
 #include <QButtonGroup>
@@ -48,7 +48,10 @@ void keepOutOfTaskBar(QWidget* window)
 
 SettingsDialog::SettingsDialog(ProgramState& state, QWidget* parent) : SettingsDialog(state, nullptr, parent) {}
 
-SettingsDialog::SettingsDialog(ProgramState& state, Choosers& choosers, QWidget* parent) : SettingsDialog(state, &choosers, parent) {}
+SettingsDialog::SettingsDialog(ProgramState& state, Choosers& choosers, QWidget* parent)
+    : SettingsDialog(state, &choosers, parent)
+{
+}
 
 SettingsDialog::SettingsDialog(ProgramState& state, Choosers* choosers, QWidget* parent)
     : QDialog(parent),
@@ -58,8 +61,8 @@ SettingsDialog::SettingsDialog(ProgramState& state, Choosers* choosers, QWidget*
       m_choosers(choosers ? *choosers : *m_ownChoosers),
       m_geometry(state.services.platform.screen())
 {
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setModal(true);
     buildControls();
     connectHandlers();
@@ -195,7 +198,8 @@ void SettingsDialog::loadControls()
     lblSpeed->setText(QString::number(record.Speed));
 
     showSharedTexts();
-    txtDateLong->setText(text(dates.longText(dates.parse(txtDate->text().toStdString()).value_or(DialogSettings.date))));
+    txtDateLong->setText(
+        text(dates.longText(dates.parse(txtDate->text().toStdString()).value_or(DialogSettings.date))));
 
     select(optImageStyle, record.picture.ImageStyle);
     select(optStyle, record.Style);
@@ -273,9 +277,9 @@ void SettingsDialog::onOkClicked()
     const CommitResult written = writeSettings(store, DialogSettings);
     if (!written) {
         // The dialog stays open with every edit, so that OK can be tried again.
-        m_state.services.platform.messageBox(
-            "The settings could not be saved to " + store.location() + ":\r\n" + *written.failure,
-            MessageIcon::Critical);
+        m_state.services.platform.messageBox("The settings could not be saved to " + store.location() + ":\r\n"
+                                                 + *written.failure,
+                                             MessageIcon::Critical);
         return;
     }
     m_written = true;
@@ -381,8 +385,8 @@ void SettingsDialog::onSynchronizeClicked()
         [this](EditedSettings& edited) {
             SettingsRecord& record = edited.record;
             record.Synchronize = chkSynchronize->isChecked() ? FlagOn : FlagOff;
-            const SharedTexts shared =
-                loadSharedTexts(m_state.services.store, record.Synchronize, m_state.today, m_state.services.dates);
+            const SharedTexts shared = loadSharedTexts(m_state.services.store, record.Synchronize, m_state.today,
+                                                       m_state.services.dates);
             record.Title = shared.Title;
             record.Target = shared.Target;
             record.TargetPassed = shared.TargetPassed;

@@ -1,14 +1,14 @@
 #pragma once
 
 #include "core/program/dialog_state.h"
-#include "gui/widgets/twips_geometry.h"
 #include "core/program/program_state.h"
+#include "gui/widgets/twips_geometry.h"
 
 #include <QDialog>
 
 #include <array>
-#include <functional>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 

@@ -33,9 +33,8 @@ void SettingsDialog::buildControls()
                   fraDateRangeMsg, lblDateRangeMsg, cmdFixDate, MonthView, fraStyle, cmdFormat, picFontColour,
                   cmdBackground, picBackColour, chkDays, optStyle, fraImage, chkImage, cmdImage, optImageStyle,
                   lblBaseImage, lblFileImage, fraMovement, lblSpeedMsg, lblSlow, HScrollSpeed, lblFast, lblSpeed,
-                  fraPath, optPosition, fraPlacement, fraHoriz, optHoriz, fraVert, optVert, fraDirection,
-                  optDirection, fraSample, lblSampleText, lblSampleDate, cmdAbout, cmdHelp, cmdRestoreSettings, cmdOK,
-                  cmdCancel);
+                  fraPath, optPosition, fraPlacement, fraHoriz, optHoriz, fraVert, optVert, fraDirection, optDirection,
+                  fraSample, lblSampleText, lblSampleDate, cmdAbout, cmdHelp, cmdRestoreSettings, cmdOK, cmdCancel);
 
     fraTextDate->setMouseTracking(true);
     fraTextDate->installEventFilter(this);

@@ -1,12 +1,11 @@
-#include "gui/setup/settings_dialog.h"
-
-#include "gui/browse/image_browser.h"
 #include "core/common/errors.h"
+#include "core/settings/conversions.h"
+#include "gui/browse/image_browser.h"
+#include "gui/setup/settings_dialog.h"
 #include "gui/widgets/font_chooser.h"
 #include "gui/widgets/form_builder.h"
 #include "gui/widgets/palette.h"
 #include "gui/widgets/text_style.h"
-#include "core/settings/conversions.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -193,7 +192,8 @@ void SettingsDialog::showImageEmphasis(std::int16_t style)
 
 void SettingsDialog::onSelectImageClicked()
 {
-    ImageBrowser browser(m_state, [this] { refreshImagePane(); }, this);
+    ImageBrowser browser(
+        m_state, [this] { refreshImagePane(); }, this);
     browser.exec();
 }
 

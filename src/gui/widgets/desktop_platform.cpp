@@ -1,7 +1,7 @@
 #include "gui/widgets/desktop_platform.h"
 
-#include "platform/x11_windows.h"
 #include "core/common/program_info.h"
+#include "platform/x11_windows.h"
 
 #include <QApplication>
 #include <QDesktopServices>

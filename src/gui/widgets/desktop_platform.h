@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/instance_lock.h"
 #include "core/common/services.h"
+#include "platform/instance_lock.h"
 
 #include <functional>
 #include <string>

@@ -82,8 +82,12 @@ FontChooser::FontChooser(const FontChoice& preset, QWidget* parent) : QDialog(pa
 
 FontChoice FontChooser::choice() const
 {
-    return {cboFace->currentText().toStdString(), spnSize->value(),         m_colour,
-            chkBold->isChecked(),                 chkItalic->isChecked(),   chkStrikeout->isChecked(),
+    return {cboFace->currentText().toStdString(),
+            spnSize->value(),
+            m_colour,
+            chkBold->isChecked(),
+            chkItalic->isChecked(),
+            chkStrikeout->isChecked(),
             chkUnderline->isChecked()};
 }
 
@@ -112,9 +116,9 @@ void FontChooser::showColour()
 {
     const QColor colour = colourFromStored(m_colour);
     cmdColour->setText(colour.name());
-    cmdColour->setStyleSheet(QStringLiteral("background-color: %1; color: %2")
-                                 .arg(colour.name(), colour.lightness() < 128 ? QStringLiteral("white")
-                                                                              : QStringLiteral("black")));
+    cmdColour->setStyleSheet(
+        QStringLiteral("background-color: %1; color: %2")
+            .arg(colour.name(), colour.lightness() < 128 ? QStringLiteral("white") : QStringLiteral("black")));
     showSample();
 }
 

@@ -43,9 +43,10 @@ QFrame* makeFrame(QWidget* parent, QFrame::Shape shape)
 std::vector<ControlRow> readLayout(const QByteArray& json)
 {
     // In the order of ControlKind and of Look's bits.
-    static const QStringList kinds =
-        QStringLiteral("Form Label Picture TextBox Button CheckBox Option Frame Box Panel Line ScrollBar Calendar Custom")
-            .split(u' ');
+    static const QStringList
+        kinds = QStringLiteral(
+                    "Form Label Picture TextBox Button CheckBox Option Frame Box Panel Line ScrollBar Calendar Custom")
+                    .split(u' ');
     static const QStringList looks = QStringLiteral("Bold Emphasis Top Right Centre").split(u' ');
     QJsonParseError error;
     const QJsonDocument table = QJsonDocument::fromJson(json, &error);
@@ -56,7 +57,10 @@ std::vector<ControlRow> readLayout(const QByteArray& json)
         const QJsonArray fields = value.toArray();
         const QJsonArray box = fields.at(4).toArray();
         const qsizetype kind = kinds.indexOf(fields.at(1).toString());
-        ControlRow row{fields.at(0).toString(), ControlKind(kind), fields.at(2).toString(), fields.at(3).toString(),
+        ControlRow row{fields.at(0).toString(),
+                       ControlKind(kind),
+                       fields.at(2).toString(),
+                       fields.at(3).toString(),
                        {box.at(0).toInt(), box.at(1).toInt(), box.at(2).toInt(), box.at(3).toInt()},
                        fields.at(5).toString()};
         bool known = !row.name.isEmpty() && kind >= 0 && box.size() == 4 && fields.size() <= 7;

@@ -18,20 +18,20 @@
 namespace varnholt {
 
 enum class ControlKind {
-    Form,    // the window itself: its box is the client area
+    Form, // the window itself: its box is the client area
     Label,
     Picture, // a label that stretches its picture over its box
     TextBox,
     Button,
     CheckBox,
     Option,
-    Frame,   // a group box, captioned
-    Box,     // a frame drawn as a box
-    Panel,   // a frame with nothing drawn
-    Line,    // horizontal, one pixel high
+    Frame, // a group box, captioned
+    Box,   // a frame drawn as a box
+    Panel, // a frame with nothing drawn
+    Line,  // horizontal, one pixel high
     ScrollBar,
     Calendar,
-    Custom,  // a class of the window's own, made by the window
+    Custom, // a class of the window's own, made by the window
 };
 
 // How a control differs from its kind's plain look; the alignments are those of labels.

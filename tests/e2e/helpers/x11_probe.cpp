@@ -120,7 +120,8 @@ int main(int argc, char* argv[])
     }
     if (command == "watch" && argc == 3)
         return watch(app, window);
-    std::fprintf(stderr, "usage: varnholt-x11-probe find TITLE | activate TITLE | size ID | watch ID | "
-                         "host TITLE WxH [--framed] [--watch-activation]\n");
+    std::fprintf(stderr,
+                 "usage: varnholt-x11-probe find TITLE | activate TITLE | size ID | watch ID | "
+                 "host TITLE WxH [--framed] [--watch-activation]\n");
     return 2;
 }

@@ -35,10 +35,10 @@ private slots:
         QStringList listed;
         for (int row = 0; row < files.count(); ++row)
             listed << files.item(row)->text();
-        QCOMPARE(listed, (QStringList{QStringLiteral("big.gif"), QStringLiteral("PHOTO.JPG"),
-                                      QStringLiteral("png inside.jpeg"), QStringLiteral("tall.bmp"),
-                                      QStringLiteral("wide.jpg"),
-                                      QString::fromUtf8("\u00c6r\u00f8 \"quoted\" name.jpg")}));
+        QCOMPARE(listed,
+                 (QStringList{QStringLiteral("big.gif"), QStringLiteral("PHOTO.JPG"), QStringLiteral("png inside.jpeg"),
+                              QStringLiteral("tall.bmp"), QStringLiteral("wide.jpg"),
+                              QString::fromUtf8("\u00c6r\u00f8 \"quoted\" name.jpg")}));
         const DriveList drives(nullptr);
         QCOMPARE(drives.itemText(0), QStringLiteral("/"));
         QCOMPARE(drives.driveOf(folder.path()), drives.drive());

@@ -25,8 +25,8 @@ private slots:
         QFETCH(QString, file);
         QFETCH(QSize, size);
         QFETCH(QString, why);
-        const QString corpus =
-            qEnvironmentVariable("VARNHOLT_SOURCE_DIR") + QStringLiteral("/tests/fuzz/corpus/fuzz_picture/");
+        const QString corpus = qEnvironmentVariable("VARNHOLT_SOURCE_DIR")
+            + QStringLiteral("/tests/fuzz/corpus/fuzz_picture/");
         QString path = corpus + file;
         if (file.isEmpty()) {
             path = m_scratch.filePath(QStringLiteral("text.wmf"));
@@ -41,8 +41,8 @@ private slots:
         } catch (const RuntimeError& error) {
             QVERIFY2(!size.isValid(), error.description().c_str());
             QCOMPARE(error.number(), ErrInvalidPicture);
-            const std::string expected =
-                errorDescription(ErrInvalidPicture) + (why.isEmpty() ? "" : " (" + why.toStdString() + ")");
+            const std::string expected = errorDescription(ErrInvalidPicture)
+                + (why.isEmpty() ? "" : " (" + why.toStdString() + ")");
             QCOMPARE(error.description(), expected);
         }
     }

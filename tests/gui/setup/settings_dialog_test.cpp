@@ -72,10 +72,11 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             stops << QApplication::focusWidget()->objectName();
         } while (stops.size() < 60 && stops.back() != stops.front());
-        QCOMPARE(stops.join(u' '), QStringLiteral("txtTitle txtTarget txtTargetPassed txtDate optStyle0 optPosition0 "
-                                                  "optHoriz0 optDirection0 cmdCancel cmdAbout cmdHelp cmdCalendar "
-                                                  "cmdFormat0 cmdFormat1 cmdFormat2 cmdBackground chkSynchronize "
-                                                  "chkDays chkImage HScrollSpeed txtDateLong txtTitle"));
+        QCOMPARE(stops.join(u' '),
+                 QStringLiteral("txtTitle txtTarget txtTargetPassed txtDate optStyle0 optPosition0 "
+                                "optHoriz0 optDirection0 cmdCancel cmdAbout cmdHelp cmdCalendar "
+                                "cmdFormat0 cmdFormat1 cmdFormat2 cmdBackground chkSynchronize "
+                                "chkDays chkImage HScrollSpeed txtDateLong txtTitle"));
         for (QPushButton* button : dialog.findChildren<QPushButton*>())
             QVERIFY2(!button->autoDefault() && !button->isDefault(), qPrintable(button->objectName()));
         QCOMPARE(h.text("lblDateRangeMsg"),
@@ -456,8 +457,7 @@ private slots:
         QVERIFY(stored.commit());
         h.click(QStringLiteral("cmdOK"));
 
-        const SettingsRecord record = loadSettings(stored, h.fakes.clock, h.fakes.platform.screen())
-                                          .settings;
+        const SettingsRecord record = loadSettings(stored, h.fakes.clock, h.fakes.platform.screen()).settings;
         QCOMPARE(record.Style, std::int16_t(1));
         QCOMPARE(record.Title, std::string("Main Title Text (Change this!!) 2"));
         QCOMPARE(QString::fromStdString(record.Target), pasted);
