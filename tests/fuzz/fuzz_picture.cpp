@@ -7,11 +7,7 @@
 
 #include <QStringList>
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    varnholt::fuzz::silenceQtMessages();
-    return 0;
-}
+VARNHOLT_FUZZ_WITHOUT_QT_MESSAGES
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

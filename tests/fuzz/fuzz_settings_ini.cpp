@@ -39,11 +39,7 @@ std::string asWritten(std::string text)
 
 } // namespace varnholt
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    varnholt::fuzz::silenceQtMessages();
-    return 0;
-}
+VARNHOLT_FUZZ_WITHOUT_QT_MESSAGES
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -44,3 +44,11 @@ inline void silenceQtMessages()
 }
 
 } // namespace varnholt::fuzz
+
+// The start of a target that reads damaged input through Qt, whose warnings would drown the fuzzer's output.
+#define VARNHOLT_FUZZ_WITHOUT_QT_MESSAGES                                                                              \
+    extern "C" int LLVMFuzzerInitialize(int*, char***)                                                                 \
+    {                                                                                                                  \
+        varnholt::fuzz::silenceQtMessages();                                                                           \
+        return 0;                                                                                                      \
+    }
