@@ -56,6 +56,15 @@ struct Saver {
 
     TextBlockState& block() { return state.block; }
     SettingsRecord& settings() { return state.settings; }
+    // A block of that size moving at that speed in that direction, with a picture.
+    void travel(std::int16_t width, std::int16_t height, std::int16_t speed, std::int16_t direction)
+    {
+        block().BlockWidth = width;
+        block().BlockHeight = height;
+        settings().ImageUsed = 1;
+        settings().Speed = speed;
+        settings().Direction = direction;
+    }
 
     // The tick on which the next path begins, or 0 when none begins within the limit.
     int ticksToNextPath(int limit)
@@ -133,12 +142,8 @@ TEST(MovementEngine, ExitBoundsAreStrict)
     for (const Row& row : rows) {
         SCOPED_TRACE(row.direction);
         Saver saver;
-        saver.block().BlockWidth = 3000;
-        saver.block().BlockHeight = 450;
-        saver.settings().ImageUsed = 1;
-        saver.settings().Speed = row.speed;
+        saver.travel(3000, 450, row.speed, row.direction);
         saver.settings().Position = row.position;
-        saver.settings().Direction = row.direction;
         saver.engine.nextPath();
         const TextBlockState start = saver.block();
         EXPECT_EQ(saver.ticksToNextPath(5000), row.exitTick);
@@ -184,15 +189,11 @@ TEST(MovementEngine, PreviewWrapsAroundBySettingDirection)
         Saver saver;
         saver.state.runMode = ModePreview;
         saver.fakes.clock.date = ymd(2011, 3, 16); // never checked in a preview
+        saver.travel(1000, 200, row.speed, row.direction);
         saver.block().PreviewSpan = 2280;
-        saver.block().BlockWidth = 1000;
-        saver.block().BlockHeight = 200;
         saver.block().TimeOffsetX = 1000;
         saver.block().TextLeft = row.left;
         saver.block().TextTop = row.top;
-        saver.settings().Direction = row.direction;
-        saver.settings().Speed = row.speed;
-        saver.settings().ImageUsed = 1;
         std::vector<Point> after;
         for (std::size_t tick = 0; tick < row.after.size(); ++tick) {
             saver.engine.step();
