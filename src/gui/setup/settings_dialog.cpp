@@ -25,17 +25,6 @@ namespace varnholt {
 
 namespace {
 
-QDate toQDate(Date date)
-{
-    return QDate(int(date.year()), int(unsigned(date.month())), int(unsigned(date.day())));
-}
-
-Date fromQDate(const QDate& date)
-{
-    return Date{std::chrono::year{date.year()}, std::chrono::month{unsigned(date.month())},
-                std::chrono::day{unsigned(date.day())}};
-}
-
 // Qt's own connection, so that the request reaches the server after the window's creation.
 void keepOutOfTaskBar(QWidget* window)
 {
@@ -305,101 +294,6 @@ void SettingsDialog::onAboutClicked()
 void SettingsDialog::onHelpClicked()
 {
     m_state.services.platform.shellOpen(m_state.helpPage(110));
-}
-
-// ---- Text and date pane
-
-void SettingsDialog::onTitleEdited()
-{
-    edit([this](EditedSettings& edited) { edited.record.Title = txtTitle->text().toStdString(); }, Refresh::Sample);
-}
-
-void SettingsDialog::onTargetEdited()
-{
-    edit([this](EditedSettings& edited) { edited.record.Target = txtTarget->text().toStdString(); }, Refresh::Sample);
-}
-
-void SettingsDialog::onTargetPassedEdited()
-{
-    edit([this](EditedSettings& edited) { edited.record.TargetPassed = txtTargetPassed->text().toStdString(); },
-         Refresh::Sample);
-}
-
-void SettingsDialog::onDateEdited()
-{
-    if (Loading)
-        return;
-    const std::optional<Date> date = acceptedDate(m_state.services.dates, txtDate->text().toStdString());
-    if (!date) {
-        showDateError(true);
-        return;
-    }
-    edit(
-        [&](EditedSettings& edited) {
-            edited.date = *date;
-            showDateError(false);
-        },
-        Refresh::TimeLeft);
-}
-
-void SettingsDialog::showDateError(bool show)
-{
-    txtDateLong->setText(show ? QString() : text(m_state.services.dates.longText(DialogSettings.date)));
-    fraDateRangeMsg->setVisible(show);
-    cmdCalendar->setEnabled(!show);
-}
-
-void SettingsDialog::onFixDateClicked()
-{
-    const DateForms& dates = m_state.services.dates;
-    txtDate->setText(text(dates.shortText(editedSettingsFrom(settings, dates, m_state.today).date)));
-}
-
-void SettingsDialog::onCalendarClicked()
-{
-    const std::optional<Date> date = m_state.services.dates.parse(txtDate->text().toStdString());
-    if (!date)
-        return;
-    MonthView->setSelectedDate(toQDate(*date));
-    MonthView->show();
-    MonthView->raise();
-}
-
-void SettingsDialog::onCalendarDateClicked(const QDate& date)
-{
-    txtDate->setText(text(m_state.services.dates.shortText(fromQDate(date))));
-    MonthView->hide();
-    // Else the hidden calendar's focus passes to the Event Text, all selected, and the next key replaces it.
-    txtDate->setFocus();
-}
-
-void SettingsDialog::onTextDatePaneMouseMoved(int x)
-{
-    if (m_geometry.toTwipsX(MonthView->x()) > x)
-        MonthView->hide();
-}
-
-void SettingsDialog::onSynchronizeClicked()
-{
-    edit(
-        [this](EditedSettings& edited) {
-            SettingsRecord& record = edited.record;
-            record.Synchronize = chkSynchronize->isChecked() ? FlagOn : FlagOff;
-            const SharedTexts shared = loadSharedTexts(m_state.services.store, record.Synchronize, m_state.today,
-                                                       m_state.services.dates);
-            record.Title = shared.Title;
-            record.Target = shared.Target;
-            record.TargetPassed = shared.TargetPassed;
-            edited.date = shared.Date.value_or(m_state.today);
-        },
-        Refresh::SharedTexts);
-}
-
-void SettingsDialog::recalculateTimeLeft()
-{
-    const SettingsRecord& record = DialogSettings.record;
-    const EventTexts texts{record.Title, record.Target, record.TargetPassed, record.IncludeDays};
-    m_timeLeft = calculateTimeLeft(m_state.services.clock.today(), DialogSettings.date, texts);
 }
 
 } // namespace varnholt
