@@ -1,10 +1,48 @@
 #include "support/widget_harness.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
+#include <QGroupBox>
 #include <QLineEdit>
+#include <QRadioButton>
+#include <QStyle>
 #include <QTest>
 
 namespace varnholt::test {
+
+namespace {
+
+// What the style draws of an option or check box: its whole indicator, and a
+// caption that reaches into no neighbouring control.
+QString drawingMistakes(const QWidget& control)
+{
+    const auto* button = qobject_cast<const QAbstractButton*>(&control);
+    const auto* frame = qobject_cast<const QGroupBox*>(control.parentWidget());
+    const bool indicators = qobject_cast<const QRadioButton*>(button) || qobject_cast<const QCheckBox*>(button)
+        || control.findChild<QRadioButton*>() || control.findChild<QCheckBox*>();
+    // A captioned frame draws its top line below the caption's box.
+    if (indicators && frame && !frame->title().isEmpty() && control.y() <= frame->contentsRect().top())
+        return QStringLiteral("%1 sits on its frame's caption").arg(control.objectName());
+    const bool option = qobject_cast<const QRadioButton*>(button);
+    if (!option && !qobject_cast<const QCheckBox*>(button))
+        return {};
+    if (control.height() < control.sizeHint().height())
+        return QStringLiteral("%1 cuts its indicator").arg(control.objectName());
+    const QStyle& style = *control.style();
+    const int indicator = style.pixelMetric(option ? QStyle::PM_ExclusiveIndicatorWidth : QStyle::PM_IndicatorWidth);
+    const int gap = style.pixelMetric(option ? QStyle::PM_RadioButtonLabelSpacing : QStyle::PM_CheckBoxLabelSpacing);
+    const QFontMetrics metrics = control.fontMetrics();
+    const QRect caption(control.x(), control.y() + (control.height() - metrics.height()) / 2,
+                        indicator + gap + metrics.horizontalAdvance(button->text()), metrics.height());
+    for (const QWidget* other : control.parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const bool neighbour = other != &control && other->isVisibleTo(control.parentWidget());
+        if (neighbour && other->x() > control.x() && caption.intersects(other->geometry()))
+            return QStringLiteral("%1 runs into %2").arg(control.objectName(), other->objectName());
+    }
+    return {};
+}
+
+} // namespace
 
 WindowHarness::WindowHarness(bool iniStore)
     : m_ini(iniStore ? std::make_unique<IniStore>(m_dir.filePath(QStringLiteral("Varnholt.ini"))) : nullptr)
@@ -86,7 +124,9 @@ QString layoutMistakes(const QWidget& window, std::span<const ControlRow> rows)
             box = QRect(0, box.y(), parent->width(), box.height());
         if (!parent->rect().contains(box))
             mistakes << QStringLiteral("%1 reaches out of its parent").arg(row.name);
+        mistakes << drawingMistakes(*found[0]);
     }
+    mistakes.removeAll(QString());
     return mistakes.join(u'\n');
 }
 

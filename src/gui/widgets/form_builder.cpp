@@ -2,6 +2,7 @@
 
 #include "gui/widgets/palette.h"
 
+#include <QAbstractButton>
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QFile>
@@ -10,10 +11,12 @@
 #include <QJsonDocument>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 
+#include <algorithm>
 #include <cstdlib>
 #include <utility>
 
@@ -36,6 +39,62 @@ QFrame* makeFrame(QWidget* parent, QFrame::Shape shape)
     auto* frame = new QFrame(parent);
     frame->setFrameShape(shape);
     return frame;
+}
+
+// The tables were measured for a narrower gap between an indicator and its
+// caption than this style's: with the style's own, the longer captions run into
+// the next control.
+class CaptionGapStyle final : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
+    {
+        if (metric == PM_RadioButtonLabelSpacing || metric == PM_CheckBoxLabelSpacing)
+            return 3;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
+QStyle* captionGapStyle()
+{
+    static CaptionGapStyle* const style = new CaptionGapStyle;
+    return style;
+}
+
+// As tall as the style's indicator needs, about the same middle line.
+void fitIndicator(QAbstractButton& control)
+{
+    control.setStyle(captionGapStyle());
+    const int needed = control.sizeHint().height();
+    if (control.height() < needed)
+        control.setGeometry(control.x(), control.y() + control.height() / 2 - needed / 2, control.width(), needed);
+}
+
+// An option or check box, or a panel of them.
+bool holdsIndicators(const QWidget& row)
+{
+    return qobject_cast<const QRadioButton*>(&row) || qobject_cast<const QCheckBox*>(&row)
+        || row.findChild<QRadioButton*>() || row.findChild<QCheckBox*>();
+}
+
+// A frame's caption and its top line stay clear of its first row of options:
+// the rows move down together, and the frame grows by as much.
+void clearCaption(QGroupBox& frame)
+{
+    const QList<QWidget*> rows = frame.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    if (frame.title().isEmpty() || rows.isEmpty())
+        return;
+    int top = frame.height();
+    for (const QWidget* row : rows) {
+        if (holdsIndicators(*row))
+            top = std::min(top, row->y());
+    }
+    // Below the caption's box, which is where the style draws the frame's top line.
+    const int shift = frame.contentsRect().top() + 1 - top;
+    if (shift <= 0)
+        return;
+    for (QWidget* row : rows)
+        row->move(row->x(), row->y() + shift);
+    frame.resize(frame.width(), frame.height() + shift);
 }
 
 } // namespace
@@ -118,7 +177,11 @@ void FormBuilder::build(std::span<const ControlRow> rows, const CustomMaker& mak
         applyLook(widget, row);
         if (!m_controls.emplace(row.name, widget).second)
             qFatal("two controls are named %s", qPrintable(row.name));
+        if (row.kind == ControlKind::Option || row.kind == ControlKind::CheckBox)
+            fitIndicator(*static_cast<QAbstractButton*>(widget));
     }
+    for (QGroupBox* frame : m_window.findChildren<QGroupBox*>())
+        clearCaption(*frame);
 }
 
 QWidget* FormBuilder::make(const ControlRow& row, QWidget* parent, const CustomMaker& makeCustom) const
