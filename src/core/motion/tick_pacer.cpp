@@ -16,4 +16,9 @@ std::int64_t TickPacer::ticksDue(std::chrono::nanoseconds now)
     return std::min(due, MaxTicksAtOnce);
 }
 
+std::chrono::nanoseconds TickPacer::untilNextTick(std::chrono::nanoseconds now) const
+{
+    return std::max(m_accountedUntil + TickPeriod - now, std::chrono::nanoseconds{0});
+}
+
 } // namespace varnholt

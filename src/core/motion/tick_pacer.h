@@ -5,8 +5,8 @@
 
 namespace varnholt {
 
-// Turns a platform timer of any real rate into 64 movement ticks per second of
-// wall-clock time. Times are read from a monotonic clock by the caller.
+// Paces the movement at 64 ticks per second of wall-clock time, whenever the
+// process happens to wake. Times are read from a monotonic clock by the caller.
 class TickPacer final {
 public:
     static constexpr std::int64_t TicksPerSecond = 64;
@@ -21,6 +21,9 @@ public:
     // The whole ticks due since the last call (at most MaxTicksAtOnce); the part
     // of a tick not yet due carries over, so the rate does not drift.
     std::int64_t ticksDue(std::chrono::nanoseconds now);
+    // How long from now until the next tick is due: the time to sleep, so that the
+    // process wakes once per tick and always on the grid of due times.
+    std::chrono::nanoseconds untilNextTick(std::chrono::nanoseconds now) const;
 
 private:
     std::chrono::nanoseconds m_accountedUntil{0};

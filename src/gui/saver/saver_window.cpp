@@ -53,6 +53,8 @@ SaverWindow::SaverWindow(ProgramState& state, QWidget* parent)
     imgPhoto->hide();
     tmrScroll->setObjectName(QStringLiteral("tmrScroll"));
     tmrScroll->setTimerType(Qt::PreciseTimer);
+    // Armed for each tick's due time: a short repeating interval would wake the process hundreds of times a second.
+    tmrScroll->setSingleShot(true);
     connect(tmrScroll, &QTimer::timeout, this, &SaverWindow::onTick);
     m_monotonic.start();
 }
@@ -80,10 +82,9 @@ void SaverWindow::load()
             placePreviewPicture(m_state.block);
             movePicture(m_state.block.PictureLeft, m_state.block.PictureTop);
         }
-        tmrScroll->setInterval(1);
         if (!tmrScroll->isActive())
-            m_pacer.start(std::chrono::nanoseconds(m_monotonic.nsecsElapsed()));
-        tmrScroll->start();
+            m_pacer.start(monotonicNow());
+        armForNextTick();
     } catch (const RuntimeError& error) {
         reportLoadError(error.number(), error.description());
     }
@@ -181,9 +182,22 @@ void SaverWindow::layOutBlock()
     lblTime->resize(pixels(sized.lblTime));
 }
 
+std::chrono::nanoseconds SaverWindow::monotonicNow() const
+{
+    return std::chrono::nanoseconds(m_monotonic.nsecsElapsed());
+}
+
+void SaverWindow::armForNextTick()
+{
+    // Rounded up: a wake-up before the due time would find no tick to run.
+    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(m_pacer.untilNextTick(monotonicNow()));
+    tmrScroll->start(int(wait.count()));
+}
+
 void SaverWindow::onTick()
 {
-    const std::int64_t due = m_pacer.ticksDue(std::chrono::nanoseconds(m_monotonic.nsecsElapsed()));
+    const std::int64_t due = m_pacer.ticksDue(monotonicNow());
+    armForNextTick();
     if (due == 0)
         return;
     LabelPlaces places;

@@ -10,6 +10,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <chrono>
+
 class QLabel;
 
 namespace varnholt {
@@ -50,6 +52,8 @@ protected:
 
 private:
     void onTick();
+    void armForNextTick();
+    std::chrono::nanoseconds monotonicNow() const;
     // Only the full-screen saver of our own ends on input; a host ends its saver itself.
     bool inputEndsRun() const;
     void onClick();

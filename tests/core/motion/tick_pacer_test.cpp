@@ -45,3 +45,30 @@ TEST(TickPacer, SmallStepsAddUpWithoutDrift)
     }
     EXPECT_EQ(total, 64'000); // 1000 seconds
 }
+
+// The saver sleeps until untilNextTick says and then runs ticksDue: woken on time it
+// runs one tick per wake-up; woken late, the missed ticks, and then it is back on the grid.
+TEST(TickPacer, WakeUpsFollowTheGridOfDueTimes)
+{
+    struct Row {
+        const char* name;
+        std::chrono::nanoseconds wake; // when the process really wakes
+        std::int64_t due;
+        std::chrono::nanoseconds sleep; // what it is told to sleep then
+    };
+    const Row rows[] = {
+        {"started", 0ns, 0, 15'625'000ns},
+        {"woken at the first due time", 15'625'000ns, 1, 15'625'000ns},
+        {"woken a millisecond late", 32'250'000ns, 1, 14'625'000ns},
+        {"woken 100 ms late", 146'875'000ns, 7, 9'375'000ns},
+        {"an hour suspended", 1h + 146'875'000ns, 128, 9'375'000ns},
+        {"on the grid again", 1h + 156'250'000ns, 1, 15'625'000ns},
+    };
+    TickPacer pacer;
+    pacer.start(0ns);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(pacer.ticksDue(row.wake), row.due);
+        EXPECT_EQ(pacer.untilNextTick(row.wake), row.sleep);
+    }
+}
