@@ -2,7 +2,6 @@
 
 #include "core/common/errors.h"
 #include "core/motion/block_layout.h"
-#include "gui/browse/image_browser.h"
 #include "gui/browse/picture_file.h"
 #include "gui/widgets/image_list.h"
 #include "gui/widgets/text_style.h"
@@ -137,9 +136,7 @@ QPixmap SaverWindow::pictureForSaver()
 
 QPixmap SaverWindow::builtinPicture(int index)
 {
-    // The list belongs to the image browser: it is loaded without being shown, and unloaded right after.
-    ImageBrowser browser(m_state, [] {});
-    return browser.ilsImages.picture(index);
+    return ImageList().picture(index);
 }
 
 void SaverWindow::showPicture(const QPixmap& picture, QSize shownPixels)
