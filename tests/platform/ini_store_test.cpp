@@ -135,22 +135,6 @@ private slots:
         QVERIFY(text.endsWith("\n[Other]\nx=1\n"));
     }
 
-    void garbageLinesAreIgnored()
-    {
-        static const char
-            text[] = "\xEF\xBB\xBFno equals sign here\r\n=no key\r\n[Common]\r\n"
-                     "Synchronize=0\r\n; comment=1\r\n[broken\r\n  Title  =  spaced\r\n"
-                     "\0\xFF\xFE garbage\r\n[ScreenSaver]\r\nspeed=1\r\nSpeed=75\r\nSPEED=2\r\n\r\n[]\r\nLoose=1";
-        QVERIFY(writeFile(path(), QByteArray(text, sizeof text - 1)));
-        const IniStore store(path());
-        QCOMPARE(store.value("Common", "Synchronize"), Text("0"));
-        QCOMPARE(store.value("Common", "Title"), Text("spaced")); // the blanks around "=" are no part of it
-        QCOMPARE(store.value("Common", "comment"), std::nullopt);
-        // Names match without regard to case, as other programs read the file: the first one counts.
-        QCOMPARE(store.value("ScreenSaver", "Speed"), Text("1"));
-        QCOMPARE(store.value("ScreenSaver", "SPEED"), Text("1"));
-    }
-
     // Run in another process, as "nobody" when the test runs as root, so that permissions bind.
     void storeThatCannotBeWritten_data()
     {

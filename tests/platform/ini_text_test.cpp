@@ -72,6 +72,17 @@ TEST(IniText, HandEditedFilesKeepTheirShape)
         EXPECT_EQ(edited(row.before, row.saves), row.after) << row.name;
 }
 
+TEST(IniText, GarbageLinesAreIgnored)
+{
+    static const char
+        text[] = "\xEF\xBB\xBFno equals sign here\r\n=no key\r\n[Common]\r\nSynchronize=0\r\n; comment=1\r\n"
+                 "[broken\r\n  Title  =  spaced\r\n\0\xFF\xFE garbage\r\n\r\n[]\r\nLoose=1";
+    const std::string file(text, sizeof text - 1);
+    EXPECT_EQ(read(file, "Common", "Synchronize"), "0");
+    EXPECT_EQ(read(file, "Common", "Title"), "spaced");
+    EXPECT_EQ(read(file, "Common", "comment"), "(none)");
+}
+
 TEST(IniText, ValuesReadAsTyped)
 {
     struct Row {
@@ -91,6 +102,8 @@ TEST(IniText, ValuesReadAsTyped)
         {"[A]\n; k=1\n", "A", "k", "(none)"},
         {"[A] extra\nk=1\n", "A", "k", "(none)"}, // no header: its keys belong to the section before
         {"[A]\nk=1\n[B]\n", "B", "k", "(none)"},
+        // Names match without regard to case, as other programs read the file: the first one counts.
+        {"[A]\r\nspeed=1\r\nSpeed=75\r\nSPEED=2\r\n", "A", "Speed", "1"},
     };
     for (const Row& row : rows)
         EXPECT_EQ(read(row.file, row.section, row.key), row.value) << row.file;
