@@ -149,7 +149,7 @@ private slots:
         QCOMPARE(loadFrom(path()).settings, expectedFor(ConcurrentRounds - 1));
     }
 
-    // QSettings commits through a temporary file renamed over the old one: a
+    // The store commits through a temporary file renamed over the old one: a
     // writer killed at any moment leaves the old settings or the new ones.
     void writerKilledAtRandomMoments()
     {
