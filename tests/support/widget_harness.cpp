@@ -72,12 +72,6 @@ void WindowHarness::set(const char* section, const QString& pairs)
         set(section, pair.section(u'=', 0, 0).toLatin1().constData(), pair.section(u'=', 1).toStdString());
 }
 
-std::string WindowHarness::stored(const std::string& section, const std::string& key) const
-{
-    const std::optional<std::string> value = fakes.store.value(section, key);
-    return value.value_or(std::string());
-}
-
 QString WindowHarness::text(const char* name) const
 {
     return find(name)->property("text").toString();

@@ -28,7 +28,6 @@ public:
     void set(const char* section, const char* key, const std::string& text);
     // Several at once, as "key=value key=value".
     void set(const char* section, const QString& pairs);
-    std::string stored(const std::string& section, const std::string& key) const;
 
     template <typename Window, typename... Args>
     Window& open(Args&&... args)
