@@ -51,16 +51,6 @@ private slots:
         }
     }
 
-    void screenInPixelsAndTwips()
-    {
-        const ScreenMetrics metrics = DesktopPlatform().screen();
-        // The offscreen platform shows one 800 x 800 screen at 96 DPI.
-        QCOMPARE(metrics.widthPixels, 800);
-        QCOMPARE(metrics.heightPixels, 800);
-        QCOMPARE(metrics.twipsPerPixelX, 15.0);
-        QCOMPARE(metrics.twipsPerPixelY, 15.0);
-    }
-
     void opensFilesAndAddressesWithoutAShell_data()
     {
         QTest::addColumn<QString>("target");
