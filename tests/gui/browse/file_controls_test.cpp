@@ -3,7 +3,6 @@
 #include "support/picture_folder.h"
 
 #include <QDir>
-#include <QFile>
 #include <QtTest>
 
 using namespace varnholt;
@@ -41,19 +40,6 @@ private slots:
         const DriveList drives(nullptr);
         QCOMPARE(drives.itemText(0), QStringLiteral("/"));
         QCOMPARE(drives.driveOf(folder.path()), drives.drive());
-    }
-
-    void aLargeFolderListsWhole()
-    {
-        PictureFolder folder;
-        for (int i = 0; i < 20000; ++i) {
-            QFile file(folder.path(QStringLiteral("p%1.jpg").arg(i, 5, 10, QLatin1Char('0'))));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-        }
-        FileList files(nullptr);
-        files.setPath(folder.path());
-        QCOMPARE(files.count(), 20000);
-        QCOMPARE(files.item(19999)->text(), QStringLiteral("p19999.jpg"));
     }
 };
 
