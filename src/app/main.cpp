@@ -32,9 +32,12 @@ std::string commandLine(int argc, char* argv[])
 int main(int argc, char* argv[])
 {
     const std::string line = commandLine(argc, argv);
+    const std::string normalised = varnholt::normaliseCommandLine(line);
     // Decided before Qt starts: Qt aborts when it finds no display.
-    if (varnholt::startModeFor(varnholt::normaliseCommandLine(line)) == varnholt::StartMode::Nothing)
+    if (varnholt::startModeFor(normalised) == varnholt::StartMode::Nothing) {
+        std::cout << varnholt::informationFor(normalised);
         return 0;
+    }
     if (!varnholt::displayUsable()) {
         std::cerr << "varnholt: no display to draw on (neither WAYLAND_DISPLAY nor DISPLAY is usable)\n";
         return 1;

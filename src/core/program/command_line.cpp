@@ -1,6 +1,7 @@
 #include "core/program/command_line.h"
 
 #include "core/common/numbers.h"
+#include "core/common/program_info.h"
 
 #include <cctype>
 #include <cmath>
@@ -14,6 +15,11 @@ namespace {
 bool isBlank(char c)
 {
     return c == ' ' || c == '\t';
+}
+
+std::string versionText()
+{
+    return std::string(ProgramTitle) + " " + std::to_string(VersionMajor) + "." + std::to_string(VersionMinor) + "\n";
 }
 
 } // namespace
@@ -42,6 +48,26 @@ StartMode startModeFor(const std::string& normalised)
     if (sw == "/c")
         return StartMode::Configure;
     return StartMode::Nothing;
+}
+
+std::string informationFor(const std::string& normalised)
+{
+    if (normalised == "--version")
+        return versionText();
+    if (normalised != "--help")
+        return {};
+    return versionText()
+        + "Usage: varnholt [SWITCH]\n"
+          "\n"
+          "  (none), /s       the full-screen saver; not while another instance runs\n"
+          "  /p <window id>   a live preview inside the X11 window with that decimal id\n"
+          "  /c               the settings dialog\n"
+          "  --help           this table\n"
+          "  --version        the version\n"
+          "\n"
+          "Switches are read without regard to case or surrounding blanks; any other\n"
+          "ends at once with exit status 0. Settings: $XDG_CONFIG_HOME/Kestle/Varnholt.ini\n"
+          "(~/.config/Kestle/Varnholt.ini by default). See varnholt(1).\n";
 }
 
 std::optional<double> readNumber(std::string_view text)

@@ -15,6 +15,10 @@ enum class StartMode { Saver, Preview, Configure, Nothing };
 // Only the first two characters of the normalised line count.
 StartMode startModeFor(const std::string& normalised);
 
+// What the program prints before it ends for a line that starts nothing: the usage
+// table for "--help", the version for "--version", nothing for any other line.
+std::string informationFor(const std::string& normalised);
+
 // The longest tail of the line that reads as a decimal number gives the host
 // window; nothing when no tail does or the number names no possible X11 window.
 std::optional<std::uint32_t> previewWindowHandle(const std::string& normalised);

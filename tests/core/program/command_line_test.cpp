@@ -9,23 +9,33 @@ TEST(CommandLine, SwitchTable)
     struct Row {
         const char* line;
         StartMode mode;
+        const char* printedStart; // what the program prints before it ends starts so
     };
     const Row rows[] = {
-        {"", StartMode::Saver},
-        {"/s", StartMode::Saver},
-        {"  /S  ", StartMode::Saver},
-        {"/s extra words", StartMode::Saver},
-        {"/p 1234", StartMode::Preview},
-        {"/p", StartMode::Preview},
-        {"/c", StartMode::Configure},
-        {"/a", StartMode::Nothing},
-        {"-s", StartMode::Nothing},
-        {"/", StartMode::Nothing},
-        {"\xc3\xa9/s", StartMode::Nothing},
-        {"/\xc3\xa9", StartMode::Nothing},
+        {"", StartMode::Saver, ""},
+        {"/s", StartMode::Saver, ""},
+        {"  /S  ", StartMode::Saver, ""},
+        {"/s extra words", StartMode::Saver, ""},
+        {"/p 1234", StartMode::Preview, ""},
+        {"/p", StartMode::Preview, ""},
+        {"/c", StartMode::Configure, ""},
+        {"/a", StartMode::Nothing, ""},
+        {"-s", StartMode::Nothing, ""},
+        {"/", StartMode::Nothing, ""},
+        {"\xc3\xa9/s", StartMode::Nothing, ""},
+        {"/\xc3\xa9", StartMode::Nothing, ""},
+        {"--version", StartMode::Nothing, "Varnholt ScreenSaver 3.0\n"},
+        {" --Help ", StartMode::Nothing, "Varnholt ScreenSaver 3.0\nUsage: varnholt [SWITCH]\n"},
+        {"--help me", StartMode::Nothing, ""},
+        {"-h", StartMode::Nothing, ""},
     };
-    for (const Row& row : rows)
-        EXPECT_EQ(startModeFor(normaliseCommandLine(row.line)), row.mode) << '"' << row.line << '"';
+    for (const Row& row : rows) {
+        const std::string normalised = normaliseCommandLine(row.line);
+        EXPECT_EQ(startModeFor(normalised), row.mode) << '"' << row.line << '"';
+        const std::string printed = informationFor(normalised);
+        EXPECT_EQ(printed.substr(0, std::string(row.printedStart).size()), row.printedStart) << '"' << row.line << '"';
+        EXPECT_EQ(printed.empty(), *row.printedStart == '\0') << '"' << row.line << '"';
+    }
 }
 
 TEST(CommandLine, NormalisingTrimsBlanksAndLowersOnlyAsciiLetters)
