@@ -1,14 +1,18 @@
 // Prints the two lines the saver would show today: for status bars and scripts.
 
+#include "core/program/command_line.h"
 #include "core/settings/settings_io.h"
-#include "core/timeleft/time_left.h"
+#include "core/timeleft/countdown_text.h"
 #include "platform/ini_store.h"
 #include "platform/locale_date_forms.h"
 #include "platform/system_clock.h"
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <iostream>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -26,6 +30,12 @@ std::string withNewlines(std::string text)
 
 int main(int argc, char* argv[])
 {
+    const varnholt::CountdownRequest request = varnholt::countdownRequestFor(
+        std::vector<std::string>(argv + std::min(argc, 1), argv + argc));
+    if (!request.message.empty()) {
+        (request.usageError ? std::cerr : std::cout) << request.message;
+        return request.usageError ? 2 : 0;
+    }
     QCoreApplication app(argc, argv);
     varnholt::IniStore store;
     varnholt::SystemClock clock;
@@ -41,6 +51,6 @@ int main(int argc, char* argv[])
     }
     const varnholt::EventTexts texts{settings.Title, settings.Target, settings.TargetPassed, settings.IncludeDays};
     const varnholt::TimeLeftOutputs lines = varnholt::calculateTimeLeft(clock.today(), *target, texts);
-    std::cout << lines.TitleLine << '\n' << lines.TimeLeftLine << '\n';
+    std::cout << varnholt::countdownText(lines, varnholt::dayDifference(clock.today(), *target), request.format);
     return 0;
 }

@@ -70,6 +70,46 @@ std::string informationFor(const std::string& normalised)
           "(~/.config/Kestle/Varnholt.ini by default). See varnholt(1).\n";
 }
 
+CountdownRequest countdownRequestFor(const std::vector<std::string>& arguments)
+{
+    CountdownRequest request;
+    bool help = false, version = false, formatChosen = false;
+    for (const std::string& argument : arguments) {
+        const bool oneLine = argument == "--one-line";
+        if (oneLine || argument == "--json") {
+            if (formatChosen)
+                return {request.format, "varnholt-countdown: --one-line and --json exclude each other\n", true};
+            formatChosen = true;
+            request.format = oneLine ? CountdownFormat::OneLine : CountdownFormat::Json;
+        } else if (argument == "--help") {
+            help = true;
+        } else if (argument == "--version") {
+            version = true;
+        } else {
+            return {request.format,
+                    "varnholt-countdown: unknown argument '" + argument
+                        + "'\nTry 'varnholt-countdown --help' for the usage.\n",
+                    true};
+        }
+    }
+    if (help) {
+        request.message = "varnholt-countdown, " + versionText()
+            + "Usage: varnholt-countdown [--one-line | --json]\n"
+              "\n"
+              "Prints the Event Text line and the time-left line the saver shows today.\n"
+              "  --one-line   both on one line, joined by a blank\n"
+              "  --json       one JSON object: title, timeLeft, state (before, on, after), days\n"
+              "  --help       this text\n"
+              "  --version    the version\n"
+              "\n"
+              "Exit status: 0; 1 when the Target Date is not a date; 2 for a usage error.\n"
+              "See varnholt-countdown(1).\n";
+    } else if (version) {
+        request.message = "varnholt-countdown, " + versionText();
+    }
+    return request;
+}
+
 std::optional<double> readNumber(std::string_view text)
 {
     std::size_t i = 0;

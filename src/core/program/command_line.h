@@ -1,9 +1,12 @@
 #pragma once
 
+#include "core/timeleft/countdown_text.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace varnholt {
 
@@ -18,6 +21,16 @@ StartMode startModeFor(const std::string& normalised);
 // What the program prints before it ends for a line that starts nothing: the usage
 // table for "--help", the version for "--version", nothing for any other line.
 std::string informationFor(const std::string& normalised);
+
+// What varnholt-countdown's arguments ask for. A message, when there is one,
+// is printed instead of the countdown: on standard error with status 2 for a
+// usage error, else on standard output with status 0.
+struct CountdownRequest {
+    CountdownFormat format = CountdownFormat::Lines;
+    std::string message;
+    bool usageError = false;
+};
+CountdownRequest countdownRequestFor(const std::vector<std::string>& arguments);
 
 // The longest tail of the line that reads as a decimal number gives the host
 // window; nothing when no tail does or the number names no possible X11 window.

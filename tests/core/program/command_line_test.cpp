@@ -92,3 +92,31 @@ TEST(CommandLine, HostWindowIdsInHexOrDecimal)
     for (const Row& row : rows)
         EXPECT_EQ(parseWindowId(row.text), row.id) << '"' << row.text << '"';
 }
+
+TEST(CommandLine, CountdownArguments)
+{
+    struct Row {
+        std::vector<std::string> arguments;
+        CountdownFormat format;
+        const char* messageStart;
+        bool usageError;
+    };
+    const Row rows[] = {
+        {{}, CountdownFormat::Lines, "", false},
+        {{"--one-line"}, CountdownFormat::OneLine, "", false},
+        {{"--json"}, CountdownFormat::Json, "", false},
+        {{"--json", "--help"}, CountdownFormat::Json, "varnholt-countdown, Varnholt ScreenSaver 3.0\nUsage:", false},
+        {{"--version"}, CountdownFormat::Lines, "varnholt-countdown, Varnholt ScreenSaver 3.0\n", false},
+        {{"--one-line", "--json"}, CountdownFormat::OneLine, "varnholt-countdown: --one-line and --json", true},
+        {{"--help", "-x"}, CountdownFormat::Lines, "varnholt-countdown: unknown argument '-x'\n", true},
+        {{"--JSON"}, CountdownFormat::Lines, "varnholt-countdown: unknown argument", true},
+    };
+    for (const Row& row : rows) {
+        const CountdownRequest request = countdownRequestFor(row.arguments);
+        SCOPED_TRACE(row.messageStart);
+        EXPECT_EQ(request.format, row.format);
+        EXPECT_EQ(request.message.substr(0, std::string(row.messageStart).size()), row.messageStart);
+        EXPECT_EQ(request.message.empty(), *row.messageStart == '\0');
+        EXPECT_EQ(request.usageError, row.usageError);
+    }
+}

@@ -1,5 +1,6 @@
 #include "core/timeleft/time_left.h"
 
+#include "core/timeleft/countdown_text.h"
 #include "support/fakes.h"
 
 #include <gtest/gtest.h>
@@ -80,4 +81,12 @@ TEST(TimeLeft, FailureMessageText)
     EXPECT_EQ(dateCalculationErrorText(),
               "The Date Calculation cannot be completed          \r\nbecause an in-correct date was entered. \r\n\r\n"
               "The range of supported dates are...\r\n     Minimum - 01/01/1753\r\n     Maximum - 31/12/9999\r\n\r\n");
+}
+
+// The rows before, on and after the date run end to end in countdown_test.sh.
+TEST(TimeLeft, CountdownTextWithoutTitleAndJsonEscapes)
+{
+    const TimeLeftOutputs untitled = calculateTimeLeft(ymd(2011, 3, 15), ymd(2011, 3, 20), EventTexts{"", "G", "P", 1});
+    EXPECT_EQ(countdownText(untitled, 5, CountdownFormat::OneLine), " 5 days!\n");
+    EXPECT_EQ(jsonString("a\"b\\c\x01\x1f\t\r\n\xc3\xa9/"), "\"a\\\"b\\\\c\\u0001\\u001f\\t\\r\\n\xc3\xa9/\"");
 }
