@@ -11,7 +11,8 @@ data=$prefix/share/varnholt
 for file in bin/varnholt bin/varnholt-countdown share/varnholt/ReadMe.rtf \
   share/varnholt/help/index.html share/varnholt/help/topic-110.html share/varnholt/help/style.css \
   share/varnholt/pictures/logo_about.svg share/varnholt/pictures/base_9.svg \
-  share/applications/varnholt-settings.desktop share/xscreensaver/config/varnholt.xml; do
+  share/applications/varnholt-settings.desktop share/xscreensaver/config/varnholt.xml \
+  share/man/man1/varnholt.1 share/man/man1/varnholt-countdown.1; do
   [ -s "$prefix/$file" ] || fail "$file is not installed"
 done
 [ -x "$prefix/bin/varnholt" ] || fail "bin/varnholt is not executable"
