@@ -6,7 +6,6 @@
 #include <QDateTime>
 #include <QEvent>
 #include <QFile>
-#include <QLabel>
 #include <QTextStream>
 
 namespace varnholt {
@@ -15,9 +14,8 @@ FrameStats::FrameStats(SaverWindow& window, QString path, int stopAfterFrames)
     : QObject(&window), m_window(window), m_path(std::move(path)), m_stopAfterFrames(stopAfterFrames)
 {
     m_sinceStart.start();
-    for (QWidget* widget : {static_cast<QWidget*>(&window), static_cast<QWidget*>(window.lblText),
-                            static_cast<QWidget*>(window.lblTime), static_cast<QWidget*>(window.imgPhoto)})
-        widget->installEventFilter(this);
+    // The window draws its labels and picture itself.
+    window.installEventFilter(this);
 }
 
 FrameStats::~FrameStats()
@@ -40,7 +38,7 @@ void FrameStats::installFromEnvironment(SaverWindow& window)
 bool FrameStats::eventFilter(QObject*, QEvent* event)
 {
     if (event->type() == QEvent::Paint) {
-        // A repaint is a frame in which anything was painted: the window and its labels paint together.
+        // A repaint is a frame in which anything was painted.
         if (m_window.framesMoved() == m_lastPaintedFrame && m_repaints > 0)
             return false;
         m_lastPaintedFrame = m_window.framesMoved();

@@ -8,6 +8,7 @@
 
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QWindow>
 
 namespace varnholt {
@@ -24,7 +25,19 @@ QLabel* makeLabel(QWidget* parent, const char* name)
     label->setTextFormat(Qt::PlainText);
     label->setAutoFillBackground(true);
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // Never shown itself: the window draws a snapshot of it (see paintEvent).
+    label->hide();
     return label;
+}
+
+// The label's pixels at the window's pixel density, opaque, so that drawing them is a plain copy.
+QPixmap snapshotOf(QLabel& label, qreal pixelRatio)
+{
+    QPixmap snapshot(label.size() * pixelRatio);
+    snapshot.setDevicePixelRatio(pixelRatio);
+    snapshot.fill(label.palette().color(QPalette::Window));
+    label.render(&snapshot);
+    return snapshot;
 }
 
 } // namespace
@@ -42,7 +55,8 @@ SaverWindow::SaverWindow(ProgramState& state, QWidget* parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-    setAutoFillBackground(true);
+    // paintEvent fills every pixel of the region itself, so the toolkit need not fill it first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     lblText->setText(QStringLiteral("lblText"));
@@ -65,6 +79,7 @@ void SaverWindow::load()
     m_state.loadSettings();
     m_state.calculateTimeLeft(m_state.settings.Date);
     m_state.services.platform.showCursor(false);
+    const QRegion drawnBefore = drawnArea();
     try {
         setUpPicture();
         const TimeLeftOutputs& lines = m_state.timeLeft;
@@ -74,7 +89,7 @@ void SaverWindow::load()
         QPalette palette = this->palette();
         palette.setColor(QPalette::Window, colourFromStored(m_state.settings.Background));
         setPalette(palette);
-        imgPhoto->lower();
+        forgetSnapshots();
         if (m_state.runMode == ModeSaver) {
             m_engine.nextPath();
         } else if (m_state.settings.ImageUsed == FlagOn) {
@@ -87,6 +102,7 @@ void SaverWindow::load()
     } catch (const RuntimeError& error) {
         reportLoadError(error.number(), error.description());
     }
+    update(drawnBefore + drawnArea());
 }
 
 void SaverWindow::reportLoadError(int number, const std::string& description)
@@ -146,7 +162,6 @@ void SaverWindow::showPicture(const QPixmap& picture, QSize shownPixels)
                             ? picture
                             : picture.scaled(shownPixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     imgPhoto->resize(shownPixels);
-    imgPhoto->show();
 }
 
 void SaverWindow::dressLabel(QLabel* label, const std::string& caption, int fontEntry)
@@ -202,16 +217,51 @@ void SaverWindow::onTick()
         places = m_engine.step();
         ++m_ticksRun;
     }
-    const QRegion before = QRegion(lblText->geometry()) + lblTime->geometry();
+    const QRegion before = blockArea();
     lblText->move(m_twips.toPixelsX(places.textLeft), m_twips.toPixelsY(places.textTop));
     lblTime->move(m_twips.toPixelsX(places.timeLeft), m_twips.toPixelsY(places.timeTop));
-    // Painted now rather than at the window system's next update request, which
-    // some X servers pace below the movement's 64 frames a second.
     ++m_framesMoved;
-    // The labels' own pixels are moved, not drawn again: only the uncovered strip is painted.
-    const QRegion uncovered = before - lblText->geometry() - lblTime->geometry();
-    if (!uncovered.isEmpty())
-        repaint(uncovered);
+    // Painted now rather than at the window system's next update request, which
+    // some X servers pace below the movement's 64 frames a second. One area, the
+    // block's old and new places, so that the frame goes out as one image.
+    if (blockArea() != before)
+        repaint((before + blockArea()).boundingRect());
+}
+
+QRegion SaverWindow::blockArea() const
+{
+    return QRegion(lblText->geometry()) + lblTime->geometry();
+}
+
+QRegion SaverWindow::drawnArea() const
+{
+    return blockArea() + imgPhoto->geometry();
+}
+
+void SaverWindow::forgetSnapshots()
+{
+    m_snapshotRatio = 0;
+}
+
+void SaverWindow::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    const QRegion block = blockArea();
+    for (const QRect& rect : event->region() - block)
+        painter.fillRect(rect, palette().window());
+    // Drawn by the label itself, which scales the picture for the screen's pixel density.
+    const QRegion picture = event->region() & imgPhoto->geometry();
+    if (!picture.isEmpty() && !imgPhoto->pixmap().isNull())
+        imgPhoto->render(&painter, imgPhoto->pos(), picture.translated(-imgPhoto->pos()));
+    if (!event->region().intersects(block))
+        return;
+    if (m_snapshotRatio != devicePixelRatio()) {
+        m_snapshotRatio = devicePixelRatio();
+        m_textSnapshot = snapshotOf(*lblText, m_snapshotRatio);
+        m_timeSnapshot = snapshotOf(*lblTime, m_snapshotRatio);
+    }
+    painter.drawPixmap(lblText->pos(), m_textSnapshot);
+    painter.drawPixmap(lblTime->pos(), m_timeSnapshot);
 }
 
 void SaverWindow::mousePressEvent(QMouseEvent*)
@@ -298,8 +348,12 @@ void SaverWindow::endPreview()
 void SaverWindow::setLabelsCentred(bool centred)
 {
     const Qt::Alignment alignment = (centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter;
+    if (lblText->alignment() == alignment && lblTime->alignment() == alignment)
+        return;
     lblText->setAlignment(alignment);
     lblTime->setAlignment(alignment);
+    forgetSnapshots();
+    update(blockArea());
 }
 
 void SaverWindow::rerunSetup()
@@ -314,7 +368,10 @@ std::pair<std::int32_t, std::int32_t> SaverWindow::pictureSize() const
 
 void SaverWindow::movePicture(std::int32_t left, std::int32_t top)
 {
+    const QRect before = imgPhoto->geometry();
     imgPhoto->move(m_twips.toPixelsX(left), m_twips.toPixelsY(top));
+    if (!imgPhoto->pixmap().isNull())
+        update(QRegion(before) + imgPhoto->geometry());
 }
 
 } // namespace varnholt

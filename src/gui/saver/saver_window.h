@@ -49,6 +49,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void onTick();
@@ -69,6 +70,10 @@ private:
     void layOutBlock();
     void showPicture(const QPixmap& picture, QSize shownPixels);
     void reportLoadError(int number, const std::string& description);
+    QRegion blockArea() const;
+    // The block and the picture, where the window differs from its background.
+    QRegion drawnArea() const;
+    void forgetSnapshots();
 
     // SaverView
     void setLabelsCentred(bool centred) override;
@@ -81,6 +86,10 @@ private:
     TickPacer m_pacer;
     QElapsedTimer m_monotonic;
     TwipsGeometry m_twips;
+    // The labels as drawn, made at the first paint after they change (ratio 0) or the pixel density does.
+    QPixmap m_textSnapshot;
+    QPixmap m_timeSnapshot;
+    qreal m_snapshotRatio = 0;
     std::int64_t m_ticksRun = 0;
     std::int64_t m_framesMoved = 0;
     bool m_unloaded = false;
