@@ -34,6 +34,8 @@ QLabel* makeLabel(QWidget* parent, const char* name)
 QPixmap snapshotOf(QLabel& label, qreal pixelRatio)
 {
     QPixmap snapshot(label.size() * pixelRatio);
+    if (snapshot.isNull()) // an empty line
+        return snapshot;
     snapshot.setDevicePixelRatio(pixelRatio);
     snapshot.fill(label.palette().color(QPalette::Window));
     label.render(&snapshot);
