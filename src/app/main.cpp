@@ -11,10 +11,28 @@
 
 #include <QApplication>
 
+#include <cstdlib>
 #include <iostream>
+#include <optional>
 #include <string>
 
 namespace {
+
+std::optional<std::uint32_t> hostFromEnvironment()
+{
+    const char* host = std::getenv("XSCREENSAVER_WINDOW");
+    return varnholt::parseWindowId(host ? host : "");
+}
+
+// The modes that draw into a window of another X client; nothing without one.
+const char* x11OnlyMode(varnholt::StartMode mode)
+{
+    if (mode == varnholt::StartMode::Preview)
+        return "the preview (/p)";
+    if (mode == varnholt::StartMode::Saver && hostFromEnvironment())
+        return "the XScreenSaver mode";
+    return nullptr;
+}
 
 std::string commandLine(int argc, char* argv[])
 {
@@ -39,6 +57,13 @@ int main(int argc, char* argv[])
         std::cout << varnholt::informationFor(normalised);
         return 0;
     }
+    if (const char* what = x11OnlyMode(mode)) {
+        if (!varnholt::x11DisplayUsable()) {
+            std::cerr << "varnholt: " << what << " needs an X11 display, and there is none; nothing to do\n";
+            return 0;
+        }
+        varnholt::chooseX11Platform();
+    }
     if (!varnholt::displayUsable()) {
         std::cerr << "varnholt: no display to draw on (neither WAYLAND_DISPLAY nor DISPLAY is usable)\n";
         return 1;
@@ -62,7 +87,7 @@ int main(int argc, char* argv[])
     varnholt::TerminationSignal termination;
     QObject::connect(&termination, &varnholt::TerminationSignal::terminated, &app, [] { QCoreApplication::exit(0); });
     // A screen-saver host names the window to draw into; "/s" then draws there.
-    if (const auto host = varnholt::parseWindowId(qEnvironmentVariable("XSCREENSAVER_WINDOW").toStdString()))
+    if (const auto host = hostFromEnvironment())
         state.hostWindow = *host;
 
     // A SIGTERM during start-up (say, while a message box waits) ends only the

@@ -3,6 +3,7 @@
 #include "gui/saver/frame_stats.h"
 #include "gui/saver/saver_window.h"
 #include "gui/setup/settings_dialog.h"
+#include "gui/widgets/desktop_platform.h"
 #include "platform/x11_windows.h"
 
 #include <QWindow>
@@ -30,8 +31,11 @@ void WindowLauncher::showMainFullScreen()
     m_main->showFullScreen();
     m_main->raise();
     m_main->activateWindow();
-    m_main->grabKeyboard();
-    m_main->grabMouse();
+    // A Wayland compositor gives the full-screen window the input itself and refuses grabs.
+    if (DesktopPlatform::onX11()) {
+        m_main->grabKeyboard();
+        m_main->grabMouse();
+    }
 }
 
 void WindowLauncher::embedMainInPreview()

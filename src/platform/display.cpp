@@ -28,7 +28,9 @@ bool waylandUsable()
     return stat(socket.c_str(), &status) == 0 && S_ISSOCK(status.st_mode);
 }
 
-bool x11Usable()
+} // namespace
+
+bool x11DisplayUsable()
 {
     if (environment("DISPLAY").empty())
         return false;
@@ -46,14 +48,19 @@ bool x11Usable()
     return false;
 }
 
-} // namespace
+void chooseX11Platform()
+{
+    const std::string platform = environment("QT_QPA_PLATFORM");
+    if (platform.empty() || platform.rfind("wayland", 0) == 0)
+        setenv("QT_QPA_PLATFORM", "xcb", 1);
+}
 
 bool displayUsable()
 {
     const std::string platform = environment("QT_QPA_PLATFORM");
     const bool windowSystemChosen = platform.empty() || platform.rfind("xcb", 0) == 0
         || platform.rfind("wayland", 0) == 0;
-    return !windowSystemChosen || waylandUsable() || x11Usable();
+    return !windowSystemChosen || waylandUsable() || x11DisplayUsable();
 }
 
 } // namespace varnholt

@@ -6,4 +6,12 @@ namespace varnholt {
 // us, or a Qt platform chosen by QT_QPA_PLATFORM that needs neither.
 bool displayUsable();
 
+// Whether an X server named by DISPLAY accepts us.
+bool x11DisplayUsable();
+
+// Makes Qt open its windows on the X server even in a Wayland session: for the
+// modes that draw into a window another X client made. A platform chosen other
+// than Wayland stays.
+void chooseX11Platform();
+
 } // namespace varnholt

@@ -49,4 +49,23 @@ InstanceLock::~InstanceLock()
         close(m_fd);
 }
 
+SoleLock::SoleLock(const std::string& fileName)
+{
+    const std::string folder = InstanceLock::lockFolder();
+    if (!folder.empty())
+        m_fd = open((folder + "/" + fileName).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (m_fd < 0)
+        return;
+    struct flock lock {};
+    lock.l_type = F_WRLCK;
+    lock.l_whence = SEEK_SET;
+    m_taken = !(fcntl(m_fd, F_SETLK, &lock) != 0 && (errno == EACCES || errno == EAGAIN));
+}
+
+SoleLock::~SoleLock()
+{
+    if (m_fd >= 0)
+        close(m_fd);
+}
+
 } // namespace varnholt

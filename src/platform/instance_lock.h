@@ -27,4 +27,21 @@ private:
     bool m_another = false;
 };
 
+// A per-user lock file in the same folder, held exclusively by one process for the
+// object's life: for windows that must not open twice where no window list tells.
+class SoleLock final {
+public:
+    explicit SoleLock(const std::string& fileName);
+    ~SoleLock();
+    SoleLock(const SoleLock&) = delete;
+    SoleLock& operator=(const SoleLock&) = delete;
+
+    // False only when another process holds it; without a lock file every taker gets it.
+    bool taken() const { return m_taken; }
+
+private:
+    int m_fd = -1;
+    bool m_taken = true;
+};
+
 } // namespace varnholt

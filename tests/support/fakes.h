@@ -51,6 +51,7 @@ class RecordingPlatform final : public Platform {
 public:
     std::vector<std::string> openWindows; // titles findWindow sees
     bool otherInstance = false;
+    bool settingsClaimedElsewhere = false;
     ScreenMetrics metrics{1024, 768, 15.0, 15.0};
     int cursorCount = 0;
     bool saverRunning = false;
@@ -62,6 +63,7 @@ public:
     bool findWindow(const std::string& title) const override;
     void activateWindow(const std::string& title) override { activated.push_back(title); }
     bool anotherInstanceRunning() override { return otherInstance; }
+    bool claimSettingsDialog() override { return !settingsClaimedElsewhere; }
     ScreenMetrics screen() const override { return metrics; }
     std::map<std::uint32_t, std::pair<std::int32_t, std::int32_t>> hostWindows; // id -> client size
     std::optional<std::pair<std::int32_t, std::int32_t>> windowClientSize(std::uint32_t window) const override;

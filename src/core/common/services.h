@@ -87,6 +87,8 @@ public:
     virtual void activateWindow(const std::string& title) = 0;
     // True when another instance of this program already runs.
     virtual bool anotherInstanceRunning() = 0;
+    // Claims the settings dialog for this process until it ends; false when another process has.
+    virtual bool claimSettingsDialog() = 0;
     virtual ScreenMetrics screen() const = 0;
     // Client size in pixels of a foreign window; nothing when the id names no window.
     virtual std::optional<std::pair<std::int32_t, std::int32_t>> windowClientSize(std::uint32_t window) const = 0;

@@ -55,7 +55,7 @@ StartResult startPreview(ProgramState& state, const std::string& normalised, Sta
 StartResult startSettings(ProgramState& state, StartupWindows& windows)
 {
     Platform& platform = state.services.platform;
-    if (platform.findWindow(settingsDialogTitle())) {
+    if (platform.findWindow(settingsDialogTitle()) || !platform.claimSettingsDialog()) {
         platform.messageBox(settingsAlreadyOpenText(), MessageIcon::None);
         return StartResult::Ended;
     }

@@ -36,17 +36,31 @@ QMessageBox::Icon boxIcon(MessageIcon icon)
 
 bool DesktopPlatform::findWindow(const std::string& title) const
 {
-    return findTopLevelWindow(title);
+    return onX11() && findTopLevelWindow(title);
 }
 
 void DesktopPlatform::activateWindow(const std::string& title)
 {
-    activateWindowByTitle(title);
+    if (onX11())
+        activateWindowByTitle(title);
 }
 
 bool DesktopPlatform::anotherInstanceRunning()
 {
     return m_instanceLock.anotherInstanceRunning();
+}
+
+bool DesktopPlatform::claimSettingsDialog()
+{
+    if (!m_settingsLock)
+        m_settingsLock = std::make_unique<SoleLock>("varnholt-settings.lock");
+    return m_settingsLock->taken();
+}
+
+bool DesktopPlatform::onX11()
+{
+    // Elsewhere (Wayland) our windows are not on an X server, even when one runs beside.
+    return QGuiApplication::platformName() == QLatin1String("xcb");
 }
 
 ScreenMetrics DesktopPlatform::screen() const

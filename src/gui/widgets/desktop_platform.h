@@ -4,6 +4,7 @@
 #include "platform/instance_lock.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 
 namespace varnholt {
@@ -13,6 +14,7 @@ public:
     bool findWindow(const std::string& title) const override;
     void activateWindow(const std::string& title) override;
     bool anotherInstanceRunning() override;
+    bool claimSettingsDialog() override;
     ScreenMetrics screen() const override;
     std::optional<std::pair<std::int32_t, std::int32_t>> windowClientSize(std::uint32_t window) const override;
 
@@ -29,8 +31,12 @@ public:
     // While set, message boxes are handed to the recorder instead of shown: for window tests.
     static void setMessageBoxRecorder(MessageBoxRecorder recorder);
 
+    // Whether our windows live on an X server, where the X11 window list and grabs apply.
+    static bool onX11();
+
 private:
     InstanceLock m_instanceLock;
+    std::unique_ptr<SoleLock> m_settingsLock;
     int m_cursorCount = 0;
     bool m_screenSaverRunning = false;
 };

@@ -99,13 +99,18 @@ TEST(StartUp, SettingsDialogShowsTheCursorOnceAndRefusesASecondDialog)
     EXPECT_EQ(f.windows.cursorAtModal, 0);
     EXPECT_TRUE(f.fakes.platform.messages.empty());
 
-    Fixture second;
-    second.fakes.platform.openWindows.push_back("Settings - Varnholt ScreenSaver - v 3.0");
-    EXPECT_EQ(second.run("/c"), StartResult::Ended);
-    EXPECT_TRUE(second.windows.calls.empty());
-    ASSERT_EQ(second.fakes.platform.messages.size(), 1u);
-    EXPECT_EQ(second.fakes.platform.messages[0].text, "The Settings Dialog is already open.     \r\n\r\n");
-    EXPECT_EQ(second.fakes.platform.messages[0].icon, MessageIcon::None);
+    // The first dialog is seen by its window (X11) or by the claim it holds (anywhere).
+    for (const bool byWindow : {true, false}) {
+        Fixture second;
+        if (byWindow)
+            second.fakes.platform.openWindows.push_back("Settings - Varnholt ScreenSaver - v 3.0");
+        second.fakes.platform.settingsClaimedElsewhere = !byWindow;
+        EXPECT_EQ(second.run("/c"), StartResult::Ended);
+        EXPECT_TRUE(second.windows.calls.empty());
+        ASSERT_EQ(second.fakes.platform.messages.size(), 1u);
+        EXPECT_EQ(second.fakes.platform.messages[0].text, "The Settings Dialog is already open.     \r\n\r\n");
+        EXPECT_EQ(second.fakes.platform.messages[0].icon, MessageIcon::None);
+    }
 }
 
 TEST(StartUp, HelpFileFollowsDesktopPathWithoutCheckingTheSeparator)
