@@ -1,9 +1,9 @@
 #include "app/window_launcher.h"
 
 #include "gui/saver/frame_stats.h"
+#include "gui/saver/saver_driver.h"
 #include "gui/saver/saver_window.h"
 #include "gui/setup/settings_dialog.h"
-#include "gui/widgets/desktop_platform.h"
 #include "platform/x11_windows.h"
 
 #include <QWindow>
@@ -16,31 +16,21 @@ WindowLauncher::~WindowLauncher() = default;
 
 void WindowLauncher::loadMain()
 {
-    m_main = std::make_unique<SaverWindow>(m_state);
-    connect(m_main.get(), &SaverWindow::endProcess, this, &WindowLauncher::endProcess);
-    FrameStats::installFromEnvironment(*m_main);
-    m_main->load();
+    m_saver = std::make_unique<SaverDriver>(m_state);
+    connect(m_saver.get(), &SaverDriver::endProcess, this, &WindowLauncher::endProcess);
+    FrameStats::installFromEnvironment(*m_saver);
+    m_saver->openWindows();
+    m_saver->load();
 }
 
 void WindowLauncher::showMainFullScreen()
 {
-    const Rect& rect = m_state.screenRect;
-    m_main->setWindowFlag(Qt::WindowStaysOnTopHint);
-    // Without a window manager, full-screen state alone leaves the window at its old size.
-    m_main->setGeometry(0, 0, rect.right, rect.bottom);
-    m_main->showFullScreen();
-    m_main->raise();
-    m_main->activateWindow();
-    // A Wayland compositor gives the full-screen window the input itself and refuses grabs.
-    if (DesktopPlatform::onX11()) {
-        m_main->grabKeyboard();
-        m_main->grabMouse();
-    }
+    m_saver->showFullScreen();
 }
 
 void WindowLauncher::embedMainInPreview()
 {
-    m_main->setWindowTitle(QStringLiteral("Preview"));
+    m_saver->windows().front()->setWindowTitle(QStringLiteral("Preview"));
     embedMain(m_state.previewWindow);
 }
 
@@ -51,11 +41,12 @@ void WindowLauncher::embedMainInHost()
 
 void WindowLauncher::embedMain(std::uint32_t host)
 {
-    m_main->setAttribute(Qt::WA_ShowWithoutActivating);
-    m_main->winId();
-    m_main->windowHandle()->setParent(QWindow::fromWinId(host));
-    m_main->setGeometry(0, 0, m_state.screenRect.right, m_state.screenRect.bottom);
-    m_main->show();
+    SaverWindow* window = m_saver->windows().front();
+    window->setAttribute(Qt::WA_ShowWithoutActivating);
+    window->winId();
+    window->windowHandle()->setParent(QWindow::fromWinId(host));
+    window->setGeometry(0, 0, m_state.screenRect.right, m_state.screenRect.bottom);
+    window->show();
     m_hostWatcher = std::make_unique<HostWindowWatcher>(host);
     // A preview's unload ends the process itself; a hosted saver's does not.
     connect(m_hostWatcher.get(), &HostWindowWatcher::hostDestroyed, this, [this] {
@@ -66,7 +57,7 @@ void WindowLauncher::embedMain(std::uint32_t host)
 
 void WindowLauncher::stopMainTimer()
 {
-    m_main->tmrScroll->stop();
+    m_saver->stop();
 }
 
 void WindowLauncher::showSettingsModal()
@@ -77,8 +68,8 @@ void WindowLauncher::showSettingsModal()
 
 void WindowLauncher::unloadMain()
 {
-    if (m_main)
-        m_main->unload();
+    if (m_saver)
+        m_saver->unload();
 }
 
 } // namespace varnholt

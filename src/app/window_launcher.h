@@ -8,7 +8,7 @@
 
 namespace varnholt {
 
-class SaverWindow;
+class SaverDriver;
 class HostWindowWatcher;
 
 // The Qt windows behind start-up's steps.
@@ -27,8 +27,6 @@ public:
     void showSettingsModal() override;
     void unloadMain() override;
 
-    SaverWindow* main() const { return m_main.get(); }
-
 signals:
     void endProcess();
 
@@ -36,7 +34,7 @@ private:
     void embedMain(std::uint32_t host);
 
     ProgramState& m_state;
-    std::unique_ptr<SaverWindow> m_main;
+    std::unique_ptr<SaverDriver> m_saver;
     std::unique_ptr<HostWindowWatcher> m_hostWatcher;
 };
 

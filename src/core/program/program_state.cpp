@@ -10,8 +10,6 @@ void ProgramState::loadSettings()
     LoadedSettings loaded = varnholt::loadSettings(services.store, services.clock, layoutScreen());
     today = loaded.today;
     settings = std::move(loaded.settings);
-    screenHeight = loaded.screenHeight;
-    screenWidth = loaded.screenWidth;
     imageSelection = settings.picture;
 }
 
@@ -51,9 +49,9 @@ std::string ProgramState::readMe() const
     return readMePath(desktopPath, dataFolder);
 }
 
-MotionInputs ProgramState::motionInputs()
+MotionInputs ProgramState::motionInputs(TextBlockState& windowBlock, const ScreenTwips& windowScreen)
 {
-    return MotionInputs{settings, block, screenWidth, screenHeight, today, services.clock, runMode};
+    return MotionInputs{settings, windowBlock, windowScreen.width, windowScreen.height, today, services.clock, runMode};
 }
 
 } // namespace varnholt

@@ -5,6 +5,7 @@
 #include "core/common/services.h"
 #include "core/motion/movement_engine.h"
 #include "core/motion/text_block.h"
+#include "core/settings/settings_io.h"
 #include "core/settings/settings_record.h"
 #include "core/timeleft/time_left.h"
 
@@ -40,8 +41,6 @@ public:
 
     SettingsRecord settings;
     Date today{};
-    std::int32_t screenWidth = 0;
-    std::int32_t screenHeight = 0;
     PictureChoice imageSelection = settings.picture;
 
     TimeLeftOutputs timeLeft;
@@ -67,8 +66,9 @@ public:
     void calculateTimeLeft(Date targetDate);
     std::string helpPage(int context) const;
     std::string readMe() const;
-    // What the movement engine reads and moves: views into this state.
-    MotionInputs motionInputs();
+    // What the movement engine of one window reads and moves: views into this state, and
+    // that window's text block and screen size in twips.
+    MotionInputs motionInputs(TextBlockState& windowBlock, const ScreenTwips& windowScreen);
 };
 
 } // namespace varnholt

@@ -10,9 +10,9 @@ namespace varnholt {
 class StartupWindows {
 public:
     virtual ~StartupWindows() = default;
-    // SaverWindow's set-up, without showing the window.
+    // The saver windows and their set-up, without showing them.
     virtual void loadMain() = 0;
-    // Top-most at 0, 0 with the size of screenRect, shown.
+    // Shown top-most, one window covering each screen.
     virtual void showMainFullScreen() = 0;
     // Caption "Preview", a child filling previewWindow, shown without activation.
     virtual void embedMainInPreview() = 0;

@@ -57,10 +57,16 @@ LoadedSettings loadSettings(const SettingsStore& store, const Clock& clock, cons
     // Synchronize first: it chooses the section of the shared keys that follow.
     readKeys(store, record, [](SectionKind kind) { return kind == SectionKind::Common; });
     readKeys(store, record, [](SectionKind kind) { return kind != SectionKind::Common; });
-    loaded.screenHeight = twips(screen.heightPixels, screen.twipsPerPixelY);
-    loaded.screenWidth = twips(screen.widthPixels, screen.twipsPerPixelX);
+    const ScreenTwips size = screenTwips(screen);
+    loaded.screenHeight = size.height;
+    loaded.screenWidth = size.width;
     record.picture.ImagePath = withTrailingSeparator(record.picture.ImagePath);
     return loaded;
+}
+
+ScreenTwips screenTwips(const ScreenMetrics& screen)
+{
+    return {twips(screen.widthPixels, screen.twipsPerPixelX), twips(screen.heightPixels, screen.twipsPerPixelY)};
 }
 
 SharedTexts loadSharedTexts(const SettingsStore& store, std::int16_t synchronize, Date today, const DateForms& dates)

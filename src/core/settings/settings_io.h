@@ -19,6 +19,13 @@ struct LoadedSettings {
 
 LoadedSettings loadSettings(const SettingsStore& store, const Clock& clock, const ScreenMetrics& screen);
 
+struct ScreenTwips {
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+};
+
+ScreenTwips screenTwips(const ScreenMetrics& screen);
+
 struct SharedTexts {
     std::string Title;
     std::string Target;

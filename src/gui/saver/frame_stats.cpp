@@ -1,5 +1,6 @@
 #include "gui/saver/frame_stats.h"
 
+#include "gui/saver/saver_driver.h"
 #include "gui/saver/saver_window.h"
 
 #include <QCoreApplication>
@@ -10,12 +11,19 @@
 
 namespace varnholt {
 
-FrameStats::FrameStats(SaverWindow& window, QString path, int stopAfterFrames)
-    : QObject(&window), m_window(window), m_path(std::move(path)), m_stopAfterFrames(stopAfterFrames)
+FrameStats::FrameStats(SaverDriver& driver, QString path, int stopAfterFrames)
+    : QObject(&driver), m_driver(driver), m_path(std::move(path)), m_stopAfterFrames(stopAfterFrames)
 {
     m_sinceStart.start();
+    for (SaverWindow* window : driver.windows())
+        watch(window);
+    connect(&driver, &SaverDriver::windowAdded, this, &FrameStats::watch);
+}
+
+void FrameStats::watch(SaverWindow* window)
+{
     // The window draws its labels and picture itself.
-    window.installEventFilter(this);
+    window->installEventFilter(this);
 }
 
 FrameStats::~FrameStats()
@@ -24,28 +32,28 @@ FrameStats::~FrameStats()
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return;
     QTextStream out(&file);
-    out << "ticks " << m_window.ticksRun() << "\nframes " << m_window.framesMoved() << "\nrepaints " << m_repaints
+    out << "ticks " << m_driver.ticksRun() << "\nframes " << m_driver.framesMoved() << "\nrepaints " << m_repaints
         << "\nfirst_frame_epoch_ms " << m_firstFrameEpochMs << "\nrun_ms " << m_sinceStart.elapsed() << '\n';
 }
 
-void FrameStats::installFromEnvironment(SaverWindow& window)
+void FrameStats::installFromEnvironment(SaverDriver& driver)
 {
     const QString path = qEnvironmentVariable("VARNHOLT_STATS");
     if (!path.isEmpty())
-        new FrameStats(window, path, qEnvironmentVariableIntValue("VARNHOLT_STOP_AFTER_FRAMES"));
+        new FrameStats(driver, path, qEnvironmentVariableIntValue("VARNHOLT_STOP_AFTER_FRAMES"));
 }
 
 bool FrameStats::eventFilter(QObject*, QEvent* event)
 {
     if (event->type() == QEvent::Paint) {
         // A repaint is a frame in which anything was painted.
-        if (m_window.framesMoved() == m_lastPaintedFrame && m_repaints > 0)
+        if (m_driver.framesMoved() == m_lastPaintedFrame && m_repaints > 0)
             return false;
-        m_lastPaintedFrame = m_window.framesMoved();
+        m_lastPaintedFrame = m_driver.framesMoved();
         ++m_repaints;
         if (m_firstFrameEpochMs < 0)
             m_firstFrameEpochMs = QDateTime::currentMSecsSinceEpoch();
-        if (m_stopAfterFrames > 0 && m_window.framesMoved() >= m_stopAfterFrames)
+        if (m_stopAfterFrames > 0 && m_driver.framesMoved() >= m_stopAfterFrames)
             QCoreApplication::exit(0);
     }
     return false;

@@ -6,25 +6,28 @@
 
 namespace varnholt {
 
+class SaverDriver;
 class SaverWindow;
 
-// Counts what the benchmark measures: repaints of the saver window, the time to
+// Counts what the benchmark measures: repaints of the saver windows, the time to
 // its first painted frame, and, when asked, ends the run after a number of
 // frames. Installed only when VARNHOLT_STATS names a file to write on exit.
 class FrameStats final : public QObject {
     Q_OBJECT
 
 public:
-    FrameStats(SaverWindow& window, QString path, int stopAfterFrames);
+    FrameStats(SaverDriver& driver, QString path, int stopAfterFrames);
     ~FrameStats() override;
 
-    static void installFromEnvironment(SaverWindow& window);
+    static void installFromEnvironment(SaverDriver& driver);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    SaverWindow& m_window;
+    void watch(SaverWindow* window);
+
+    SaverDriver& m_driver;
     QString m_path;
     int m_stopAfterFrames;
     QElapsedTimer m_sinceStart;

@@ -3,12 +3,14 @@
 #include "core/common/errors.h"
 #include "core/motion/block_layout.h"
 #include "gui/browse/picture_file.h"
+#include "gui/saver/saver_driver.h"
 #include "gui/widgets/image_list.h"
 #include "gui/widgets/text_style.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QScopeGuard>
 #include <QWindow>
 
 namespace varnholt {
@@ -44,16 +46,21 @@ QPixmap snapshotOf(QLabel& label, qreal pixelRatio)
 
 } // namespace
 
-SaverWindow::SaverWindow(ProgramState& state, QWidget* parent)
+SaverWindow::SaverWindow(ProgramState& state, SaverDriver& driver, const ScreenMetrics& layout, QScreen* covered,
+                         QWidget* parent)
     : QWidget(parent),
       lblText(makeLabel(this, "lblText")),
       lblTime(makeLabel(this, "lblTime")),
       imgPhoto(new QLabel(this)),
       imgDefault(defaultPicture()),
-      tmrScroll(new QTimer(this)),
       m_state(state),
-      m_engine(state.motionInputs(), *this),
-      m_twips(state.services.platform.screen())
+      m_driver(driver),
+      m_covered(covered),
+      m_twips(layout),
+      m_screenTwips(varnholt::screenTwips(layout)),
+      // The preview's start was placed by start-up.
+      m_block(state.block),
+      m_engine(state.motionInputs(m_block, m_screenTwips), *this)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
@@ -66,51 +73,40 @@ SaverWindow::SaverWindow(ProgramState& state, QWidget* parent)
     imgPhoto->setObjectName(QStringLiteral("imgPhoto"));
     imgPhoto->setAttribute(Qt::WA_TransparentForMouseEvents);
     imgPhoto->hide();
-    tmrScroll->setObjectName(QStringLiteral("tmrScroll"));
-    tmrScroll->setTimerType(Qt::PreciseTimer);
-    // Armed for each tick's due time: a short repeating interval would wake the process hundreds of times a second.
-    tmrScroll->setSingleShot(true);
-    connect(tmrScroll, &QTimer::timeout, this, &SaverWindow::onTick);
-    m_monotonic.start();
 }
 
 SaverWindow::~SaverWindow() = default;
 
-void SaverWindow::load()
+void SaverWindow::setUp()
 {
-    m_state.loadSettings();
-    m_state.calculateTimeLeft(m_state.settings.Date);
-    m_state.services.platform.showCursor(false);
-    const QRegion drawnBefore = drawnArea();
-    try {
-        setUpPicture();
-        const TimeLeftOutputs& lines = m_state.timeLeft;
-        dressLabel(lblText, lines.TitleLine, 0);
-        dressLabel(lblTime, lines.TimeLeftLine, lines.TimeLeftState == DatePassed ? 2 : 1);
-        layOutBlock();
-        QPalette palette = this->palette();
-        palette.setColor(QPalette::Window, colourFromStored(m_state.settings.Background));
-        setPalette(palette);
-        forgetSnapshots();
-        if (m_state.runMode == ModeSaver) {
-            m_engine.nextPath();
-        } else if (m_state.settings.ImageUsed == FlagOn) {
-            placePreviewPicture(m_state.block);
-            movePicture(m_state.block.PictureLeft, m_state.block.PictureTop);
-        }
-        if (!tmrScroll->isActive())
-            m_pacer.start(monotonicNow());
-        armForNextTick();
-    } catch (const RuntimeError& error) {
-        reportLoadError(error.number(), error.description());
+    // Whatever the set-up got to, also before an error, is drawn.
+    const auto redraw = qScopeGuard([this, drawnBefore = drawnArea()] { update(drawnBefore + drawnArea()); });
+    setUpPicture();
+    const TimeLeftOutputs& lines = m_state.timeLeft;
+    dressLabel(lblText, lines.TitleLine, 0);
+    dressLabel(lblTime, lines.TimeLeftLine, lines.TimeLeftState == DatePassed ? 2 : 1);
+    layOutBlock();
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, colourFromStored(m_state.settings.Background));
+    setPalette(palette);
+    forgetSnapshots();
+    if (m_state.runMode == ModeSaver) {
+        m_engine.nextPath();
+    } else if (m_state.settings.ImageUsed == FlagOn) {
+        placePreviewPicture(m_block);
+        movePicture(m_block.PictureLeft, m_block.PictureTop);
     }
-    update(drawnBefore + drawnArea());
 }
 
-void SaverWindow::reportLoadError(int number, const std::string& description)
+void SaverWindow::showCovering()
 {
-    m_state.services.platform.messageBox("Load Error Number: " + std::to_string(number) + "\r\n" + description,
-                                         MessageIcon::None);
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+    winId();
+    windowHandle()->setScreen(m_covered);
+    // Without a window manager, full-screen state alone leaves the window at its old size.
+    setGeometry(m_covered->geometry());
+    showFullScreen();
+    raise();
 }
 
 void SaverWindow::setUpPicture()
@@ -123,8 +119,8 @@ void SaverWindow::setUpPicture()
     }
     if (m_state.runMode != ModeSaver) {
         showPicture(imgDefault, imgDefault.size());
-        m_state.block.PictureHeight = pictureSize().second;
-        m_state.block.PictureWidth = pictureSize().first;
+        m_block.PictureHeight = pictureSize().second;
+        m_block.PictureWidth = pictureSize().first;
         return;
     }
     const PictureChoice& choice = settings.picture;
@@ -187,7 +183,7 @@ void SaverWindow::layOutBlock()
         const ScreenMetrics& screen = m_twips.screen();
         return LabelSize{size.width() * screen.twipsPerPixelX, size.height() * screen.twipsPerPixelY};
     };
-    const TextLabels sized = layOutTextBlock(m_state.block, TextLabels{measure(lblText), measure(lblTime)},
+    const TextLabels sized = layOutTextBlock(m_block, TextLabels{measure(lblText), measure(lblTime)},
                                              m_state.settings.Style);
     const auto pixels = [this](LabelSize size) {
         return QSize(m_twips.toPixelsX(size.width), m_twips.toPixelsY(size.height));
@@ -196,33 +192,14 @@ void SaverWindow::layOutBlock()
     lblTime->resize(pixels(sized.lblTime));
 }
 
-std::chrono::nanoseconds SaverWindow::monotonicNow() const
+void SaverWindow::advance(std::int64_t ticks)
 {
-    return std::chrono::nanoseconds(m_monotonic.nsecsElapsed());
-}
-
-void SaverWindow::armForNextTick()
-{
-    // Rounded up: a wake-up before the due time would find no tick to run.
-    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(m_pacer.untilNextTick(monotonicNow()));
-    tmrScroll->start(int(wait.count()));
-}
-
-void SaverWindow::onTick()
-{
-    const std::int64_t due = m_pacer.ticksDue(monotonicNow());
-    armForNextTick();
-    if (due == 0)
-        return;
     LabelPlaces places;
-    for (std::int64_t tick = 0; tick < due && tmrScroll->isActive(); ++tick) {
+    for (std::int64_t tick = 0; tick < ticks && m_driver.running(); ++tick)
         places = m_engine.step();
-        ++m_ticksRun;
-    }
     const QRegion before = blockArea();
     lblText->move(m_twips.toPixelsX(places.textLeft), m_twips.toPixelsY(places.textTop));
     lblTime->move(m_twips.toPixelsX(places.timeLeft), m_twips.toPixelsY(places.timeTop));
-    ++m_framesMoved;
     // Painted now rather than at the window system's next update request, which
     // some X servers pace below the movement's 64 frames a second. One area, the
     // block's old and new places, so that the frame goes out as one image.
@@ -268,83 +245,24 @@ void SaverWindow::paintEvent(QPaintEvent* event)
 
 void SaverWindow::mousePressEvent(QMouseEvent*)
 {
-    onClick();
+    m_driver.onClick();
 }
 
 void SaverWindow::mouseDoubleClickEvent(QMouseEvent*)
 {
-    onClick();
+    m_driver.onClick();
 }
 
 void SaverWindow::keyPressEvent(QKeyEvent* event)
 {
     // Only keys that produce a character end the saver; X gives Delete the character DEL.
     if (!event->text().isEmpty() && event->key() != Qt::Key_Delete)
-        onClick();
+        m_driver.onClick();
 }
 
 void SaverWindow::mouseMoveEvent(QMouseEvent*)
 {
-    onMouseMoved();
-}
-
-bool SaverWindow::inputEndsRun() const
-{
-    return m_state.runMode == ModeSaver && m_state.hostWindow == 0;
-}
-
-void SaverWindow::onClick()
-{
-    if (inputEndsRun())
-        endSaver();
-}
-
-void SaverWindow::onMouseMoved()
-{
-    ++mouseMoveCount;
-    if (inputEndsRun() && mouseMoveCount > 8) {
-        mouseMoveCount = 0;
-        endSaver();
-    }
-}
-
-void SaverWindow::endSaver()
-{
-    m_state.services.platform.showCursor(true);
-    if (QWindow* window = windowHandle())
-        window->setFlags(window->flags() & ~Qt::WindowStaysOnTopHint);
-    m_state.services.platform.setScreenSaverRunning(false);
-    tmrScroll->stop();
-    unload();
-    emit endProcess();
-}
-
-void SaverWindow::unload()
-{
-    if (m_unloaded)
-        return;
-    m_unloaded = true;
-    onUnload();
-    hide();
-}
-
-void SaverWindow::onUnload()
-{
-    tmrScroll->stop();
-    if (m_state.runMode == ModePreview) {
-        endPreview();
-        return;
-    }
-    if (m_state.runMode == ModeSaver)
-        m_state.services.platform.showCursor(true);
-    // The application-wide pointer is never changed by this window, so there is nothing to reset.
-}
-
-void SaverWindow::endPreview()
-{
-    m_state.services.platform.activateWindow(ProgramTitle);
-    hide();
-    emit endProcess();
+    m_driver.onMouseMoved();
 }
 
 void SaverWindow::setLabelsCentred(bool centred)
@@ -360,7 +278,7 @@ void SaverWindow::setLabelsCentred(bool centred)
 
 void SaverWindow::rerunSetup()
 {
-    load();
+    m_driver.rerunSetup();
 }
 
 std::pair<std::int32_t, std::int32_t> SaverWindow::pictureSize() const

@@ -1,48 +1,49 @@
 #pragma once
 
 #include "core/motion/movement_engine.h"
-#include "core/motion/tick_pacer.h"
 #include "core/program/program_state.h"
 #include "gui/widgets/twips_geometry.h"
 
-#include <QElapsedTimer>
 #include <QPixmap>
-#include <QTimer>
+#include <QPointer>
+#include <QScreen>
 #include <QWidget>
-
-#include <chrono>
 
 class QLabel;
 
 namespace varnholt {
 
-// The saver window: full screen, inside a preview host, or hidden behind the settings dialog.
+class SaverDriver;
+
+// One saver window: over one screen, inside a preview host, or hidden behind the settings
+// dialog. Its SaverDriver loads the settings, runs the tick timer and counts the input.
 class SaverWindow final : public QWidget, private SaverView {
     Q_OBJECT
 
 public:
-    explicit SaverWindow(ProgramState& state, QWidget* parent = nullptr);
+    // Laid out on layout (its size and twips per pixel); covered is the screen the window
+    // is to cover when shown full screen, none for a window inside another.
+    SaverWindow(ProgramState& state, SaverDriver& driver, const ScreenMetrics& layout, QScreen* covered = nullptr,
+                QWidget* parent = nullptr);
     ~SaverWindow() override;
 
-    void load();
-    // Unloads the window: onUnload, then the window goes away.
-    void unload();
+    // This window's part of the set-up, over the settings and time left the driver loaded:
+    // picture, labels, colours and the first path. Throws RuntimeError.
+    void setUp();
+    // Runs that many ticks of the movement and draws the block where it ends up.
+    void advance(std::int64_t ticks);
+    // Full screen over its screen, on top.
+    void showCovering();
+    QScreen* coveredScreen() const { return m_covered; }
 
     QLabel* lblText;
     QLabel* lblTime;
     QLabel* imgPhoto;
     QPixmap imgDefault;
-    QTimer* tmrScroll;
-    std::int32_t mouseMoveCount = 0;
 
     const MovementEngine& engine() const { return m_engine; }
-    // Movement ticks run and repaints asked for since the window was loaded (for the benchmark).
-    std::int64_t ticksRun() const { return m_ticksRun; }
-    std::int64_t framesMoved() const { return m_framesMoved; }
-
-signals:
-    // The run is over: the process is to end at once.
-    void endProcess();
+    const TextBlockState& block() const { return m_block; }
+    const ScreenTwips& screenTwips() const { return m_screenTwips; }
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -52,24 +53,12 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void onTick();
-    void armForNextTick();
-    std::chrono::nanoseconds monotonicNow() const;
-    // Only the full-screen saver of our own ends on input; a host ends its saver itself.
-    bool inputEndsRun() const;
-    void onClick();
-    void onMouseMoved();
-    void endSaver();
-    void endPreview();
-    void onUnload();
-
     void setUpPicture();
     QPixmap pictureForSaver();
     QPixmap builtinPicture(int index);
     void dressLabel(QLabel* label, const std::string& caption, int fontEntry);
     void layOutBlock();
     void showPicture(const QPixmap& picture, QSize shownPixels);
-    void reportLoadError(int number, const std::string& description);
     QRegion blockArea() const;
     // The block and the picture, where the window differs from its background.
     QRegion drawnArea() const;
@@ -82,17 +71,16 @@ private:
     void movePicture(std::int32_t left, std::int32_t top) override;
 
     ProgramState& m_state;
-    MovementEngine m_engine;
-    TickPacer m_pacer;
-    QElapsedTimer m_monotonic;
+    SaverDriver& m_driver;
+    QPointer<QScreen> m_covered;
     TwipsGeometry m_twips;
+    ScreenTwips m_screenTwips;
+    TextBlockState m_block;
+    MovementEngine m_engine;
     // The labels as drawn, made at the first paint after they change (ratio 0) or the pixel density does.
     QPixmap m_textSnapshot;
     QPixmap m_timeSnapshot;
     qreal m_snapshotRatio = 0;
-    std::int64_t m_ticksRun = 0;
-    std::int64_t m_framesMoved = 0;
-    bool m_unloaded = false;
 };
 
 } // namespace varnholt

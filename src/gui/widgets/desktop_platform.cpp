@@ -1,6 +1,7 @@
 #include "gui/widgets/desktop_platform.h"
 
 #include "core/common/program_info.h"
+#include "gui/widgets/twips_geometry.h"
 #include "platform/x11_windows.h"
 
 #include <QApplication>
@@ -66,11 +67,7 @@ bool DesktopPlatform::onX11()
 ScreenMetrics DesktopPlatform::screen() const
 {
     const QScreen* primary = QGuiApplication::primaryScreen();
-    if (!primary)
-        return {};
-    const QRect geometry = primary->geometry();
-    return {geometry.width(), geometry.height(), 1440.0 / primary->logicalDotsPerInchX(),
-            1440.0 / primary->logicalDotsPerInchY()};
+    return primary ? screenMetrics(*primary) : ScreenMetrics{};
 }
 
 std::optional<std::pair<std::int32_t, std::int32_t>> DesktopPlatform::windowClientSize(std::uint32_t window) const

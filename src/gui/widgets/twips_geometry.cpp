@@ -2,7 +2,16 @@
 
 #include "core/common/numbers.h"
 
+#include <QScreen>
+
 namespace varnholt {
+
+ScreenMetrics screenMetrics(const QScreen& screen)
+{
+    const QRect geometry = screen.geometry();
+    return {geometry.width(), geometry.height(), 1440.0 / screen.logicalDotsPerInchX(),
+            1440.0 / screen.logicalDotsPerInchY()};
+}
 
 int TwipsGeometry::toPixelsX(double twips) const
 {

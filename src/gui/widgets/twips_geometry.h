@@ -4,6 +4,8 @@
 
 #include <QRect>
 
+class QScreen;
+
 namespace varnholt {
 
 // A control's box in a layout table, in twips from its parent's top left.
@@ -13,6 +15,9 @@ struct TwipsRect {
     int width = 0;
     int height = 0;
 };
+
+// A screen's size in pixels and its twips per pixel, from its logical DPI.
+ScreenMetrics screenMetrics(const QScreen& screen);
 
 // The one conversion between twips and pixels: through the screen's twips per
 // pixel, rounding half to even.

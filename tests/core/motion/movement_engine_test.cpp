@@ -44,15 +44,14 @@ struct Saver {
     {
         state.runMode = ModeSaver;
         state.today = fakes.clock.today();
-        state.screenWidth = 12000;
-        state.screenHeight = 9000;
         state.block.BlockWidth = 3001;
         state.block.BlockHeight = 451;
     }
     FakeServices fakes;
     ProgramState state{Services{fakes.store, fakes.clock, fakes.dates, fakes.platform}};
     RecordingView view;
-    MovementEngine engine{state.motionInputs(), view};
+    ScreenTwips screen{12000, 9000};
+    MovementEngine engine{state.motionInputs(state.block, screen), view};
 
     TextBlockState& block() { return state.block; }
     SettingsRecord& settings() { return state.settings; }

@@ -183,8 +183,7 @@ TEST(StartUp, HostedSaverDrawsIntoTheHostWindowBesideOtherInstances)
     EXPECT_EQ(f.run("/s --window-id 0x2a00007"), StartResult::WindowsRunning);
     EXPECT_EQ(f.windows.calls, (Calls{"loadMain", "embedMainInHost"}));
     EXPECT_EQ(f.state.screenRect.right, 640);
-    f.state.loadSettings();
-    EXPECT_EQ(f.state.screenWidth, 640 * 15) << "the layout follows the host window, not the screen";
+    EXPECT_EQ(f.state.layoutScreen().widthPixels, 640) << "the layout follows the host window, not the screen";
 
     Fixture gone;
     gone.state.hostWindow = 77;

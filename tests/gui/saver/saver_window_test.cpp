@@ -1,5 +1,6 @@
 #include "gui/saver/saver_window.h"
 
+#include "gui/saver/saver_driver.h"
 #include "support/picture_folder.h"
 #include "support/widget_harness.h"
 
@@ -17,11 +18,13 @@ struct Saver : WindowHarness {
 
     SaverWindow& load()
     {
-        auto& window = open<SaverWindow>();
-        window.load();
-        return window;
+        driver.openWindows();
+        driver.load();
+        return *driver.windows().front();
     }
     void set(const char* key, const std::string& value) { WindowHarness::set("ScreenSaver", key, value); }
+
+    SaverDriver driver{state};
 };
 
 QMouseEvent mouseMove()
@@ -44,7 +47,7 @@ private slots:
             s.set("TextFontSize0", "30");
             SaverWindow& window = s.load();
 
-            const TextBlockState& b = s.state.block;
+            const TextBlockState& b = window.block();
             const QSize text = window.lblText->size();
             const QSize time = window.lblTime->size();
             QCOMPARE(window.lblText->text(), QStringLiteral("Main Title Text (Change this!!)"));
@@ -57,8 +60,8 @@ private slots:
                      (style ? QSize(text.width(), text.height() + time.height())
                             : QSize(text.width() + time.width(), text.height()))
                          * 15);
-            QVERIFY(window.tmrScroll->isActive());
-            QCOMPARE(b.TextLeft, s.state.screenWidth); // the first path starts beyond the right edge
+            QVERIFY(s.driver.running());
+            QCOMPARE(b.TextLeft, window.screenTwips().width); // the first path starts beyond the right edge
         }
     }
 
@@ -90,8 +93,8 @@ private slots:
         QCOMPARE(window.lblText->font().pointSize(), 8);
         QCOMPARE(window.lblTime->font().pointSize(), 8);
         QCOMPARE(window.imgPhoto->size(), QSize(100, 50));
-        QCOMPARE(s.state.block.PictureLeft, 390);
-        QCOMPARE(s.state.block.PictureTop, 34);
+        QCOMPARE(window.block().PictureLeft, 390);
+        QCOMPARE(window.block().PictureTop, 34);
         QCOMPARE(window.imgPhoto->pos(), QPoint(26, 2));
     }
 
@@ -130,11 +133,11 @@ private slots:
         if (message.isEmpty()) {
             QVERIFY(s.fakes.platform.messages.empty());
             QCOMPARE(window.imgPhoto->size(), shown);
-            QVERIFY(window.tmrScroll->isActive());
+            QVERIFY(s.driver.running());
         } else {
             QCOMPARE(s.fakes.platform.messages.size(), size_t(1));
             QCOMPARE(QString::fromStdString(s.fakes.platform.messages[0].text), message);
-            QVERIFY(!window.tmrScroll->isActive()); // the set-up stopped before the timer
+            QVERIFY(!s.driver.running()); // the set-up stopped before the timer
         }
     }
 
@@ -165,19 +168,19 @@ private slots:
         QFETCH(bool, ends);
         Saver s(runMode);
         SaverWindow& window = s.load();
-        QSignalSpy ended(&window, &SaverWindow::endProcess);
+        QSignalSpy ended(&s.driver, &SaverDriver::endProcess);
         for (int i = 0; i < moves; ++i) {
             QMouseEvent move = mouseMove();
             QApplication::sendEvent(&window, &move);
         }
-        QCOMPARE(window.mouseMoveCount, runMode == ModeSaver ? moves % 9 : moves);
+        QCOMPARE(s.driver.mouseMoveCount, runMode == ModeSaver ? moves % 9 : moves);
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
         if (key == 0)
             QTest::mouseClick(&window, Qt::LeftButton);
         else if (!ended.count())
             QApplication::sendEvent(&window, &press);
         QCOMPARE(ended.count(), ends ? 1 : 0);
-        QCOMPARE(window.tmrScroll->isActive(), !ends);
+        QCOMPARE(s.driver.running(), !ends);
         // Hidden once by the set-up, shown by endSaver and by the unload.
         QCOMPARE(s.fakes.platform.cursorCount, ends ? 1 : -1);
     }
@@ -185,10 +188,10 @@ private slots:
     void unloadingThePreviewActivatesTheProgramWindowAndEnds()
     {
         Saver s(ModePreview);
-        SaverWindow& window = s.load();
+        s.load();
         s.fakes.platform.showCursor(true); // start-up shows it again after the set-up
-        QSignalSpy ended(&window, &SaverWindow::endProcess);
-        window.unload();
+        QSignalSpy ended(&s.driver, &SaverDriver::endProcess);
+        s.driver.unload();
         QCOMPARE(ended.count(), 1);
         QCOMPARE(s.fakes.platform.activated, std::vector<std::string>{"Varnholt ScreenSaver"});
         QCOMPARE(s.fakes.platform.cursorCount, 0);
