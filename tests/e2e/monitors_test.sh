@@ -3,51 +3,12 @@
 # countdown on both, follows outputs added and taken away, and one key ends it with status 0.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/sway.sh"
 e2e_setup
-
-# sway refuses to run as root: it and its clients run as an ordinary user then.
-as_user=()
-if [ "$(id -u)" -eq 0 ]; then
-  as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
-  chmod 755 "$E2E_DIR"
-  chown -R nobody "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
-fi
 install -m 755 "$bin" "$E2E_DIR/varnholt"
 printf '[Common]\nDate=2099-01-01\n[ScreenSaver]\nTextFontSize0=30\nTextFontSize1=30\n' >"$ini"
-printf 'default_border none\n' >"$E2E_DIR/sway.config"
-
-# The user's command line for a program; in the shell itself, so that $! of "${as_user_env[@]}" ... &
-# is the program's own pid.
-as_user_env=()
-set_user_env() {
-  as_user_env=("${as_user[@]}" env -u DISPLAY HOME="$HOME" XDG_CONFIG_HOME="$XDG_CONFIG_HOME"
-    XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR")
-  [ -n "${SWAYSOCK:-}" ] && as_user_env+=(WAYLAND_DISPLAY="$WAYLAND_DISPLAY" SWAYSOCK="$SWAYSOCK")
-  return 0
-}
-set_user_env
-run_as_user() { "${as_user_env[@]}" "$@"; }
-
-# start_sway OUTPUTS: headless sway with that many 1280 x 720 outputs side by side; sets
-# WAYLAND_DISPLAY and SWAYSOCK.
-start_sway() {
-  local _ socket
-  "${as_user_env[@]}" WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_HEADLESS_OUTPUTS="$1" WLR_LIBINPUT_NO_DEVICES=1 \
-    sway -c "$E2E_DIR/sway.config" >"$E2E_DIR/sway.log" 2>&1 &
-  e2e_track $!
-  for _ in $(seq 100); do
-    SWAYSOCK=$(compgen -G "$XDG_RUNTIME_DIR/sway-ipc.*.sock" | head -1) || true
-    socket=$(compgen -G "$XDG_RUNTIME_DIR/wayland-[0-9]" | head -1) || true
-    if [ -n "$SWAYSOCK" ] && [ -n "$socket" ]; then
-      export WAYLAND_DISPLAY=${socket##*/} SWAYSOCK
-      set_user_env
-      return 0
-    fi
-    sleep 0.1
-  done
-  cat "$E2E_DIR/sway.log" >&2
-  fail "sway did not start"
-}
+start_sway 2
+export QT_QPA_PLATFORM=wayland
 
 saver_windows() { run_as_user swaymsg -t get_tree | grep -c '"app_id": "varnholt"' || true; }
 
@@ -64,8 +25,7 @@ lit_pixels() { # SHOT WxH+X+Y
   convert "$1" -crop "$2" -fuzz 10% -fill white +opaque black -colorspace gray -format '%[fx:mean*w*h]' info:
 }
 
-start_sway 2
-"${as_user_env[@]}" "$E2E_DIR/varnholt" /s &
+run_as_user "$E2E_DIR/varnholt" /s &
 saver=$!
 e2e_track $saver
 wait_for_windows 2
@@ -93,8 +53,7 @@ fi
 kill -0 "$saver" 2>/dev/null || fail "the saver ended when the outputs changed"
 
 run_as_user swaymsg "[app_id=varnholt] focus" >/dev/null
-# The pause lets the saver bind the keyboard that wtype brings before the key comes.
-run_as_user wtype -s 300 a
+run_as_user wtype a
 for _ in $(seq 50); do
   kill -0 "$saver" 2>/dev/null || break
   sleep 0.1
