@@ -196,27 +196,17 @@ private slots:
         QTest::addColumn<bool>("reopened"); // cancelled after the file click and opened again, no file chosen
         const QString larger = QStringLiteral("The Image Size you have selected will be larger than");
         const QString smaller = QStringLiteral("The Image Size you have selected will be too small.");
-        QTest::newRow("larger") << "big.gif"
-                                << "2" << 2 << "Increase 2 times"
-                                << "1000 x 600"
-                                << "" << false;
-        QTest::newRow("beyond the screen") << "big.gif"
-                                           << "22" << 2 << "Increase 2 times"
-                                           << "1000 x 600" << larger << false;
-        QTest::newRow("back to the actual size") << "big.gif"
-                                                 << "21" << 1 << "Use Actual Size"
-                                                 << "500 x 300"
-                                                 << "" << false;
-        QTest::newRow("below a pixel") << "PHOTO.JPG"
-                                       << "00" << -2 << "Decrease 2 times"
-                                       << "20 x 20" << smaller << false;
-        QTest::newRow("the last previewed size, opened again") << "PHOTO.JPG"
-                                                               << "2" << 2 << "Increase 2 times"
-                                                               << "80 x 80"
-                                                               << "" << true;
-        QTest::newRow("nothing previewed: 0 x 0") << ""
-                                                  << "022" << 3 << "Increase 3 times"
-                                                  << "0 x 0" << smaller << false;
+        const auto row = [](const char* name, const char* file, const char* presses, int step, const char* words,
+                            const char* line, const QString& refusal, bool reopened) {
+            QTest::newRow(name) << QString::fromUtf8(file) << QString::fromUtf8(presses) << step
+                                << QString::fromUtf8(words) << QString::fromUtf8(line) << refusal << reopened;
+        };
+        row("larger", "big.gif", "2", 2, "Increase 2 times", "1000 x 600", {}, false);
+        row("beyond the screen", "big.gif", "22", 2, "Increase 2 times", "1000 x 600", larger, false);
+        row("back to the actual size", "big.gif", "21", 1, "Use Actual Size", "500 x 300", {}, false);
+        row("below a pixel", "PHOTO.JPG", "00", -2, "Decrease 2 times", "20 x 20", smaller, false);
+        row("the last previewed size, opened again", "PHOTO.JPG", "2", 2, "Increase 2 times", "80 x 80", {}, true);
+        row("nothing previewed: 0 x 0", "", "022", 3, "Increase 3 times", "0 x 0", smaller, false);
     }
 
     void sizeStepsAgainstTheScreen()
@@ -375,32 +365,20 @@ private slots:
         QTest::addColumn<QString>("shown"); // preview caption | current file | size words | size line
         QTest::addColumn<QString>("after"); // the name and step then chosen
         QTest::addColumn<QString>("message");
-        QTest::newRow("stored file") << ""
-                                     << "/"
-                                     << "big.gif" << -2
-                                     << "Preview - (Reduced) - Actual Size 500 x 300|big.gif|Decrease 2 times|250 x 150"
-                                     << "big.gif -2"
-                                     << "";
-        QTest::newRow("name absent from its folder") << ""
-                                                     << "/"
-                                                     << "missing.jpg" << 2 << "Preview|No Image|Use Actual Size|"
-                                                     << "missing.jpg 2"
-                                                     << "";
-        QTest::newRow("folder gone") << "gone"
-                                     << "/"
-                                     << "wide.jpg" << 3 << "Preview|No Image|Use Actual Size|"
-                                     << " 1"
-                                     << "";
-        QTest::newRow("drive not mounted") << ""
-                                           << "/media/not-mounted"
-                                           << "wide.jpg" << 3 << "Preview|No Image|Use Actual Size|"
-                                           << " 1"
-                                           << "";
-        QTest::newRow("file no longer loads") << ""
-                                              << "/"
-                                              << "text.jpg" << 1 << "Preview|No Image||"
-                                              << "text.jpg 1"
-                                              << "Error Number: 481\r\nInvalid picture";
+        const auto row = [](const char* name, const char* folder, const char* drive, const char* file, int step,
+                            const char* shown, const char* after, const char* message) {
+            QTest::newRow(name) << QString::fromUtf8(folder) << QString::fromUtf8(drive) << QString::fromUtf8(file)
+                                << step << QString::fromUtf8(shown) << QString::fromUtf8(after)
+                                << QString::fromUtf8(message);
+        };
+        const char* const nothingShown = "Preview|No Image|Use Actual Size|";
+        row("stored file", "", "/", "big.gif", -2,
+            "Preview - (Reduced) - Actual Size 500 x 300|big.gif|Decrease 2 times|250 x 150", "big.gif -2", "");
+        row("name absent from its folder", "", "/", "missing.jpg", 2, nothingShown, "missing.jpg 2", "");
+        row("folder gone", "gone", "/", "wide.jpg", 3, nothingShown, " 1", "");
+        row("drive not mounted", "", "/media/not-mounted", "wide.jpg", 3, nothingShown, " 1", "");
+        row("file no longer loads", "", "/", "text.jpg", 1, "Preview|No Image||", "text.jpg 1",
+            "Error Number: 481\r\nInvalid picture");
     }
 
     void startUpFromTheStoredChoice()
