@@ -17,8 +17,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION x11)
 # The libraries come from dpkg-shlibdeps; Qt's platform plugins are loaded at run time, so it cannot see them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-# Help and read-me open through xdg-open.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+# Help and read-me open through xdg-open; Wayland sessions need Qt's Wayland plugin.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "xscreensaver")
 
 include(CPack)
