@@ -4,6 +4,7 @@
 
 using namespace varnholt;
 
+// The refusals of a picture or a folder are read whole in image_browser_test.
 TEST(BrowseTexts, MessagesKeepTheirBlanksAndLineBreaks)
 {
     EXPECT_EQ(fileImageRequiredText(),
@@ -16,9 +17,4 @@ TEST(BrowseTexts, MessagesKeepTheirBlanksAndLineBreaks)
               "The Image Size you have selected will be too small.          \r\n\r\n"
               "It will not be decreased further.");
     EXPECT_EQ(sizeRefusalText(SizeRefusal::None), "");
-    EXPECT_EQ(errorNumberText(481, "Invalid picture"), "Error Number: 481\r\nInvalid picture");
-    EXPECT_EQ(pictureRefusedText("a b.wmf", 481, "Invalid picture"),
-              "This picture cannot be shown:\r\na b.wmf\r\n\r\nError Number: 481\r\nInvalid picture");
-    EXPECT_EQ(folderRefusedText("/gone", 76, "Path not found"),
-              "This folder cannot be opened:\r\n/gone\r\n\r\nError Number: 76\r\nPath not found");
 }

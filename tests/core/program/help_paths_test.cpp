@@ -28,20 +28,6 @@ public:
 
 } // namespace
 
-TEST(HelpPaths, ReadMeBesideDesktopPathOrInTheDataFolder)
-{
-    struct Row {
-        std::string desktopPath, expected;
-    };
-    const std::vector<Row> rows = {
-        {"/home/u/Varnholt", "/home/u/Varnholt/ReadMe.rtf"},
-        {"/home/u/Varnholt/", "/home/u/Varnholt//ReadMe.rtf"},
-        {"", Data + "/ReadMe.rtf"},
-    };
-    for (const Row& row : rows)
-        EXPECT_EQ(readMePath(row.desktopPath, Data), row.expected) << row.desktopPath.substr(0, 40);
-}
-
 TEST(HelpPaths, HelpPageBesideHelpFileOnlyWhenThePageIsThere)
 {
     TempFolder temp;
