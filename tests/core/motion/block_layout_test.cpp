@@ -1,7 +1,6 @@
 #include "core/motion/block_layout.h"
 
 #include "core/common/errors.h"
-#include "core/program/start_up.h"
 
 #include <gtest/gtest.h>
 
@@ -84,23 +83,4 @@ TEST(BlockLayout, SizeSteps)
             << row.step;
     }
     EXPECT_THROW(applySizeStep(2'000'000'000, 10, 2), RuntimeError);
-}
-
-TEST(BlockLayout, PreviewPictureSitsOnTheTextAtHalfTheSpan)
-{
-    struct Row {
-        std::int16_t direction;
-        std::int32_t left, top;
-    };
-    const Row rows[] = {{DirForward, 390, 34}, {DirUpward, 90, 930}};
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.direction);
-        TextBlockState block;
-        setPreviewStart(block, row.direction, 152, 112, ScreenMetrics{1024, 768, 15.0, 15.0});
-        block.PictureWidth = 1500;
-        block.PictureHeight = 750;
-        placePreviewPicture(block);
-        EXPECT_EQ(block.PictureLeft, row.left);
-        EXPECT_EQ(block.PictureTop, row.top);
-    }
 }

@@ -33,19 +33,6 @@ TEST(TickPacer, TicksDueByWallClock)
     }
 }
 
-TEST(TickPacer, SmallStepsAddUpWithoutDrift)
-{
-    TickPacer pacer;
-    pacer.start(0ms);
-    std::int64_t total = 0;
-    for (int step = 1; step <= 100'000; ++step) {
-        const std::int64_t due = pacer.ticksDue(step * 10ms);
-        EXPECT_LE(due, 1);
-        total += due;
-    }
-    EXPECT_EQ(total, 64'000); // 1000 seconds
-}
-
 // The saver sleeps until untilNextTick says and then runs ticksDue: woken on time it
 // runs one tick per wake-up; woken late, the missed ticks, and then it is back on the grid.
 TEST(TickPacer, WakeUpsFollowTheGridOfDueTimes)
