@@ -1,7 +1,6 @@
 #include "platform/ini_store.h"
 
 #include "core/settings/settings_io.h"
-#include "platform/locale_date_forms.h"
 #include "support/fakes.h"
 
 #include <QCoreApplication>
@@ -112,29 +111,6 @@ private slots:
         QCOMPARE(fileText(path()), "[ScreenSaver]\nTitle=" + stored.toUtf8() + "\n");
     }
 
-    void writeKeepsKeysItDoesNotWrite()
-    {
-        QVERIFY(writeFile(path(),
-                          "Loose=before any section\n[Common]\nDesktopPath=/usr/share/varnholt\n"
-                          "Title=Shared, title\n[ScreenSaver]\nUnknownKey=kept; as is\nSpeed=10\n"
-                          "[Other]\nx=1\n"));
-        EditedSettings edited;
-        edited.record.Synchronize = FlagOff;
-        edited.record.Speed = 77;
-        edited.date = test::ymd(2012, 2, 29);
-        {
-            IniStore store(path());
-            QVERIFY(writeSettings(store, edited));
-        }
-        // Sections and the keys already there keep their order; new keys follow them, and the
-        // shared keys go only to the section Synchronize chooses.
-        const QByteArray text = fileText(path());
-        QVERIFY(text.startsWith("Loose=before any section\n[Common]\nDesktopPath=/usr/share/varnholt\n"
-                                "Title=Shared, title\nSynchronize=0\n[ScreenSaver]\nUnknownKey=kept; as is\n"
-                                "Speed=77\n"));
-        QVERIFY(text.endsWith("\n[Other]\nx=1\n"));
-    }
-
     // Run in another process, as "nobody" when the test runs as root, so that permissions bind.
     void storeThatCannotBeWritten_data()
     {
@@ -152,8 +128,6 @@ private slots:
         QTest::newRow("a file where the folder should be")
             << "Kestle/Varnholt.ini"
             << "Kestle" << 0700 << 0644 << 0 << "none A file stands where the folder %1/Kestle should be.";
-        QTest::newRow("a folder where the file should be")
-            << file << "Varnholt.ini/inside" << 0700 << 0644 << 0 << "none A folder has the name of the file.";
         QTest::newRow("no room for the file") << file << file << 0700 << 0644 << 1024 << "10 File too large";
     }
 
@@ -198,50 +172,20 @@ private slots:
         QCOMPARE(fileText(m_dir->filePath(blocker)), stored);
     }
 
-    // The saver loads again after midnight and the dialog re-reads the shared texts:
-    // both must see what another program wrote meanwhile.
+    // The saver loads again after midnight: it must see what another program wrote meanwhile.
     void aLoadReadsTheFileAsItIsNow()
     {
-        QVERIFY(writeFile(path(), "[Common]\nTitle=before\n[ScreenSaver]\nSpeed=10\n"));
+        QVERIFY(writeFile(path(), "[ScreenSaver]\nSpeed=10\n"));
         const IniStore store(path());
         const test::FixedClock clock(test::ymd(2011, 3, 15));
         QCOMPARE(loadSettings(store, clock, ScreenMetrics{}).settings.Speed, std::int16_t(10));
-        QVERIFY(writeFile(path(), "[Common]\nTitle=after\n[ScreenSaver]\nSpeed=70\n"));
+        QVERIFY(writeFile(path(), "[ScreenSaver]\nSpeed=70\n"));
         QCOMPARE(loadSettings(store, clock, ScreenMetrics{}).settings.Speed, std::int16_t(70));
-        QCOMPARE(loadSharedTexts(store, FlagOn, clock.today(), test::DayFirstDates{}).Title, std::string("after"));
     }
 
-    // A new file reads like the dialog, and its date reads the same in every locale.
-    void aNewFileInTheDialogsOrderWithADateForEveryLocale()
+    // Every end-to-end run names its folder by XDG_CONFIG_HOME; without it the file is in the home folder.
+    void defaultFileWithoutXdgConfigHome()
     {
-        EditedSettings edited;
-        edited.date = test::ymd(2012, 3, 1);
-        {
-            IniStore store(path());
-            QVERIFY(writeSettings(store, edited));
-        }
-        QVERIFY(fileText(path()).startsWith("[Common]\nSynchronize=1\nTitle=Main Title Text (Change this!!)\n"
-                                            "Target=Phrase upon reaching target date. (Change this!!)\n"
-                                            "TargetPassed=Phrase when target date has passed. (Change this!!)\n"
-                                            "Date=2012-03-01\n[ScreenSaver]\nStyle=0\nPosition=0\nDirection=0\n"));
-        const std::string stored = IniStore(path()).value(SectionCommon, "Date").value_or("");
-        for (const char* locale : {"en_US", "de_DE", "ar_EG", "ko_KR", "fa_IR", "C"})
-            QCOMPARE(LocaleDateForms(QLocale(QString::fromLatin1(locale))).parse(stored), edited.date);
-        // Written before in a locale's own short form: still read there.
-        QCOMPARE(LocaleDateForms(QLocale(QStringLiteral("en_US"))).parse("3/1/2012"), edited.date);
-        QCOMPARE(LocaleDateForms(QLocale(QStringLiteral("de_DE"))).parse("01.03.2012"), edited.date);
-    }
-
-    void defaultFileFollowsXdgConfigHome()
-    {
-        qputenv("XDG_CONFIG_HOME", m_dir->path().toUtf8());
-        {
-            IniStore store;
-            store.saveSetting("Common", "Synchronize", "1");
-            QVERIFY(store.commit());
-        }
-        QCOMPARE(fileText(m_dir->filePath(QStringLiteral("Kestle/Varnholt.ini"))),
-                 QByteArray("[Common]\nSynchronize=1\n"));
         qunsetenv("XDG_CONFIG_HOME");
         QCOMPARE(IniStore::defaultFilePath(), QDir::homePath() + QStringLiteral("/.config/Kestle/Varnholt.ini"));
     }

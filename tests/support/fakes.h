@@ -16,7 +16,6 @@ class MemoryStore final : public SettingsStore {
 public:
     std::map<std::pair<std::string, std::string>, std::string> values;
     std::vector<std::pair<std::string, std::string>> writes; // section, key in write order
-    std::optional<std::string> commitFailure;                // every commit fails with this reason
     int commits = 0;
 
     void refresh() const override {}

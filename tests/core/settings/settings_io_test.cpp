@@ -132,14 +132,5 @@ TEST(writeSettings, WritesEveryKeyInItsOrderAndOnlyTheChosenSharedSection)
     }
 }
 
-TEST(writeSettings, GivesTheStoresReasonForAFailure)
-{
-    FakeServices services;
-    services.store.commitFailure = "No space left on device";
-    const CommitResult result = writeSettings(services.store, sampleEdit(FlagOn));
-    EXPECT_FALSE(result);
-    EXPECT_EQ(result.failure, "No space left on device");
-}
-
 } // namespace
 } // namespace varnholt
