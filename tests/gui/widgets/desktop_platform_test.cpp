@@ -55,16 +55,14 @@ private slots:
     {
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("opened");
-        QTest::newRow("file with blanks") << "/tmp/a b/read me.txt"
-                                          << "file:///tmp/a b/read me.txt";
-        QTest::newRow("mail") << "mailto:someone@example.com"
-                              << "mailto:someone@example.com";
-        QTest::newRow("web") << "http://www.example.com/countdown"
-                             << "http://www.example.com/countdown";
-        QTest::newRow("secure web") << "HTTPS://example.com"
-                                    << "https://example.com";
-        QTest::newRow("file named like a scheme") << "/home/u/http.txt"
-                                                  << "file:///home/u/http.txt";
+        const auto row = [](const char* name, const char* target, const char* opened) {
+            QTest::newRow(name) << QString::fromUtf8(target) << QString::fromUtf8(opened);
+        };
+        row("file with blanks", "/tmp/a b/read me.txt", "file:///tmp/a b/read me.txt");
+        row("mail", "mailto:someone@example.com", "mailto:someone@example.com");
+        row("web", "http://www.example.com/countdown", "http://www.example.com/countdown");
+        row("secure web", "HTTPS://example.com", "https://example.com");
+        row("file named like a scheme", "/home/u/http.txt", "file:///home/u/http.txt");
     }
 
     void opensFilesAndAddressesWithoutAShell()

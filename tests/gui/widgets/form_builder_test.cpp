@@ -43,30 +43,19 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("toolTip");
         QTest::addColumn<QRect>("rect");
-        QTest::newRow("window, 96 DPI") << 15.0 << "frmTest"
-                                        << ""
-                                        << "" << QRect(0, 0, 300, 200);
-        QTest::newRow("window, 192 DPI") << 7.5 << "frmTest"
-                                         << ""
-                                         << "" << QRect(0, 0, 600, 400);
-        QTest::newRow("frame, 96 DPI") << 15.0 << "fraGroup"
-                                       << "Group"
-                                       << "" << QRect(8, 7, 200, 100);
-        QTest::newRow("label, 96 DPI") << 15.0 << "lblName"
-                                       << "<b>Name:</b>"
-                                       << "" << QRect(12, 22, 78, 17);
-        QTest::newRow("button, 96 DPI") << 15.0 << "cmdGo0"
-                                        << "Go"
-                                        << " Go there " << QRect(91, 19, 67, 20);
-        QTest::newRow("window's own, 96 DPI") << 15.0 << "lstItems"
-                                              << ""
-                                              << " Pick one " << QRect(0, 113, 133, 17);
-        QTest::newRow("line, 96 DPI") << 15.0 << "Line1"
-                                      << ""
-                                      << "" << QRect(-4, 140, 308, 1);
-        QTest::newRow("line, 192 DPI") << 7.5 << "Line1"
-                                       << ""
-                                       << "" << QRect(-8, 280, 616, 1);
+        const QString none;
+        QTest::newRow("window, 96 DPI") << 15.0 << "frmTest" << none << none << QRect(0, 0, 300, 200);
+        QTest::newRow("window, 192 DPI") << 7.5 << "frmTest" << none << none << QRect(0, 0, 600, 400);
+        QTest::newRow("frame, 96 DPI") << 15.0 << "fraGroup" << QStringLiteral("Group") << none
+                                       << QRect(8, 7, 200, 100);
+        QTest::newRow("label, 96 DPI") << 15.0 << "lblName" << QStringLiteral("<b>Name:</b>") << none
+                                       << QRect(12, 22, 78, 17);
+        QTest::newRow("button, 96 DPI") << 15.0 << "cmdGo0" << QStringLiteral("Go") << QStringLiteral(" Go there ")
+                                        << QRect(91, 19, 67, 20);
+        QTest::newRow("window's own, 96 DPI")
+            << 15.0 << "lstItems" << none << QStringLiteral(" Pick one ") << QRect(0, 113, 133, 17);
+        QTest::newRow("line, 96 DPI") << 15.0 << "Line1" << none << none << QRect(-4, 140, 308, 1);
+        QTest::newRow("line, 192 DPI") << 7.5 << "Line1" << none << none << QRect(-8, 280, 616, 1);
     }
 
     void rowBecomesControl()
