@@ -55,8 +55,6 @@ TEST(StartUp, DispatchTable)
 {
     struct Row {
         const char* line;
-        bool otherInstance;
-        bool displayProperties;
         StartResult result;
         std::int32_t runMode;
         Calls calls;
@@ -64,25 +62,19 @@ TEST(StartUp, DispatchTable)
     const Calls saver{"loadMain", "showMainFullScreen"};
     const Calls settings{"loadMain", "stopMainTimer", "showSettingsModal", "unloadMain"};
     const Row rows[] = {
-        {"/s", false, false, StartResult::WindowsRunning, ModeSaver, saver},
-        {"  /S  ", false, false, StartResult::WindowsRunning, ModeSaver, saver},
-        {"", false, false, StartResult::WindowsRunning, ModeSaver, saver},
-        // The second-instance rule holds for "/s" only, and not while Display Properties is open.
-        {"/s", true, false, StartResult::Ended, ModeNone, {}},
-        {"", true, false, StartResult::WindowsRunning, ModeSaver, saver},
-        {"/s", true, true, StartResult::WindowsRunning, ModeSaver, saver},
-        {"/a", false, false, StartResult::Ended, ModeNone, {}},
-        {"/c:1234", false, false, StartResult::Ended, ModeNone, settings},
+        {"/s", StartResult::WindowsRunning, ModeSaver, saver},
+        {"  /S  ", StartResult::WindowsRunning, ModeSaver, saver},
+        {"", StartResult::WindowsRunning, ModeSaver, saver},
+        {"/a", StartResult::Ended, ModeNone, {}},
+        // The second-instance rule runs end to end in saver_test.sh and second_instance_test.sh.
+        {"/c:1234", StartResult::Ended, ModeNone, settings},
         // A preview without a usable host window ends at once.
-        {"/p", false, false, StartResult::Ended, ModePreview, {}},
-        {"/p 4321", false, false, StartResult::Ended, ModePreview, {}},
+        {"/p", StartResult::Ended, ModePreview, {}},
+        {"/p 4321", StartResult::Ended, ModePreview, {}},
     };
     for (const Row& row : rows) {
         Fixture f;
         f.fakes.platform.metrics = ScreenMetrics{1920, 1080, 15.0, 15.0};
-        f.fakes.platform.otherInstance = row.otherInstance;
-        if (row.displayProperties)
-            f.fakes.platform.openWindows.push_back("Display Properties");
         EXPECT_EQ(f.run(row.line), row.result) << row.line;
         EXPECT_EQ(f.state.runMode, row.runMode) << row.line;
         EXPECT_EQ(f.windows.calls, row.calls) << row.line;
