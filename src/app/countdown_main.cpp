@@ -41,8 +41,7 @@ int main(int argc, char* argv[])
     varnholt::SystemClock clock;
     varnholt::LocaleDateForms dates;
 
-    // No screen is needed: the lines do not depend on it.
-    const varnholt::LoadedSettings loaded = varnholt::loadSettings(store, clock, varnholt::ScreenMetrics{});
+    const varnholt::LoadedSettings loaded = varnholt::loadSettings(store, clock);
     const varnholt::SettingsRecord& settings = loaded.settings;
     const std::optional<varnholt::Date> target = dates.parse(settings.Date);
     if (!target) {

@@ -25,7 +25,7 @@ const LocaleDateForms dates;
 
 LoadedSettings loadFrom(const SettingsStore& store)
 {
-    return loadSettings(store, FixedClock{}, ScreenMetrics{1920, 1080, 15.0, 15.0});
+    return loadSettings(store, FixedClock{});
 }
 
 // The store turns the line breaks of a value into blanks; a lone CR read from a file is one.

@@ -63,8 +63,7 @@ bool writeRound(const QString& path, int n)
 
 LoadedSettings loadFrom(const QString& path)
 {
-    return loadSettings(IniStore(path), test::FixedClock(test::ymd(2026, 12, 5)),
-                        ScreenMetrics{1920, 1080, 15.0, 15.0});
+    return loadSettings(IniStore(path), test::FixedClock(test::ymd(2026, 12, 5)));
 }
 
 // The round whose values the file holds, from its Title; -1 when there is none.

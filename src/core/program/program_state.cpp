@@ -7,7 +7,7 @@ namespace varnholt {
 
 void ProgramState::loadSettings()
 {
-    LoadedSettings loaded = varnholt::loadSettings(services.store, services.clock, layoutScreen());
+    LoadedSettings loaded = varnholt::loadSettings(services.store, services.clock);
     today = loaded.today;
     settings = std::move(loaded.settings);
     imageSelection = settings.picture;

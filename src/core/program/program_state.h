@@ -4,8 +4,8 @@
 #include "core/common/run_mode.h"
 #include "core/common/services.h"
 #include "core/motion/movement_engine.h"
+#include "core/motion/screen_twips.h"
 #include "core/motion/text_block.h"
-#include "core/settings/settings_io.h"
 #include "core/settings/settings_record.h"
 #include "core/timeleft/time_left.h"
 

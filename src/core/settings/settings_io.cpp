@@ -1,11 +1,7 @@
 #include "core/settings/settings_io.h"
 
-#include "core/common/numbers.h"
 #include "core/settings/conversions.h"
 #include "core/settings/key_table.h"
-
-#include <algorithm>
-#include <limits>
 
 namespace varnholt {
 
@@ -30,14 +26,6 @@ void readKeys(const SettingsStore& store, SettingsRecord& record, bool (*wanted)
     }
 }
 
-std::int32_t twips(std::int32_t pixels, double twipsPerPixel)
-{
-    const double value = std::clamp(static_cast<double>(pixels) * twipsPerPixel,
-                                    double{std::numeric_limits<std::int32_t>::min()},
-                                    double{std::numeric_limits<std::int32_t>::max()});
-    return static_cast<std::int32_t>(roundHalfEven(value));
-}
-
 std::string withTrailingSeparator(std::string path)
 {
     if (path.empty() || path.back() != '/')
@@ -47,7 +35,7 @@ std::string withTrailingSeparator(std::string path)
 
 } // namespace
 
-LoadedSettings loadSettings(const SettingsStore& store, const Clock& clock, const ScreenMetrics& screen)
+LoadedSettings loadSettings(const SettingsStore& store, const Clock& clock)
 {
     store.refresh();
     LoadedSettings loaded;
@@ -57,16 +45,8 @@ LoadedSettings loadSettings(const SettingsStore& store, const Clock& clock, cons
     // Synchronize first: it chooses the section of the shared keys that follow.
     readKeys(store, record, [](SectionKind kind) { return kind == SectionKind::Common; });
     readKeys(store, record, [](SectionKind kind) { return kind != SectionKind::Common; });
-    const ScreenTwips size = screenTwips(screen);
-    loaded.screenHeight = size.height;
-    loaded.screenWidth = size.width;
     record.picture.ImagePath = withTrailingSeparator(record.picture.ImagePath);
     return loaded;
-}
-
-ScreenTwips screenTwips(const ScreenMetrics& screen)
-{
-    return {twips(screen.widthPixels, screen.twipsPerPixelX), twips(screen.heightPixels, screen.twipsPerPixelY)};
 }
 
 SharedTexts loadSharedTexts(const SettingsStore& store, std::int16_t synchronize, Date today, const DateForms& dates)

@@ -9,22 +9,13 @@
 
 namespace varnholt {
 
-// What loadSettings fills: the record and the values kept beside it.
+// What loadSettings fills: the record and the day it was loaded on.
 struct LoadedSettings {
     Date today{};
     SettingsRecord settings;
-    std::int32_t screenWidth = 0;  // twips; 32 bits so that large screens fit
-    std::int32_t screenHeight = 0; // twips
 };
 
-LoadedSettings loadSettings(const SettingsStore& store, const Clock& clock, const ScreenMetrics& screen);
-
-struct ScreenTwips {
-    std::int32_t width = 0;
-    std::int32_t height = 0;
-};
-
-ScreenTwips screenTwips(const ScreenMetrics& screen);
+LoadedSettings loadSettings(const SettingsStore& store, const Clock& clock);
 
 struct SharedTexts {
     std::string Title;

@@ -2,6 +2,7 @@
 
 #include "core/common/errors.h"
 #include "core/motion/preview_layout.h"
+#include "core/motion/screen_twips.h"
 
 #include <gtest/gtest.h>
 
@@ -103,4 +104,20 @@ TEST(PreviewLayout, ReducedOrActual)
         EXPECT_TRUE(placement.actualWidth == row.width && placement.actualHeight == row.height) << size;
     }
     EXPECT_THROW(placePreview(40000, 100, Screen1024), RuntimeError);
+}
+
+TEST(ScreenTwips, BeyondSixteenBitsAndRoundedToEven)
+{
+    struct Row {
+        ScreenMetrics screen;
+        std::int32_t width, height;
+    };
+    const std::vector<Row> rows{
+        {{3840, 2160, 10.0, 10.0}, 38400, 21600}, {{1, 3, 12.5, 12.5}, 12, 38}, // 12.5 and 37.5
+    };
+    for (const Row& row : rows) {
+        const ScreenTwips size = screenTwips(row.screen);
+        EXPECT_EQ(size.width, row.width) << row.screen.widthPixels;
+        EXPECT_EQ(size.height, row.height) << row.screen.heightPixels;
+    }
 }

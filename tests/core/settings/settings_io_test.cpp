@@ -16,7 +16,7 @@ using test::ymd;
 
 LoadedSettings load(FakeServices& services)
 {
-    return loadSettings(services.store, services.clock, services.platform.metrics);
+    return loadSettings(services.store, services.clock);
 }
 
 EditedSettings sampleEdit(std::int16_t synchronize)
@@ -28,26 +28,12 @@ EditedSettings sampleEdit(std::int16_t synchronize)
     return edited;
 }
 
-TEST(loadSettings, EmptyStoreGivesEveryDefaultAndTheScreenInTwips)
+TEST(loadSettings, EmptyStoreGivesEveryDefault)
 {
-    struct Row {
-        ScreenMetrics screen;
-        std::int32_t width, height;
-    };
-    const std::vector<Row> rows{
-        {{3840, 2160, 10.0, 10.0}, 38400, 21600}, // beyond 16 bits
-        {{1, 3, 12.5, 12.5}, 12, 38},             // 12.5 and 37.5 round to even
-    };
-    for (const Row& row : rows) {
-        FakeServices services;
-        services.platform.metrics = row.screen;
-        const LoadedSettings loaded = load(services);
-        SettingsRecord expected;
-        expected.Date = "2011-03-15";
-        EXPECT_EQ(loaded.settings, expected);
-        EXPECT_EQ(loaded.screenWidth, row.width);
-        EXPECT_EQ(loaded.screenHeight, row.height);
-    }
+    FakeServices services;
+    SettingsRecord expected;
+    expected.Date = "2011-03-15";
+    EXPECT_EQ(load(services).settings, expected);
 }
 
 TEST(loadSettings, StoredTextToValue)

@@ -432,7 +432,7 @@ private slots:
         QVERIFY(stored.commit());
         h.click(QStringLiteral("cmdOK"));
 
-        const SettingsRecord record = loadSettings(stored, h.fakes.clock, h.fakes.platform.screen()).settings;
+        const SettingsRecord record = loadSettings(stored, h.fakes.clock).settings;
         QCOMPARE(record.Style, std::int16_t(1));
         QCOMPARE(QString::fromStdString(record.Target), pasted);
         QCOMPARE(record.Date, std::string("2013-12-24")); // one form for every locale
