@@ -8,6 +8,25 @@
 
 namespace varnholt {
 
+namespace {
+
+// -1 when there is no folder of the user's own to lock in.
+int openLockFile(const std::string& name)
+{
+    const std::string folder = InstanceLock::lockFolder();
+    return folder.empty() ? -1 : open((folder + "/" + name).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+}
+
+// Tries the exclusive lock of the whole file; true when another process holds a lock on it.
+bool lockedElsewhere(int fd, struct flock& lock)
+{
+    lock.l_type = F_WRLCK;
+    lock.l_whence = SEEK_SET;
+    return fcntl(fd, F_SETLK, &lock) != 0 && (errno == EACCES || errno == EAGAIN);
+}
+
+} // namespace
+
 std::string InstanceLock::lockFolder()
 {
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
@@ -24,17 +43,13 @@ std::string InstanceLock::lockFolder()
 
 InstanceLock::InstanceLock(const std::function<void(bool another)>& betweenSteps)
 {
-    const std::string folder = lockFolder();
-    if (!folder.empty())
-        m_fd = open((folder + "/varnholt.lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    m_fd = openLockFile("varnholt.lock");
     if (m_fd < 0)
         return; // without a lock file every instance counts as the first
     // Record locks, because they change from exclusive to shared in one step:
     // a start deciding in between always sees this one.
     struct flock lock {};
-    lock.l_type = F_WRLCK;
-    lock.l_whence = SEEK_SET;
-    m_another = fcntl(m_fd, F_SETLK, &lock) != 0 && (errno == EACCES || errno == EAGAIN);
+    m_another = lockedElsewhere(m_fd, lock);
     if (betweenSteps)
         betweenSteps(m_another);
     // Shared from now on, so that later instances see this one but do not exclude each other.
@@ -51,15 +66,9 @@ InstanceLock::~InstanceLock()
 
 SoleLock::SoleLock(const std::string& fileName)
 {
-    const std::string folder = InstanceLock::lockFolder();
-    if (!folder.empty())
-        m_fd = open((folder + "/" + fileName).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (m_fd < 0)
-        return;
+    m_fd = openLockFile(fileName);
     struct flock lock {};
-    lock.l_type = F_WRLCK;
-    lock.l_whence = SEEK_SET;
-    m_taken = !(fcntl(m_fd, F_SETLK, &lock) != 0 && (errno == EACCES || errno == EAGAIN));
+    m_taken = m_fd < 0 || !lockedElsewhere(m_fd, lock);
 }
 
 SoleLock::~SoleLock()

@@ -208,7 +208,6 @@ void SaverDriver::unload()
     } else if (m_state.runMode == ModeSaver) {
         m_state.services.platform.showCursor(true);
     }
-    // The application-wide pointer is never changed by the windows, so there is nothing to reset.
 }
 
 } // namespace varnholt
