@@ -38,13 +38,6 @@ TEST(CommandLine, SwitchTable)
     }
 }
 
-TEST(CommandLine, NormalisingTrimsBlanksAndLowersOnlyAsciiLetters)
-{
-    EXPECT_EQ(normaliseCommandLine("  /S  "), "/s");
-    EXPECT_EQ(normaliseCommandLine("\t/C:12\t"), "/c:12");
-    EXPECT_EQ(normaliseCommandLine("/P \xc3\x89"), "/p \xc3\x89");
-}
-
 TEST(CommandLine, PreviewHandleIsTheLongestNumericTail)
 {
     struct Row {
