@@ -4,9 +4,8 @@
 #include "core/common/program_info.h"
 
 #include <cctype>
+#include <charconv>
 #include <cmath>
-#include <cstdlib>
-#include <locale.h>
 
 namespace varnholt {
 
@@ -134,13 +133,19 @@ std::optional<double> readNumber(std::string_view text)
     }
     if (count == 0)
         return std::nullopt;
-    const std::string number(text.substr(numberStart, i - numberStart));
+    const std::size_t numberEnd = i;
     skipBlanks();
     if (i != text.size())
         return std::nullopt;
-    // Plain strtod would follow the process locale that Qt installs: "13.5" reads as 13 where the decimal sign is ",".
-    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t{});
-    return strtod_l(number.c_str(), nullptr, cLocale);
+    // from_chars ignores the process locale that Qt installs, where "13.5" would read as 13, and takes no "+".
+    const std::size_t digitsStart = text[numberStart] == '+' ? numberStart + 1 : numberStart;
+    double number = 0;
+    if (std::from_chars(text.data() + digitsStart, text.data() + numberEnd, number).ec == std::errc{})
+        return number;
+    // Out of range: as strtod, a huge number is infinite and a tiny one zero.
+    const std::string_view whole = text.substr(numberStart, numberEnd - numberStart);
+    const bool huge = whole.find_first_of("123456789") < whole.find('.');
+    return std::copysign(huge ? HUGE_VAL : 0.0, text[numberStart] == '-' ? -1.0 : 1.0);
 }
 
 std::optional<std::uint32_t> parseWindowId(std::string_view text)

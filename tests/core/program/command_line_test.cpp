@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <string>
+
 using namespace varnholt;
 
 TEST(CommandLine, SwitchTable)
@@ -65,6 +68,9 @@ TEST(CommandLine, ReadNumberAcceptsBlanksSignAndFraction)
     EXPECT_EQ(readNumber(" +12 "), 12.0);
     EXPECT_EQ(readNumber("-3.5"), -3.5);
     EXPECT_EQ(readNumber(".5"), 0.5);
+    EXPECT_EQ(readNumber("7."), 7.0);
+    EXPECT_EQ(readNumber("-1" + std::string(400, '0')), -HUGE_VAL);
+    EXPECT_EQ(readNumber("." + std::string(400, '0') + "1"), 0.0);
     EXPECT_FALSE(readNumber("+"));
     EXPECT_FALSE(readNumber("1 2"));
     EXPECT_FALSE(readNumber("0x10"));
