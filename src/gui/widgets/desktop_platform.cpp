@@ -14,12 +14,6 @@ namespace varnholt {
 
 namespace {
 
-DesktopPlatform::MessageBoxRecorder& messageBoxRecorder()
-{
-    static DesktopPlatform::MessageBoxRecorder recorder;
-    return recorder;
-}
-
 QMessageBox::Icon boxIcon(MessageIcon icon)
 {
     switch (icon) {
@@ -88,10 +82,6 @@ int DesktopPlatform::showCursor(bool show)
 
 void DesktopPlatform::messageBox(const std::string& text, MessageIcon icon)
 {
-    if (messageBoxRecorder()) {
-        messageBoxRecorder()(text, icon);
-        return;
-    }
     QString shown = QString::fromStdString(text);
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QMessageBox box(boxIcon(icon), QString::fromUtf8(ProgramTitle), shown, QMessageBox::Ok);
@@ -110,11 +100,6 @@ void DesktopPlatform::shellOpen(const std::string& target)
         || text.startsWith(QLatin1String("http://"), Qt::CaseInsensitive)
         || text.startsWith(QLatin1String("https://"), Qt::CaseInsensitive);
     QDesktopServices::openUrl(isAddress ? QUrl(text) : QUrl::fromLocalFile(text));
-}
-
-void DesktopPlatform::setMessageBoxRecorder(MessageBoxRecorder recorder)
-{
-    messageBoxRecorder() = std::move(recorder);
 }
 
 } // namespace varnholt

@@ -3,7 +3,6 @@
 #include "core/common/services.h"
 #include "platform/instance_lock.h"
 
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -19,17 +18,13 @@ public:
     std::optional<std::pair<std::int32_t, std::int32_t>> windowClientSize(std::uint32_t window) const override;
 
     int showCursor(bool show) override;
-    void setScreenSaverRunning(bool running) override { m_screenSaverRunning = running; }
-    bool screenSaverRunning() const { return m_screenSaverRunning; }
+    // Linux has no system-wide flag to set.
+    void setScreenSaverRunning(bool) override {}
 
     void messageBox(const std::string& text, MessageIcon icon) override;
     void beep() override;
 
     void shellOpen(const std::string& target) override;
-
-    using MessageBoxRecorder = std::function<void(const std::string& text, MessageIcon icon)>;
-    // While set, message boxes are handed to the recorder instead of shown: for window tests.
-    static void setMessageBoxRecorder(MessageBoxRecorder recorder);
 
     // Whether our windows live on an X server, where the X11 window list and grabs apply.
     static bool onX11();
@@ -38,7 +33,6 @@ private:
     InstanceLock m_instanceLock;
     std::unique_ptr<SoleLock> m_settingsLock;
     int m_cursorCount = 0;
-    bool m_screenSaverRunning = false;
 };
 
 } // namespace varnholt
