@@ -22,8 +22,9 @@ if ! { cmake --preset default && cmake --build --preset default; } >"$log" 2>&1;
 fi
 bin=$PWD/build/default/src/varnholt
 if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
-  export XDG_RUNTIME_DIR=/tmp/runtime-$(id -u)
-  mkdir -p -m 0700 "$XDG_RUNTIME_DIR"
+  XDG_RUNTIME_DIR=/tmp/runtime-$(id -u)
+  export XDG_RUNTIME_DIR
+  install -d -m 0700 "$XDG_RUNTIME_DIR"
 fi
 
 if [ -n "${DISPLAY:-}" ] && [ -z "$seconds" ]; then

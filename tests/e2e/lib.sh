@@ -42,7 +42,9 @@ e2e_setup() {
   mkdir -m 0700 "$XDG_RUNTIME_DIR"
   # A caller's own program (the screenshot script's) is kept.
   bin=${bin:-${VARNHOLT_BIN_DIR:-}/varnholt}
+  # shellcheck disable=SC2034 # read by the scripts that source this file
   probe=${VARNHOLT_BIN_DIR:-}/../tests/e2e/varnholt-x11-probe
+  # shellcheck disable=SC2034
   ini=$XDG_CONFIG_HOME/Kestle/Varnholt.ini
 }
 
@@ -73,6 +75,7 @@ start_xvfb() {
 # wait_for_window TITLE [SECONDS]: prints the id of a window with exactly that title.
 wait_for_window() {
   local title=$1 seconds=${2:-10} pattern id _
+  # shellcheck disable=SC2001,SC2016 # a bracket expression of every regex metacharacter
   pattern=$(sed 's/[][\.*^$()+?{}|]/\\&/g' <<<"$title")
   for _ in $(seq $((seconds * 10))); do
     for id in $(xdotool search --name "^$pattern\$" 2>/dev/null); do

@@ -19,7 +19,7 @@ for size in 1024x768 1920x1080 2560x1440 3840x2160; do
   xdotool getwindowgeometry "$id" | grep -q "Geometry: $size" || fail "$size: the window does not cover the screen"
   width=${size%x*}
   seen=0
-  for shot in 1 2 3 4 5; do # the block is off the screen for a moment between paths
+  for _ in 1 2 3 4 5; do # the block is off the screen for a moment between paths
     sleep 0.5
     screenshot "$E2E_DIR/screen-$size.png"
     lit=$(convert "$E2E_DIR/screen-$size.png" -crop "${width}x80+0+0" -fuzz 10% -fill white +opaque black \

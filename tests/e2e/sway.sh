@@ -27,6 +27,7 @@ start_sway() {
       _sway_keyboard
       return 0
     fi
+    # shellcheck disable=SC2154 # lib.sh, sourced first, keeps the list
     kill -0 "${_e2e_pids[-1]}" 2>/dev/null || { cat "$E2E_DIR/sway.log" >&2; fail "sway did not start"; }
     sleep 0.1
   done

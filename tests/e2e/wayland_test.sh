@@ -7,7 +7,7 @@ source "$(dirname "$0")/sway.sh"
 e2e_setup
 install -m 755 "$bin" "$E2E_DIR/varnholt"
 printf '[Common]\nTitle=On Wayland\nDate=2099-01-01\n[ScreenSaver]\nBackground=8388608\nTextFontSize0=40\n' >"$ini"
-start_sway
+start_sway 1
 export QT_QPA_PLATFORM=wayland
 
 # wait_for_window JQ-TEST: waits until sway has a window (a node with a process) that passes the test.
