@@ -39,7 +39,7 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     varnholt::IniStore store;
     varnholt::SystemClock clock;
-    varnholt::LocaleDateForms dates;
+    varnholt::PatternDateForms dates = varnholt::localeDateForms();
 
     const varnholt::LoadedSettings loaded = varnholt::loadSettings(store, clock);
     const varnholt::SettingsRecord& settings = loaded.settings;

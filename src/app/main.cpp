@@ -78,7 +78,7 @@ int main(int argc, char* argv[])
 
     varnholt::IniStore store;
     varnholt::SystemClock clock;
-    varnholt::LocaleDateForms dates;
+    varnholt::PatternDateForms dates = varnholt::localeDateForms();
     varnholt::DesktopPlatform platform;
     varnholt::ProgramState state{varnholt::Services{store, clock, dates, platform}};
     state.dataFolder = varnholt::chooseDataFolder(varnholt::dataFolderCandidates());

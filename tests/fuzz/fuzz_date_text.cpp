@@ -12,13 +12,13 @@
 
 namespace {
 
-const std::vector<varnholt::LocaleDateForms>& allForms()
+const std::vector<varnholt::PatternDateForms>& allForms()
 {
-    static const std::vector<varnholt::LocaleDateForms> forms = [] {
-        std::vector<varnholt::LocaleDateForms> made;
+    static const std::vector<varnholt::PatternDateForms> forms = [] {
+        std::vector<varnholt::PatternDateForms> made;
         for (const char* name : {"C", "en_US", "en_GB", "de_DE", "fr_FR", "hu_HU", "bg_BG", "ja_JP", "zh_CN", "ko_KR",
                                  "ar_EG", "fa_IR", "hi_IN", "th_TH", "he_IL", "sv_SE", "nl_NL", "pl_PL"})
-            made.emplace_back(QLocale(QString::fromLatin1(name)));
+            made.push_back(varnholt::localeDateForms(QLocale(QString::fromLatin1(name))));
         return made;
     }();
     return forms;
@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using varnholt::fuzz::require;
     if (size == 0)
         return 0;
-    const varnholt::LocaleDateForms& forms = allForms()[data[0] % allForms().size()];
+    const varnholt::PatternDateForms& forms = allForms()[data[0] % allForms().size()];
     const std::string text(reinterpret_cast<const char*>(data) + 1, size - 1);
     const auto date = forms.parse(text);
     if (!date)

@@ -21,7 +21,7 @@ public:
     Date today() const override { return std::chrono::year{2026} / 12 / 5; }
 };
 
-const LocaleDateForms dates;
+const PatternDateForms dates = localeDateForms();
 
 LoadedSettings loadFrom(const SettingsStore& store)
 {

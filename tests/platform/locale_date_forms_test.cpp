@@ -31,7 +31,7 @@ private slots:
         QFETCH(QLocale, locale);
         QFETCH(QString, shortForm);
         QFETCH(QString, longForm);
-        const LocaleDateForms forms(locale);
+        const PatternDateForms forms = localeDateForms(locale);
         QCOMPARE(QString::fromStdString(forms.shortText(ymd(1753, 3, 5))), shortForm);
         QCOMPARE(QString::fromStdString(forms.longText(ymd(1753, 3, 5))), longForm);
     }
@@ -68,7 +68,7 @@ private slots:
         QFETCH(QLocale, locale);
         QFETCH(QString, text);
         QFETCH(OptionalDate, expected);
-        QCOMPARE(LocaleDateForms(locale).parse(text.toStdString()), expected);
+        QCOMPARE(localeDateForms(locale).parse(text.toStdString()), expected);
     }
 };
 
