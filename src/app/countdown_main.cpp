@@ -1,6 +1,7 @@
 // Prints the two lines the saver would show today: for status bars and scripts.
 
 #include "core/program/command_line.h"
+#include "core/settings/key_table.h"
 #include "core/settings/settings_io.h"
 #include "core/timeleft/countdown_text.h"
 #include "platform/ini_store.h"
@@ -13,20 +14,6 @@
 #include <iostream>
 #include <string>
 #include <vector>
-
-namespace {
-
-std::string withNewlines(std::string text)
-{
-    std::string out;
-    for (char c : text) {
-        if (c != '\r')
-            out += c;
-    }
-    return out;
-}
-
-} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -45,7 +32,9 @@ int main(int argc, char* argv[])
     const varnholt::SettingsRecord& settings = loaded.settings;
     const std::optional<varnholt::Date> target = dates.parse(settings.Date);
     if (!target) {
-        std::cerr << withNewlines(varnholt::dateCalculationErrorText());
+        std::cerr << varnholt::countdownDateError(
+            settings.Date, varnholt::sectionName(varnholt::SectionKind::Shared, settings.Synchronize),
+            store.location());
         return 1;
     }
     const varnholt::EventTexts texts{settings.Title, settings.Target, settings.TargetPassed, settings.IncludeDays};

@@ -42,11 +42,19 @@ expect 1753-01-01 '[Common]\nDate=02/01/1753\n' 'Main Title Text (Change this!!)
 rm -f "$ini"
 out=$(faketime '2011-03-15 12:00:00' "$countdown")
 [ "$out" = "$(printf '\nPhrase upon reaching target date. (Change this!!)')" ] || fail "empty store printed [$out]"
-# A Target Date that is no date: the message on standard error, status 1.
+expect 2011-03-15 '[Common]\nTargetPassed=Gone\nDate=2011-03-14\n' 'Gone   (1 day ago!)' 0 --one-line --one-line
+# A Target Date that is no date: the message on standard error, with the value and its file, status 1.
+date_error() { # stored value, section
+  printf 'varnholt-countdown: %s\nvarnholt-countdown: stored Target Date "%s" ([%s] Date in %s)\n%s\n' \
+    'The Date Calculation cannot be completed because an in-correct date was entered.' "$1" "$2" "$ini" \
+    'The range of supported dates are...
+     Minimum - 01/01/1753
+     Maximum - 31/12/9999'
+}
 expect 2011-03-15 '[Common]\nDate=31/02/2011\n' '' 1
-grep -q 'The Date Calculation cannot be completed' "$E2E_DIR/err" || fail "no date message on standard error"
-expect 2011-03-15 '[Common]\nDate=\n' '' 1 --json
-grep -q 'The Date Calculation cannot be completed' "$E2E_DIR/err" || fail "no date message on standard error with --json"
+[ "$(cat "$E2E_DIR/err")" = "$(date_error 31/02/2011 Common)" ] || fail "date message: [$(cat "$E2E_DIR/err")]"
+expect 2011-03-15 '[Common]\nSynchronize=0\n[ScreenSaver]\nDate=\n' '' 1 --json
+[ "$(cat "$E2E_DIR/err")" = "$(date_error '' ScreenSaver)" ] || fail "date message with --json: [$(cat "$E2E_DIR/err")]"
 expect 2011-03-15 '[Common]\nDate=2012-01-01\n' '' 2 --json --one-line
 grep -q 'exclude each other' "$E2E_DIR/err" || fail "no usage error on standard error"
 echo "countdown end-to-end: all checks passed"

@@ -2,17 +2,30 @@
 # Checks of an installed tree, shared by the install and the package tests; source
 # after lib.sh, with e2e_setup done.
 
-# check_installed_tree PREFIX: the programs, help, read-me, pictures, menu entry,
-# screen-saver module and manual pages are where desktops look for them.
+# check_installed_tree PREFIX: the programs, help, read-me, pictures, menu entry and its
+# icon, screen-saver module, manual pages, copyright and changelog are where desktops and
+# Debian's tools look for them.
 check_installed_tree() {
   local prefix=$1 file page target data=$1/share/varnholt
   for file in bin/varnholt bin/varnholt-countdown share/varnholt/ReadMe.rtf \
     share/varnholt/help/index.html share/varnholt/help/topic-110.html share/varnholt/help/style.css \
     share/varnholt/pictures/logo_about.svg share/varnholt/pictures/base_9.svg \
     share/applications/varnholt-settings.desktop share/xscreensaver/config/varnholt.xml \
-    share/man/man1/varnholt.1 share/man/man1/varnholt-countdown.1; do
+    share/icons/hicolor/scalable/apps/varnholt.svg share/doc/varnholt/copyright; do
     [ -s "$prefix/$file" ] || fail "$file is not installed"
   done
+  # Compressed as Debian policy asks: "gzip -9n" gives these bytes and no others.
+  local source folder
+  while read -r source folder; do
+    gzip -9n -c "$VARNHOLT_SOURCE_DIR/src/resources/$source" | cmp -s - "$prefix/$folder/${source##*/}.gz" ||
+      fail "$folder/${source##*/}.gz is not $source compressed by gzip -9n"
+  done <<'END'
+man/varnholt.1 share/man/man1
+man/varnholt-countdown.1 share/man/man1
+doc/changelog share/doc/varnholt
+END
+  grep -qx 'Copyright: the Varnholt ScreenSaver authors' "$prefix/share/doc/varnholt/copyright" ||
+    fail "the copyright file names no copyright holder"
   [ -x "$prefix/bin/varnholt" ] || fail "bin/varnholt is not executable"
   [ "$(find "$data/pictures" -name '*.svg' | wc -l)" -eq 14 ] || fail "not every picture is installed"
   head -c 6 "$data/ReadMe.rtf" | grep -qx '{\\rtf1' || fail "ReadMe.rtf is no RTF file"
@@ -28,7 +41,7 @@ check_installed_tree() {
 
   local desktop=$prefix/share/applications/varnholt-settings.desktop line
   [ "$(head -1 "$desktop")" = "[Desktop Entry]" ] || fail "desktop entry has no [Desktop Entry] group"
-  for line in 'Type=Application' 'Name=Varnholt ScreenSaver Settings' 'Exec=varnholt /c' \
+  for line in 'Type=Application' 'Name=Varnholt ScreenSaver Settings' 'Exec=varnholt /c' 'Icon=varnholt' \
     'Categories=Settings;DesktopSettings;'; do
     grep -qxF "$line" "$desktop" || fail "desktop entry lacks $line"
   done
@@ -43,6 +56,7 @@ check_installed_tree() {
     [ "$(xmllint --xpath 'string(/screensaver/@_label)' "$module")" = "Varnholt ScreenSaver" ] || fail "module label"
     [ "$(xmllint --xpath 'string(/screensaver/command/@arg)' "$module")" = /s ] || fail "module command"
     [ -n "$(xmllint --xpath 'normalize-space(/screensaver/_description)' "$module")" ] || fail "module description"
+    xmllint --noout "$prefix/share/icons/hicolor/scalable/apps/varnholt.svg" || fail "the icon is no well-formed XML"
   else
     grep -q '<screensaver name="varnholt" _label="Varnholt ScreenSaver">' "$module" || fail "module element"
     grep -q '<command arg="/s"/>' "$module" || fail "module command"

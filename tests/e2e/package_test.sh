@@ -13,6 +13,13 @@ build=$VARNHOLT_BIN_DIR/..
 deb=$E2E_DIR/package/varnholt_3.0_$(dpkg --print-architecture).deb
 [ -f "$deb" ] || fail "no $(basename "$deb"); cpack made: $(ls "$E2E_DIR/package")"
 
+# Debian's checker finds no error in it; its warnings stay in lintian.log.
+command -v lintian >/dev/null || fail "lintian is not installed (scripts/bootstrap installs it)"
+status=0
+lintian "$deb" >"$E2E_DIR/lintian.log" 2>&1 || status=$?
+! grep '^E:' "$E2E_DIR/lintian.log" || fail "lintian reports errors"
+[ "$status" -eq 0 ] || fail "lintian ended with status $status: $(cat "$E2E_DIR/lintian.log")"
+
 [ "$(dpkg-deb -f "$deb" Package Version Section | tr '\n' ' ')" = "Package: varnholt Version: 3.0 Section: x11 " ] ||
   fail "package fields: $(dpkg-deb -f "$deb" Package Version Section)"
 ! dpkg-deb -c "$deb" | awk '{print $6}' | grep -v '^\./usr/' || fail "the package installs outside /usr"

@@ -2,6 +2,7 @@
 
 #include "core/common/numbers.h"
 #include "core/common/program_info.h"
+#include "core/timeleft/time_left.h"
 
 #include <cctype>
 #include <charconv>
@@ -53,15 +54,16 @@ std::string informationFor(const std::string& normalised)
 {
     if (normalised == "--version")
         return versionText();
-    if (normalised != "--help")
+    // The short forms users of Linux and Windows programs try first.
+    if (normalised != "--help" && normalised != "-h" && normalised != "/?")
         return {};
     return versionText()
         + "Usage: varnholt [SWITCH]\n"
           "\n"
-          "  (none), /s       the full-screen saver; not while another instance runs\n"
+          "  (none), /s       the full-screen saver; /s only when no other instance runs\n"
           "  /p <window id>   a live preview inside the X11 window with that decimal id\n"
           "  /c               the settings dialog\n"
-          "  --help           this table\n"
+          "  --help, -h, /?   this table\n"
           "  --version        the version\n"
           "\n"
           "Switches are read without regard to case or surrounding blanks; any other\n"
@@ -72,14 +74,16 @@ std::string informationFor(const std::string& normalised)
 CountdownRequest countdownRequestFor(const std::vector<std::string>& arguments)
 {
     CountdownRequest request;
-    bool help = false, version = false, formatChosen = false;
+    bool help = false, version = false;
+    std::optional<CountdownFormat> chosen;
     for (const std::string& argument : arguments) {
         const bool oneLine = argument == "--one-line";
         if (oneLine || argument == "--json") {
-            if (formatChosen)
+            const CountdownFormat format = oneLine ? CountdownFormat::OneLine : CountdownFormat::Json;
+            if (chosen && *chosen != format)
                 return {request.format, "varnholt-countdown: --one-line and --json exclude each other\n", true};
-            formatChosen = true;
-            request.format = oneLine ? CountdownFormat::OneLine : CountdownFormat::Json;
+            chosen = format;
+            request.format = format;
         } else if (argument == "--help") {
             help = true;
         } else if (argument == "--version") {
@@ -107,6 +111,33 @@ CountdownRequest countdownRequestFor(const std::vector<std::string>& arguments)
         request.message = "varnholt-countdown, " + versionText();
     }
     return request;
+}
+
+std::string countdownDateError(const std::string& storedDate, const std::string& section, const std::string& file)
+{
+    const std::string prefix = "varnholt-countdown: ";
+    std::vector<std::string> lines;
+    const std::string message = dateCalculationErrorText();
+    std::string_view text = message;
+    while (!text.empty()) {
+        const std::size_t end = text.find("\r\n");
+        std::string_view line = text.substr(0, end);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 2);
+        while (!line.empty() && isBlank(line.back()))
+            line.remove_suffix(1);
+        lines.emplace_back(line);
+    }
+    // The message box breaks its opening sentence, up to the first empty line, in two.
+    std::string out = prefix;
+    std::size_t i = 0;
+    for (; i < lines.size() && !lines[i].empty(); ++i)
+        out += (i > 0 ? " " : "") + lines[i];
+    out += "\n" + prefix + "stored Target Date \"" + storedDate + "\" ([" + section + "] Date in " + file + ")\n";
+    for (; i < lines.size(); ++i) {
+        if (!lines[i].empty())
+            out += lines[i] + "\n";
+    }
+    return out;
 }
 
 std::optional<double> readNumber(std::string_view text)

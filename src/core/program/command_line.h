@@ -19,7 +19,7 @@ enum class StartMode { Saver, Preview, Configure, Nothing };
 StartMode startModeFor(const std::string& normalised);
 
 // What the program prints before it ends for a line that starts nothing: the usage
-// table for "--help", the version for "--version", nothing for any other line.
+// table for "--help", "-h" and "/?", the version for "--version", nothing for any other line.
 std::string informationFor(const std::string& normalised);
 
 // What varnholt-countdown's arguments ask for. A message, when there is one,
@@ -31,6 +31,11 @@ struct CountdownRequest {
     bool usageError = false;
 };
 CountdownRequest countdownRequestFor(const std::vector<std::string>& arguments);
+
+// varnholt-countdown's note for a stored Target Date that is no date: the saver's date
+// error for a terminal (its opening sentence on the first line, no trailing blanks),
+// with the value and where it is stored on the second line.
+std::string countdownDateError(const std::string& storedDate, const std::string& section, const std::string& file);
 
 // The longest tail of the line that reads as a decimal number gives the host
 // window; nothing when no tail does or the number names no possible X11 window.

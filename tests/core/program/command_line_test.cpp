@@ -30,7 +30,11 @@ TEST(CommandLine, SwitchTable)
         {"--version", StartMode::Nothing, "Varnholt ScreenSaver 3.0\n"},
         {" --Help ", StartMode::Nothing, "Varnholt ScreenSaver 3.0\nUsage: varnholt [SWITCH]\n"},
         {"--help me", StartMode::Nothing, ""},
-        {"-h", StartMode::Nothing, ""},
+        {"-H", StartMode::Nothing, "Varnholt ScreenSaver 3.0\nUsage: varnholt [SWITCH]\n"},
+        {"/?", StartMode::Nothing, "Varnholt ScreenSaver 3.0\nUsage: varnholt [SWITCH]\n"},
+        {"-h /?", StartMode::Nothing, ""},
+        {"/h", StartMode::Nothing, ""},
+        {"-?", StartMode::Nothing, ""},
     };
     for (const Row& row : rows) {
         const std::string normalised = normaliseCommandLine(row.line);
@@ -106,7 +110,8 @@ TEST(CommandLine, CountdownArguments)
         {{"--json"}, CountdownFormat::Json, "", false},
         {{"--json", "--help"}, CountdownFormat::Json, "varnholt-countdown, Varnholt ScreenSaver 3.0\nUsage:", false},
         {{"--version"}, CountdownFormat::Lines, "varnholt-countdown, Varnholt ScreenSaver 3.0\n", false},
-        {{"--one-line", "--json"}, CountdownFormat::OneLine, "varnholt-countdown: --one-line and --json", true},
+        {{"--json", "--json"}, CountdownFormat::Json, "", false},
+        {{"--one-line", "--one-line", "--json"}, CountdownFormat::OneLine, "varnholt-countdown: --one-line and --json", true},
         {{"--help", "-x"}, CountdownFormat::Lines, "varnholt-countdown: unknown argument '-x'\n", true},
         {{"--JSON"}, CountdownFormat::Lines, "varnholt-countdown: unknown argument", true},
     };
