@@ -68,6 +68,7 @@ END
 check_help_inside() {
   local prefix=$1 opened=$E2E_DIR/opened page _
   mkdir -p "$E2E_DIR/opener"
+  # shellcheck disable=SC2016 # $1 belongs to the stand-in script
   printf '#!/bin/sh\necho "$1" >>"%s"\n' "$opened" >"$E2E_DIR/opener/xdg-open"
   chmod +x "$E2E_DIR/opener/xdg-open"
   start_xvfb 1280x1024

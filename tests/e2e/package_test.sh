@@ -39,6 +39,6 @@ printf '[Common]\nTitle=Packaged\nDate=2099-01-01\n' >"$ini"
   fail "the packaged varnholt-countdown printed something else"
 status=0
 out=$("$root/usr/bin/varnholt" /a) || status=$?
-[ "$status" -eq 0 ] && [ -z "$out" ] || fail "varnholt /a: status $status, printed [$out]"
+{ [ "$status" -eq 0 ] && [ -z "$out" ]; } || fail "varnholt /a: status $status, printed [$out]"
 check_help_inside "$root/usr"
 echo "package end-to-end: all checks passed"

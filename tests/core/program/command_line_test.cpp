@@ -111,7 +111,10 @@ TEST(CommandLine, CountdownArguments)
         {{"--json", "--help"}, CountdownFormat::Json, "varnholt-countdown, Varnholt ScreenSaver 3.0\nUsage:", false},
         {{"--version"}, CountdownFormat::Lines, "varnholt-countdown, Varnholt ScreenSaver 3.0\n", false},
         {{"--json", "--json"}, CountdownFormat::Json, "", false},
-        {{"--one-line", "--one-line", "--json"}, CountdownFormat::OneLine, "varnholt-countdown: --one-line and --json", true},
+        {{"--one-line", "--one-line", "--json"},
+         CountdownFormat::OneLine,
+         "varnholt-countdown: --one-line and --json",
+         true},
         {{"--help", "-x"}, CountdownFormat::Lines, "varnholt-countdown: unknown argument '-x'\n", true},
         {{"--JSON"}, CountdownFormat::Lines, "varnholt-countdown: unknown argument", true},
     };
