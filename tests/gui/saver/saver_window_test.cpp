@@ -100,7 +100,8 @@ private slots:
 
     void picturesAndLoadErrors_data()
     {
-        QTest::addColumn<QString>("stored"); // ScreenSaver keys; {dir} is a folder with good.png and text.jpg
+        // Keys stored in both sections, each read from its own; {dir} is a folder with good.png and text.jpg.
+        QTest::addColumn<QString>("stored");
         QTest::addColumn<QSize>("shown");
         QTest::addColumn<QString>("message");
         const auto file = [](const char* nameAndStep) {
@@ -117,6 +118,9 @@ private slots:
                                        << "Load Error Number: 6\r\nOverflow";
         QTest::newRow("text block beyond 16 bits")
             << "TextFontSize0=2000" << QSize() << "Load Error Number: 6\r\nOverflow";
+        QTest::newRow("Event Text longer than the screen")
+            << QStringLiteral("Date=01/01/2012 TextFontSize0=16 Title=") + QString(300, u'W') << QSize()
+            << "Load Error Number: 6\r\nOverflow\r\nThe Event Text is too long for the screen.";
     }
 
     void picturesAndLoadErrors()
@@ -128,7 +132,9 @@ private slots:
         folder.write(QStringLiteral("good.png"), encoded(picture(40, 20), "PNG"));
         folder.write(QStringLiteral("text.jpg"), "not a picture at all");
         Saver s(ModeSaver);
-        s.WindowHarness::set("ScreenSaver", stored.replace(QLatin1String("{dir}"), folder.path()));
+        stored.replace(QLatin1String("{dir}"), folder.path());
+        s.WindowHarness::set("ScreenSaver", stored);
+        s.WindowHarness::set("Common", stored);
         SaverWindow& window = s.load();
         if (message.isEmpty()) {
             QVERIFY(s.fakes.platform.messages.empty());
