@@ -228,10 +228,11 @@ void SaverWindow::paintEvent(QPaintEvent* event)
     const QRegion block = blockArea();
     for (const QRect& rect : event->region() - block)
         painter.fillRect(rect, palette().window());
-    // Drawn by the label itself, which scales the picture for the screen's pixel density.
+    // Drawn by the label itself, which scales the picture for the screen's pixel density. render()
+    // puts the corner of the part it draws, not of the label, at the offset it is given.
     const QRegion picture = event->region() & imgPhoto->geometry();
     if (!picture.isEmpty() && !imgPhoto->pixmap().isNull())
-        imgPhoto->render(&painter, imgPhoto->pos(), picture.translated(-imgPhoto->pos()));
+        imgPhoto->render(&painter, picture.boundingRect().topLeft(), picture.translated(-imgPhoto->pos()));
     if (!event->region().intersects(block))
         return;
     if (m_snapshotRatio != devicePixelRatio()) {

@@ -1,10 +1,12 @@
 #include "gui/saver/saver_window.h"
 
+#include "core/program/start_up.h"
 #include "gui/saver/saver_driver.h"
 #include "support/picture_folder.h"
 #include "support/widget_harness.h"
 
 #include <QLabel>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -96,6 +98,48 @@ private slots:
         QCOMPARE(window.block().PictureLeft, 390);
         QCOMPARE(window.block().PictureTop, 34);
         QCOMPARE(window.imgPhoto->pos(), QPoint(26, 2));
+    }
+
+    void previewKeepsThePictureWholeInEveryFrame_data()
+    {
+        QTest::addColumn<int>("direction");
+        QTest::newRow("Forward, wrapping at the left edge") << int(DirForward);
+        QTest::newRow("Backward, wrapping at the right edge") << int(DirBackward);
+        QTest::newRow("Downward, wrapping at the bottom edge") << int(DirDownward);
+        QTest::newRow("Upward, wrapping at the top edge") << int(DirUpward);
+    }
+
+    // Frame by frame as shown, in a 152 x 112 preview: the block passes the picture, wraps and passes it again.
+    void previewKeepsThePictureWholeInEveryFrame()
+    {
+        QFETCH(int, direction);
+        Saver s(ModePreview);
+        s.set("ImageUsed", "1");
+        s.set("Direction", std::to_string(direction));
+        s.state.screenRect = Rect{0, 0, 152, 112};
+        setPreviewStart(s.state.block, std::int16_t(direction), 152, 112, s.fakes.platform.screen());
+        SaverWindow& window = s.load();
+        window.setGeometry(0, 0, 152, 112);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QImage picture = window.imgPhoto->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+        const QRect place = window.imgPhoto->geometry();
+        const TextBlockState& b = window.block();
+        const int halfStep = s.state.settings.Speed / 2;
+        const int lap = (b.PreviewSpan + (direction < DirDownward ? b.BlockWidth : b.BlockHeight)) / halfStep;
+        for (int frame = 1; frame <= 2 * lap; ++frame) {
+            window.advance(1);
+            const QPixmap grabbed = window.screen()->grabWindow(window.winId());
+            const QImage shown = grabbed.toImage().convertToFormat(QImage::Format_RGB32);
+            const QRegion block = QRegion(window.lblText->geometry()) + window.lblTime->geometry();
+            int wrong = 0;
+            for (int y = 0; y < place.height(); ++y)
+                for (int x = 0; x < place.width(); ++x)
+                    wrong += !block.contains(place.topLeft() + QPoint(x, y))
+                        && shown.pixel(place.topLeft() + QPoint(x, y)) != picture.pixel(x, y);
+            if (wrong)
+                QFAIL(qPrintable(QStringLiteral("frame %1: %2 picture pixels differ").arg(frame).arg(wrong)));
+        }
     }
 
     void picturesAndLoadErrors_data()
