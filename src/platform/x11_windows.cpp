@@ -127,6 +127,13 @@ void keepOutOfTaskBar(xcb_connection_t* connection, std::uint32_t window)
     xcb_flush(connection);
 }
 
+void clearNetWmName(xcb_connection_t* connection, std::uint32_t window)
+{
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window, internAtom(connection, "_NET_WM_NAME"),
+                        internAtom(connection, "UTF8_STRING"), 8, 0, nullptr);
+    xcb_flush(connection);
+}
+
 bool findTopLevelWindow(const std::string& title)
 {
     const LookupConnection* display = sharedConnection();

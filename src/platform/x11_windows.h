@@ -29,6 +29,10 @@ std::optional<std::pair<std::int32_t, std::int32_t>> windowClientSize(std::uint3
 // task bar; it reads the state when the window is mapped, so this must run before.
 void keepOutOfTaskBar(xcb_connection_t* connection, std::uint32_t window);
 
+// Empties the _NET_WM_NAME of a window of the given connection: for a window without
+// a title, the toolkit writes the program's name there.
+void clearNetWmName(xcb_connection_t* connection, std::uint32_t window);
+
 // Watches a foreign window through a connection of its own. Selects structure
 // events only: button presses on a window may be selected by one client alone,
 // and they belong to the host.

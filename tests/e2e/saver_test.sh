@@ -44,6 +44,9 @@ start_saver /s
 sleep 1
 geometry=$(xdotool getwindowgeometry "$(xdotool search --onlyvisible --classname varnholt | head -1)")
 grep -q 'Geometry: 1024x768' <<<"$geometry" || fail "window does not cover the screen: $geometry"
+# An empty caption under both names: the toolkit fills _NET_WM_NAME with the program's name.
+names=$(xprop -id "$(xdotool search --onlyvisible --classname varnholt | head -1)" _NET_WM_NAME WM_NAME)
+[ "$names" = $'_NET_WM_NAME(UTF8_STRING) = \nWM_NAME(STRING) = ' ] || fail "the saver window is named: $names"
 screenshot "$E2E_DIR/saver.png"
 # Speed 0 keeps the block where the first path put it: beyond the right edge, so nothing but
 # background is on the screen yet.

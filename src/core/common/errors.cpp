@@ -31,4 +31,9 @@ RuntimeError::RuntimeError(int number, const std::string& description)
 {
 }
 
+RuntimeError::RuntimeError(int number, const std::string& description, const std::string& cause)
+    : std::runtime_error(description), m_number(number), m_description(description), m_cause(cause)
+{
+}
+
 } // namespace varnholt

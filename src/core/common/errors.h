@@ -22,12 +22,17 @@ class RuntimeError final : public std::runtime_error {
 public:
     explicit RuntimeError(int number);
     RuntimeError(int number, const std::string& description);
+    // With a line for the user naming what caused it, shown below the description.
+    RuntimeError(int number, const std::string& description, const std::string& cause);
     int number() const { return m_number; }
     const std::string& description() const { return m_description; }
+    // Empty for most errors.
+    const std::string& cause() const { return m_cause; }
 
 private:
     int m_number;
     std::string m_description;
+    std::string m_cause;
 };
 
 } // namespace varnholt

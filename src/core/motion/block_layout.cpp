@@ -33,9 +33,7 @@ std::int32_t toInt32(std::int64_t value)
     return static_cast<std::int32_t>(value);
 }
 
-} // namespace
-
-TextLabels layOutTextBlock(TextBlockState& block, TextLabels measured, std::int16_t style)
+TextLabels joinBlock(TextBlockState& block, TextLabels measured, std::int16_t style)
 {
     if (style == StyleOneLine) {
         const BlockSums sums = joinLabels(measured, &LabelSize::height, &LabelSize::width);
@@ -51,6 +49,22 @@ TextLabels layOutTextBlock(TextBlockState& block, TextLabels measured, std::int1
         block.TimeOffsetY = sums.offset;
     }
     return measured;
+}
+
+} // namespace
+
+TextLabels layOutTextBlock(TextBlockState& block, TextLabels measured, std::int16_t style)
+{
+    try {
+        return joinBlock(block, measured, style);
+    } catch (const RuntimeError& error) {
+        // The Event Text is to blame when the block would fit without its length.
+        TextBlockState scratch = block;
+        TextLabels untitled = measured;
+        untitled.lblText.width = 0;
+        joinBlock(scratch, untitled, style);
+        throw RuntimeError(error.number(), error.description(), EventTextTooLong);
+    }
 }
 
 ShownPicture applySizeStep(std::int32_t naturalWidth, std::int32_t naturalHeight, std::int16_t imageSize)

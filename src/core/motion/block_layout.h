@@ -13,6 +13,8 @@ struct LabelSize {
     double height = 0;
 };
 
+inline constexpr const char* EventTextTooLong = "The Event Text is too long for the screen.";
+
 struct TextLabels {
     LabelSize lblText;
     LabelSize lblTime;
@@ -22,7 +24,8 @@ struct TextLabels {
 // TimeOffsetX and TimeOffsetY and returns the sizes the labels take (the taller
 // label sets both heights in one line, the wider sets both widths in two). Any
 // other style changes nothing. A value beyond 16 bits throws
-// RuntimeError(ErrOverflow) and leaves the block as it was.
+// RuntimeError(ErrOverflow) and leaves the block as it was; its cause is
+// EventTextTooLong when the block would fit without the Event Text's length.
 TextLabels layOutTextBlock(TextBlockState& block, TextLabels measured, std::int16_t style);
 
 struct ShownPicture {

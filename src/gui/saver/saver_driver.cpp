@@ -75,8 +75,10 @@ bool SaverDriver::setUpWindows(const std::vector<SaverWindow*>& windows)
         return true;
     } catch (const RuntimeError& error) {
         // The settings are the same for every window: one message for all of them.
-        m_state.services.platform.messageBox(
-            "Load Error Number: " + std::to_string(error.number()) + "\r\n" + error.description(), MessageIcon::None);
+        std::string message = "Load Error Number: " + std::to_string(error.number()) + "\r\n" + error.description();
+        if (!error.cause().empty())
+            message += "\r\n" + error.cause();
+        m_state.services.platform.messageBox(message, MessageIcon::None);
         return false;
     }
 }

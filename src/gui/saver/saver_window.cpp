@@ -4,9 +4,12 @@
 #include "core/motion/block_layout.h"
 #include "gui/browse/picture_file.h"
 #include "gui/saver/saver_driver.h"
+#include "gui/widgets/desktop_platform.h"
 #include "gui/widgets/image_list.h"
 #include "gui/widgets/text_style.h"
+#include "platform/x11_windows.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -107,6 +110,10 @@ void SaverWindow::showCovering()
     setGeometry(m_covered->geometry());
     showFullScreen();
     raise();
+    // Qt's own connection, so that the request reaches the server after Qt's own naming.
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 && x11->connection() && DesktopPlatform::onX11())
+        clearNetWmName(x11->connection(), std::uint32_t(winId()));
 }
 
 void SaverWindow::setUpPicture()
@@ -228,10 +235,11 @@ void SaverWindow::paintEvent(QPaintEvent* event)
     const QRegion block = blockArea();
     for (const QRect& rect : event->region() - block)
         painter.fillRect(rect, palette().window());
-    // Drawn by the label itself, which scales the picture for the screen's pixel density.
+    // Drawn by the label itself, which scales the picture for the screen's pixel density. render()
+    // puts the corner of the part it draws, not of the label, at the offset it is given.
     const QRegion picture = event->region() & imgPhoto->geometry();
     if (!picture.isEmpty() && !imgPhoto->pixmap().isNull())
-        imgPhoto->render(&painter, imgPhoto->pos(), picture.translated(-imgPhoto->pos()));
+        imgPhoto->render(&painter, picture.boundingRect().topLeft(), picture.translated(-imgPhoto->pos()));
     if (!event->region().intersects(block))
         return;
     if (m_snapshotRatio != devicePixelRatio()) {

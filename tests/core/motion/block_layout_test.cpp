@@ -46,17 +46,26 @@ TEST(BlockLayout, BlockBeyondSixteenBitsIsOverflow)
         const char* name;
         std::int16_t style;
         TextLabels measured;
+        bool eventTextNamed;
     };
     const Row rows[] = {
-        {"one line, widths add up past 32767", StyleOneLine, {{20000, 480}, {12768, 480}}},
-        {"two lines, heights add up past 32767", StyleTwoLines, {{3000, 16384}, {3000, 16384}}},
-        {"one line, one label too tall", StyleOneLine, {{3000, 32767.5}, {3000, 480}}},
+        {"one line, widths add up past 32767", StyleOneLine, {{20000, 480}, {12768, 480}}, true},
+        {"two lines, the Event Text wider than 32767", StyleTwoLines, {{32768, 480}, {3000, 480}}, true},
+        {"two lines, heights add up past 32767", StyleTwoLines, {{3000, 16384}, {3000, 16384}}, false},
+        {"one line, one label too tall", StyleOneLine, {{3000, 32767.5}, {3000, 480}}, false},
+        {"one line, no Event Text, the other line too long", StyleOneLine, {{0, 480}, {32768, 480}}, false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         TextBlockState block;
         block.BlockWidth = 11;
-        EXPECT_THROW(layOutTextBlock(block, row.measured, row.style), RuntimeError);
+        try {
+            layOutTextBlock(block, row.measured, row.style);
+            ADD_FAILURE() << "no overflow";
+        } catch (const RuntimeError& error) {
+            EXPECT_EQ(error.number(), ErrOverflow);
+            EXPECT_EQ(error.cause(), row.eventTextNamed ? "The Event Text is too long for the screen." : "");
+        }
         EXPECT_EQ(block.BlockWidth, 11) << "the block is left as it was";
     }
     TextBlockState block;

@@ -21,6 +21,7 @@ TEST(TickPacer, TicksDueByWallClock)
         {"any starting time", 5s, {5s, 5'500ms}, {0, 32}},
         {"after a suspend only two seconds are run", 0ns, {10min, 10min + 15'625'000ns}, {128, 1}},
         {"a clock read out of order runs nothing", 1s, {999ms, 1'015'625'000ns}, {0, 1}},
+        {"a clock going back ten ticks keeps the grid", 1s, {843'750'000ns, 1'015'625'000ns}, {0, 1}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

@@ -1,10 +1,12 @@
 #include "gui/saver/saver_window.h"
 
+#include "core/program/start_up.h"
 #include "gui/saver/saver_driver.h"
 #include "support/picture_folder.h"
 #include "support/widget_harness.h"
 
 #include <QLabel>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -98,9 +100,52 @@ private slots:
         QCOMPARE(window.imgPhoto->pos(), QPoint(26, 2));
     }
 
+    void previewKeepsThePictureWholeInEveryFrame_data()
+    {
+        QTest::addColumn<int>("direction");
+        QTest::newRow("Forward, wrapping at the left edge") << int(DirForward);
+        QTest::newRow("Backward, wrapping at the right edge") << int(DirBackward);
+        QTest::newRow("Downward, wrapping at the bottom edge") << int(DirDownward);
+        QTest::newRow("Upward, wrapping at the top edge") << int(DirUpward);
+    }
+
+    // Frame by frame as shown, in a 152 x 112 preview: the block passes the picture, wraps and passes it again.
+    void previewKeepsThePictureWholeInEveryFrame()
+    {
+        QFETCH(int, direction);
+        Saver s(ModePreview);
+        s.set("ImageUsed", "1");
+        s.set("Direction", std::to_string(direction));
+        s.state.screenRect = Rect{0, 0, 152, 112};
+        setPreviewStart(s.state.block, std::int16_t(direction), 152, 112, s.fakes.platform.screen());
+        SaverWindow& window = s.load();
+        window.setGeometry(0, 0, 152, 112);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QImage picture = window.imgPhoto->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+        const QRect place = window.imgPhoto->geometry();
+        const TextBlockState& b = window.block();
+        const int halfStep = s.state.settings.Speed / 2;
+        const int lap = (b.PreviewSpan + (direction < DirDownward ? b.BlockWidth : b.BlockHeight)) / halfStep;
+        for (int frame = 1; frame <= 2 * lap; ++frame) {
+            window.advance(1);
+            const QPixmap grabbed = window.screen()->grabWindow(window.winId());
+            const QImage shown = grabbed.toImage().convertToFormat(QImage::Format_RGB32);
+            const QRegion block = QRegion(window.lblText->geometry()) + window.lblTime->geometry();
+            int wrong = 0;
+            for (int y = 0; y < place.height(); ++y)
+                for (int x = 0; x < place.width(); ++x)
+                    wrong += !block.contains(place.topLeft() + QPoint(x, y))
+                        && shown.pixel(place.topLeft() + QPoint(x, y)) != picture.pixel(x, y);
+            if (wrong)
+                QFAIL(qPrintable(QStringLiteral("frame %1: %2 picture pixels differ").arg(frame).arg(wrong)));
+        }
+    }
+
     void picturesAndLoadErrors_data()
     {
-        QTest::addColumn<QString>("stored"); // ScreenSaver keys; {dir} is a folder with good.png and text.jpg
+        // Keys stored in both sections, each read from its own; {dir} is a folder with good.png and text.jpg.
+        QTest::addColumn<QString>("stored");
         QTest::addColumn<QSize>("shown");
         QTest::addColumn<QString>("message");
         const auto file = [](const char* nameAndStep) {
@@ -117,6 +162,9 @@ private slots:
                                        << "Load Error Number: 6\r\nOverflow";
         QTest::newRow("text block beyond 16 bits")
             << "TextFontSize0=2000" << QSize() << "Load Error Number: 6\r\nOverflow";
+        QTest::newRow("Event Text longer than the screen")
+            << QStringLiteral("Date=01/01/2012 TextFontSize0=16 Title=") + QString(300, u'W') << QSize()
+            << "Load Error Number: 6\r\nOverflow\r\nThe Event Text is too long for the screen.";
     }
 
     void picturesAndLoadErrors()
@@ -128,7 +176,9 @@ private slots:
         folder.write(QStringLiteral("good.png"), encoded(picture(40, 20), "PNG"));
         folder.write(QStringLiteral("text.jpg"), "not a picture at all");
         Saver s(ModeSaver);
-        s.WindowHarness::set("ScreenSaver", stored.replace(QLatin1String("{dir}"), folder.path()));
+        stored.replace(QLatin1String("{dir}"), folder.path());
+        s.WindowHarness::set("ScreenSaver", stored);
+        s.WindowHarness::set("Common", stored);
         SaverWindow& window = s.load();
         if (message.isEmpty()) {
             QVERIFY(s.fakes.platform.messages.empty());
