@@ -39,6 +39,8 @@ void SettingsDialog::buildControls()
     fraTextDate->setMouseTracking(true);
     fraTextDate->installEventFilter(this);
     txtDateLong->setReadOnly(true);
+    // Nothing to type there: out of the Tab chain, still selectable with the mouse for a copy.
+    txtDateLong->setFocusPolicy(Qt::ClickFocus);
     setTextColour(chkSynchronize, DarkBlue);
     setTextColour(fraDateRangeMsg, DarkRed);
     setBackColour(fraDateRangeMsg, QToolTip::palette().color(QPalette::ToolTipBase));
@@ -77,7 +79,7 @@ void SettingsDialog::chainTabOrder()
     order.insert(order.end(), cmdFormat.begin(), cmdFormat.end());
     order.insert(order.end(), {cmdBackground, cmdImage, chkSynchronize, chkDays, chkImage});
     order.insert(order.end(), optImageStyle.begin(), optImageStyle.end());
-    order.insert(order.end(), {HScrollSpeed, txtDateLong});
+    order.push_back(HScrollSpeed);
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }

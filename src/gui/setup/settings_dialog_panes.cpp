@@ -255,6 +255,12 @@ void SettingsDialog::updatePlacement()
     const bool vertical = record.Position == PositionVertical;
     showPlacementLook(vertical);
     select(optDirection, vertical ? record.VertDirection : record.HorizDirection);
+    // Qt keeps the Tab stop of an option group on the option that last had the focus, which may now be hidden.
+    for (QRadioButton* option : optDirection) {
+        const Qt::FocusPolicy policy = option->focusPolicy();
+        option->setFocusPolicy(option->isChecked() ? Qt::FocusPolicy(policy | Qt::TabFocus)
+                                                   : Qt::FocusPolicy(policy & ~Qt::TabFocus));
+    }
 }
 
 void SettingsDialog::showPlacementLook(bool vertical)
