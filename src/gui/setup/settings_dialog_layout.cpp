@@ -75,7 +75,8 @@ void SettingsDialog::chainTabOrder()
     order.insert(order.end(), optHoriz.begin(), optHoriz.end());
     order.insert(order.end(), optVert.begin(), optVert.end());
     order.insert(order.end(), optDirection.begin(), optDirection.end());
-    order.insert(order.end(), {cmdCancel, cmdOK, cmdAbout, cmdHelp, cmdRestoreSettings, cmdCalendar, cmdFixDate});
+    order.insert(order.end(),
+                 {cmdCancel, cmdOK, cmdAbout, cmdHelp, cmdRestoreSettings, cmdCalendar, MonthView, cmdFixDate});
     order.insert(order.end(), cmdFormat.begin(), cmdFormat.end());
     order.insert(order.end(), {cmdBackground, cmdImage, chkSynchronize, chkDays, chkImage});
     order.insert(order.end(), optImageStyle.begin(), optImageStyle.end());
