@@ -8,14 +8,39 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyleOption>
 #include <QToolTip>
 
 #include <vector>
 
 namespace varnholt {
+
+namespace {
+
+// The style draws no focus on a scroll bar, so a keyboard user could not tell that the arrows move the speed:
+// a frame in the colour that outlines the focused text box and button.
+class FocusFrameStyle final : public QProxyStyle {
+public:
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                            const QWidget* widget) const override
+    {
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
+        if (control != CC_ScrollBar || !option->state.testFlag(State_HasFocus))
+            return;
+        painter->save();
+        painter->setPen(option->palette.color(QPalette::Highlight).darker(125));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
+        painter->restore();
+    }
+};
+
+} // namespace
 
 const std::vector<ControlRow>& settingsDialogLayout()
 {
@@ -60,6 +85,8 @@ void SettingsDialog::buildControls()
     HScrollSpeed->setPageStep(SpeedStep);
     // A scroll bar takes no focus by default: keyboard users could neither reach nor move it.
     HScrollSpeed->setFocusPolicy(Qt::StrongFocus);
+    static FocusFrameStyle* const focusFrame = new FocusFrameStyle;
+    HScrollSpeed->setStyle(focusFrame);
     // Scroll bars invert their keys by default; here Right means faster, as the right arrow button does.
     HScrollSpeed->setInvertedControls(false);
     // Enter on a focused button presses it, as Space does; Enter elsewhere presses nothing.

@@ -77,7 +77,8 @@ private slots:
         QCOMPARE(h.fakes.platform.opened, std::vector<std::string>{h.state.helpPage(110)});
     }
 
-    // Real keys from the Event Text; then whole rounds of Tab and of Shift+Tab from there.
+    // Real keys from the Event Text; then whole rounds of Tab and of Shift+Tab from there, each stop marked while
+    // it has the focus.
     void keyboard_data()
     {
         QTest::addColumn<QString>("stored");
@@ -143,14 +144,19 @@ private slots:
         for (const Qt::KeyboardModifiers modifiers : {Qt::NoModifier, Qt::ShiftModifier}) {
             h.find("txtTitle")->setFocus();
             QStringList stops;
+            QStringList unmarked;
             for (QWidget* at = QApplication::focusWidget();
                  stops.size() < 60 && (stops.isEmpty() || at != h.find("txtTitle")); at = QApplication::focusWidget()) {
                 stops << stop(at);
+                const QImage marked = at->grab().toImage();
                 QTest::keyClick(at, Qt::Key_Tab, modifiers);
+                if (at->grab().toImage() == marked)
+                    unmarked << stop(at);
             }
             if (modifiers == Qt::ShiftModifier)
                 std::reverse(stops.begin() + 1, stops.end());
             QCOMPARE(stops.join(u' '), chain);
+            QCOMPARE(unmarked.join(u' '), QString());
         }
     }
 
