@@ -8,6 +8,7 @@
 #include "gui/widgets/text_style.h"
 #include "platform/x11_windows.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -85,6 +86,7 @@ void SettingsDialog::connectHandlers()
     connect(cmdFixDate, &QPushButton::clicked, this, &SettingsDialog::onFixDateClicked);
     connect(cmdCalendar, &QPushButton::clicked, this, &SettingsDialog::onCalendarClicked);
     connect(MonthView, &QCalendarWidget::clicked, this, &SettingsDialog::onCalendarDateClicked);
+    connect(MonthView, &QCalendarWidget::activated, this, &SettingsDialog::onCalendarDateClicked); // Enter
     connect(chkSynchronize, &QCheckBox::toggled, this, &SettingsDialog::onSynchronizeClicked);
 
     for (std::size_t i = 0; i < cmdFormat.size(); ++i)
@@ -138,6 +140,16 @@ bool SettingsDialog::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void SettingsDialog::keyPressEvent(QKeyEvent* event)
+{
+    // Esc leaves the calendar, not the dialog, while the calendar has the focus.
+    if (event->matches(QKeySequence::Cancel) && MonthView->isAncestorOf(QApplication::focusWidget())) {
+        hideCalendar(cmdCalendar);
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 // ---- Lifecycle

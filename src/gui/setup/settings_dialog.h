@@ -110,6 +110,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     SettingsDialog(ProgramState& state, Choosers* choosers, QWidget* parent);
@@ -145,6 +146,8 @@ private:
     void onCalendarClicked();
     void onCalendarDateClicked(const QDate& date);
     void onTextDatePaneMouseMoved(int x);
+    // Where the focus goes if the calendar has it.
+    void hideCalendar(QWidget* focusTo);
     void onSynchronizeClicked();
 
     void onFormatClicked(int index);

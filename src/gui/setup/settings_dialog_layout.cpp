@@ -8,14 +8,39 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyleOption>
 #include <QToolTip>
 
 #include <vector>
 
 namespace varnholt {
+
+namespace {
+
+// The style draws no focus on a scroll bar, so a keyboard user could not tell that the arrows move the speed:
+// a frame in the colour that outlines the focused text box and button.
+class FocusFrameStyle final : public QProxyStyle {
+public:
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                            const QWidget* widget) const override
+    {
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
+        if (control != CC_ScrollBar || !option->state.testFlag(State_HasFocus))
+            return;
+        painter->save();
+        painter->setPen(option->palette.color(QPalette::Highlight).darker(125));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
+        painter->restore();
+    }
+};
+
+} // namespace
 
 const std::vector<ControlRow>& settingsDialogLayout()
 {
@@ -39,6 +64,8 @@ void SettingsDialog::buildControls()
     fraTextDate->setMouseTracking(true);
     fraTextDate->installEventFilter(this);
     txtDateLong->setReadOnly(true);
+    // Nothing to type there: out of the Tab chain, still selectable with the mouse for a copy.
+    txtDateLong->setFocusPolicy(Qt::ClickFocus);
     setTextColour(chkSynchronize, DarkBlue);
     setTextColour(fraDateRangeMsg, DarkRed);
     setBackColour(fraDateRangeMsg, QToolTip::palette().color(QPalette::ToolTipBase));
@@ -58,6 +85,8 @@ void SettingsDialog::buildControls()
     HScrollSpeed->setPageStep(SpeedStep);
     // A scroll bar takes no focus by default: keyboard users could neither reach nor move it.
     HScrollSpeed->setFocusPolicy(Qt::StrongFocus);
+    static FocusFrameStyle* const focusFrame = new FocusFrameStyle;
+    HScrollSpeed->setStyle(focusFrame);
     // Scroll bars invert their keys by default; here Right means faster, as the right arrow button does.
     HScrollSpeed->setInvertedControls(false);
     // Enter on a focused button presses it, as Space does; Enter elsewhere presses nothing.
@@ -73,11 +102,12 @@ void SettingsDialog::chainTabOrder()
     order.insert(order.end(), optHoriz.begin(), optHoriz.end());
     order.insert(order.end(), optVert.begin(), optVert.end());
     order.insert(order.end(), optDirection.begin(), optDirection.end());
-    order.insert(order.end(), {cmdCancel, cmdOK, cmdAbout, cmdHelp, cmdRestoreSettings, cmdCalendar, cmdFixDate});
+    order.insert(order.end(),
+                 {cmdCancel, cmdOK, cmdAbout, cmdHelp, cmdRestoreSettings, cmdCalendar, MonthView, cmdFixDate});
     order.insert(order.end(), cmdFormat.begin(), cmdFormat.end());
     order.insert(order.end(), {cmdBackground, cmdImage, chkSynchronize, chkDays, chkImage});
     order.insert(order.end(), optImageStyle.begin(), optImageStyle.end());
-    order.insert(order.end(), {HScrollSpeed, txtDateLong});
+    order.push_back(HScrollSpeed);
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }

@@ -8,6 +8,7 @@
 #include "gui/widgets/palette.h"
 #include "gui/widgets/text_style.h"
 
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QDate>
@@ -91,20 +92,29 @@ void SettingsDialog::onCalendarClicked()
     MonthView->setSelectedDate(toQDate(*date));
     MonthView->show();
     MonthView->raise();
+    MonthView->setFocus();
 }
 
 void SettingsDialog::onCalendarDateClicked(const QDate& date)
 {
     txtDate->setText(text(m_state.services.dates.shortText(fromQDate(date))));
-    MonthView->hide();
-    // Else the hidden calendar's focus passes to the Event Text, all selected, and the next key replaces it.
+    // After a click too: the next key goes to the date just picked, not to whichever control follows the calendar.
     txtDate->setFocus();
+    MonthView->hide();
 }
 
 void SettingsDialog::onTextDatePaneMouseMoved(int x)
 {
     if (m_geometry.toTwipsX(MonthView->x()) > x)
-        MonthView->hide();
+        hideCalendar(cmdCalendar);
+}
+
+void SettingsDialog::hideCalendar(QWidget* focusTo)
+{
+    // Else Qt hands the calendar's focus to whichever control follows it in the chain.
+    if (MonthView->isAncestorOf(QApplication::focusWidget()))
+        focusTo->setFocus();
+    MonthView->hide();
 }
 
 void SettingsDialog::onSynchronizeClicked()
@@ -255,6 +265,12 @@ void SettingsDialog::updatePlacement()
     const bool vertical = record.Position == PositionVertical;
     showPlacementLook(vertical);
     select(optDirection, vertical ? record.VertDirection : record.HorizDirection);
+    // Qt keeps the Tab stop of an option group on the option that last had the focus, which may now be hidden.
+    for (QRadioButton* option : optDirection) {
+        const Qt::FocusPolicy policy = option->focusPolicy();
+        option->setFocusPolicy(option->isChecked() ? Qt::FocusPolicy(policy | Qt::TabFocus)
+                                                   : Qt::FocusPolicy(policy & ~Qt::TabFocus));
+    }
 }
 
 void SettingsDialog::showPlacementLook(bool vertical)

@@ -18,6 +18,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <algorithm>
+
 using namespace varnholt;
 using namespace varnholt::test;
 
@@ -66,17 +68,6 @@ private slots:
         QCOMPARE(dialog.size(), QSize(522, 548));
         QCOMPARE(layoutMistakes(dialog, settingsDialogLayout()), QString());
         QCOMPARE(dialog.focusWidget(), h.find("txtTitle"));
-        // A whole cycle of real Tab presses: every control a keyboard user can reach, the slider included.
-        QStringList stops{QStringLiteral("txtTitle")};
-        do {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            stops << QApplication::focusWidget()->objectName();
-        } while (stops.size() < 60 && stops.back() != stops.front());
-        QCOMPARE(stops.join(u' '),
-                 QStringLiteral("txtTitle txtTarget txtTargetPassed txtDate optStyle0 optPosition0 "
-                                "optHoriz0 optDirection0 cmdCancel cmdAbout cmdHelp cmdCalendar "
-                                "cmdFormat0 cmdFormat1 cmdFormat2 cmdBackground chkSynchronize "
-                                "chkDays chkImage HScrollSpeed txtDateLong txtTitle"));
         for (QPushButton* button : dialog.findChildren<QPushButton*>())
             QVERIFY2(!button->autoDefault() && !button->isDefault(), qPrintable(button->objectName()));
         QCOMPARE(h.text("lblDateRangeMsg"),
@@ -84,6 +75,89 @@ private slots:
                                 "      Minimum - 01/01/1753\n      Maximum - 31/12/9999"));
         h.click(QStringLiteral("cmdHelp"));
         QCOMPARE(h.fakes.platform.opened, std::vector<std::string>{h.state.helpPage(110)});
+    }
+
+    // Real keys from the Event Text; then whole rounds of Tab and of Shift+Tab from there, each stop marked while
+    // it has the focus.
+    void keyboard_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("keys"); // "Tab*7": seven times
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("chain"); // MonthView: the calendar's day grid
+        const auto row = [](const char* name, const char* stored, const char* keys, const char* focus, const char* date,
+                            const QString& chain) {
+            QTest::newRow(name) << QString::fromLatin1(stored) << QString::fromLatin1(keys)
+                                << QString::fromLatin1(focus) << QString::fromLatin1(date) << chain;
+        };
+        const QString texts = QStringLiteral("txtTitle txtTarget txtTargetPassed txtDate optStyle0 ");
+        const QString horizontal = QStringLiteral("optPosition0 optHoriz0 optDirection0 ");
+        const QString buttons = QStringLiteral("cmdCancel cmdAbout cmdHelp cmdCalendar ");
+        const QString changedButtons = QStringLiteral(
+            "cmdCancel cmdOK cmdAbout cmdHelp cmdRestoreSettings cmdCalendar ");
+        const QString style = QStringLiteral("cmdFormat0 cmdFormat1 cmdFormat2 cmdBackground ");
+        const QString rest = style + QStringLiteral("chkSynchronize chkDays chkImage HScrollSpeed");
+        const QString fresh = texts + horizontal + buttons + rest;
+        row("horizontal path", "", "", "txtTitle", "01/06/2012", fresh);
+        row("vertical after the directions had the focus", "", "Tab*7 Shift+Tab*2 Down", "optPosition1", "01/06/2012",
+            texts + QStringLiteral("optPosition1 optVert0 optDirection2 ") + changedButtons + rest);
+        row("horizontal again", "", "Tab*5 Down Tab*2 Shift+Tab*2 Up", "optPosition0", "01/06/2012", fresh);
+        row("random paths", "", "Tab*5 Down Down", "optPosition2", "01/06/2012",
+            texts + QStringLiteral("optPosition2 ") + changedButtons + rest);
+        row("file image", "ImageUsed=1 ImageName=beach.jpg", "", "txtTitle", "01/06/2012",
+            texts + horizontal + buttons + style
+                + QStringLiteral("cmdImage chkSynchronize chkDays chkImage optImageStyle0 HScrollSpeed"));
+        row("date refused", "", "Tab*3 Backspace", "txtDate", "",
+            texts + horizontal + QStringLiteral("cmdCancel cmdAbout cmdHelp cmdFixDate ") + rest);
+        row("calendar shown", "", "Tab*11 Space", "MonthView", "01/06/2012",
+            texts + horizontal + buttons + QStringLiteral("MonthView ") + rest);
+        row("calendar: Enter picks the day", "", "Tab*11 Space Right Down Return", "txtDate", "09/06/2012",
+            texts + horizontal + changedButtons + rest);
+        row("calendar: Esc hides it, not the dialog", "", "Tab*11 Space Left Escape", "cmdCalendar", "01/06/2012",
+            fresh);
+    }
+
+    void keyboard()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, keys);
+        QFETCH(QString, focus);
+        QFETCH(QString, date);
+        QFETCH(QString, chain);
+        Harness h;
+        h.set("ScreenSaver", stored);
+        h.open(true);
+        auto* calendar = h.find<QCalendarWidget>("MonthView");
+        const auto stop = [calendar](QWidget* widget) {
+            return calendar->isAncestorOf(widget) ? QStringLiteral("MonthView") : widget->objectName();
+        };
+        for (const QString& key : keys.split(u' ', Qt::SkipEmptyParts)) {
+            const QKeyCombination combination = QKeySequence(key.section(u'*', 0, 0))[0];
+            for (int i = 0; i < qMax(1, key.section(u'*', 1).toInt()); ++i)
+                QTest::keyClick(QApplication::focusWidget(), combination.key(), combination.keyboardModifiers());
+        }
+        QVERIFY(h.window->isVisible());
+        QCOMPARE(stop(QApplication::focusWidget()), focus);
+        QCOMPARE(h.text("txtDate"), date);
+        QCOMPARE(calendar->isVisible(), focus == u"MonthView");
+        for (const Qt::KeyboardModifiers modifiers : {Qt::NoModifier, Qt::ShiftModifier}) {
+            h.find("txtTitle")->setFocus();
+            QStringList stops;
+            QStringList unmarked;
+            for (QWidget* at = QApplication::focusWidget();
+                 stops.size() < 60 && (stops.isEmpty() || at != h.find("txtTitle")); at = QApplication::focusWidget()) {
+                stops << stop(at);
+                const QImage marked = at->grab().toImage();
+                QTest::keyClick(at, Qt::Key_Tab, modifiers);
+                if (at->grab().toImage() == marked)
+                    unmarked << stop(at);
+            }
+            if (modifiers == Qt::ShiftModifier)
+                std::reverse(stops.begin() + 1, stops.end());
+            QCOMPARE(stops.join(u' '), chain);
+            QCOMPARE(unmarked.join(u' '), QString());
+        }
     }
 
     void changeStateFollowsTheEdits()
@@ -171,6 +245,7 @@ private slots:
             QApplication::sendEvent(frame, &move);
             QCOMPARE(calendar->isHidden(), twips == QPoint(4000, 2500)); // over a text box, below, left
         }
+        QCOMPARE(QApplication::focusWidget(), h.find("cmdCalendar")); // the calendar's focus goes back to its button
         h.click(QStringLiteral("cmdCalendar"));
         emit calendar->clicked(QDate(2014, 7, 4));
         QCOMPARE(h.text("txtDate"), QStringLiteral("04/07/2014"));
@@ -179,10 +254,6 @@ private slots:
         QVERIFY(h.text("lblSampleDate").contains(QStringLiteral("1207")));
         QCOMPARE(h.state.settings.IncludeDays, std::int16_t(0));
         QCOMPARE(dialog.DialogSettings.date == ymd(2014, 7, 4), true);
-        const QString title = h.text("txtTitle");
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z); // the pick leaves the focus on the date
-        QCOMPARE(h.text("txtTitle"), title);
-        QCOMPARE(QApplication::focusWidget(), h.find("txtDate"));
     }
 
     void synchronizeRereadsTheStore()
