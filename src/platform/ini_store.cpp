@@ -1,5 +1,7 @@
 #include "platform/ini_store.h"
 
+#include "platform/data_folder.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -208,7 +210,7 @@ QString IniStore::defaultFilePath()
 {
     QString configHome = qEnvironmentVariable("XDG_CONFIG_HOME");
     if (configHome.isEmpty())
-        configHome = QDir::homePath() + QStringLiteral("/.config");
+        configHome = QFile::decodeName(QByteArray::fromStdString(homeFolder())) + QStringLiteral("/.config");
     return configHome + QStringLiteral("/Kestle/Varnholt.ini");
 }
 

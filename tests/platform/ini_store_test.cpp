@@ -219,10 +219,31 @@ private slots:
     }
 
     // Every end-to-end run names its folder by XDG_CONFIG_HOME; without it the file is in the home folder.
+    void defaultFileWithoutXdgConfigHome_data()
+    {
+        QTest::addColumn<QByteArray>("home"); // "unset": no HOME at all
+        QTest::addColumn<bool>("fromAccount");
+        QTest::newRow("HOME") << QByteArray("/home/ann") << false;
+        QTest::newRow("HOME unset") << QByteArray("unset") << true;
+        QTest::newRow("HOME empty") << QByteArray() << true;
+    }
+
     void defaultFileWithoutXdgConfigHome()
     {
+        QFETCH(QByteArray, home);
+        QFETCH(bool, fromAccount);
+        const QByteArray kept = qgetenv("HOME");
         qunsetenv("XDG_CONFIG_HOME");
-        QCOMPARE(IniStore::defaultFilePath(), QDir::homePath() + QStringLiteral("/.config/Kestle/Varnholt.ini"));
+        if (home == "unset")
+            qunsetenv("HOME");
+        else
+            qputenv("HOME", home);
+        const QString found = IniStore::defaultFilePath();
+        qputenv("HOME", kept);
+        const passwd* account = ::getpwuid(::getuid());
+        QVERIFY(account != nullptr);
+        const QString expectedHome = QFile::decodeName(fromAccount ? QByteArray(account->pw_dir) : home);
+        QCOMPARE(found, expectedHome + QStringLiteral("/.config/Kestle/Varnholt.ini"));
     }
 
 private:
