@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -28,12 +29,50 @@ EditedSettings sampleEdit(std::int16_t synchronize)
     return edited;
 }
 
+// Written out rather than taken from the key table, so that a default changed there fails here.
 TEST(loadSettings, EmptyStoreGivesEveryDefault)
 {
+    std::map<std::string, std::string> expected{
+        {"Synchronize", "1"},
+        {"Title", "Main Title Text (Change this!!)"},
+        {"Target", "Phrase upon reaching target date. (Change this!!)"},
+        {"TargetPassed", "Phrase when target date has passed. (Change this!!)"},
+        {"Date", "2011-03-15"},
+        {"IncludeDays", "0"},
+        {"Style", "0"},
+        {"ImageUsed", "0"},
+        {"ImageStyle", "0"},
+        {"ImageName", ""},
+        {"ImagePath", "/"},
+        {"ImageSize", "0"},
+        {"ImageIndex", "1"},
+        {"ImageTag", "Logo"},
+        {"ImageDrive", "/"},
+        {"Position", "0"},
+        {"Direction", "0"},
+        {"Speed", "50"},
+        {"Horizontal", "0"},
+        {"Vertical", "0"},
+        {"HorizDirection", "0"},
+        {"VertDirection", "2"},
+        {"Background", "0"},
+    };
+    for (const char* digit : {"0", "1", "2"}) {
+        for (const auto& [font, value] : {std::pair{"TextFontName", "Arial"},
+                                          {"TextFontSize", "16"},
+                                          {"TextFontColor", "255"},
+                                          {"TextFontBold", "True"},
+                                          {"TextFontItalic", "False"},
+                                          {"TextFontStrikethru", "False"},
+                                          {"TextFontUnderline", "False"}})
+            expected[font + std::string(digit)] = value;
+    }
     FakeServices services;
-    SettingsRecord expected;
-    expected.Date = "2011-03-15";
-    EXPECT_EQ(load(services).settings, expected);
+    const SettingsRecord loaded = load(services).settings;
+    std::map<std::string, std::string> found;
+    for (const KeyEntry& entry : keyTable())
+        found[entry.key] = storedText(loaded, entry);
+    EXPECT_EQ(found, expected);
 }
 
 TEST(loadSettings, StoredTextToValue)
