@@ -191,8 +191,8 @@ std::string writeFailureReason(const QString& filePath, QLockFile::LockError loc
 {
     if (const std::optional<std::string> blocked = blockedReason(filePath, lockError))
         return *blocked;
-    // A full disk: the system's own words say it best.
-    if (written.error() == QFileDevice::WriteError)
+    // A full disk: the system's own words say it best. Qt files ENOSPC under ResourceError, not WriteError.
+    if (written.error() != QFileDevice::NoError && !written.errorString().isEmpty())
         return written.errorString().toStdString();
     return "The file could not be written.";
 }

@@ -19,6 +19,7 @@
 #include <memory>
 #include <optional>
 #include <pwd.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -89,6 +90,13 @@ private slots:
         QVERIFY(m_dir->isValid());
     }
 
+    void cleanup()
+    {
+        if (!m_mounted.isEmpty())
+            ::umount(m_mounted.constData());
+        m_mounted.clear();
+    }
+
     void valuesReadBack_data()
     {
         QTest::addColumn<QString>("value");
@@ -127,7 +135,8 @@ private slots:
     {
         QTest::addColumn<QString>("file");    // the store's file, relative to the temporary folder
         QTest::addColumn<QString>("blocker"); // made first: the file itself, or what stands in its way
-        QTest::addColumn<QString>("made");    // file, fifo, a link to a device, or a sparse file too large to read
+        // file, fifo, a link to a device, a sparse file too large to read, or a file on a 12 KiB tmpfs 4 KiB short
+        QTest::addColumn<QString>("made");
         QTest::addColumn<int>("folderMode");
         QTest::addColumn<int>("blockerMode");
         QTest::addColumn<int>("sizeLimit"); // the largest file the process may write, as a full disk would; 0: none
@@ -142,6 +151,7 @@ private slots:
         row("unreadable file", "file", 0700, 0000, 0, "none No permission to write the file.", "Permission denied");
         row("write-only file", "file", 0700, 0200, 0, "none No permission to read the file.", "Permission denied");
         row("no room for the file", "file", 0700, 0644, 1024, "10 File too large", "");
+        row("full disk", "full disk", 0700, 0644, 0, "10 No space left on device", "");
         row("link to a device", "/dev/zero", 0700, -1, 0, "none The file is not a regular file.", "not a regular file");
         row("FIFO", "fifo", 0700, 0644, 0, "none The file is not a regular file.", "not a regular file");
         row("sparse file of 1 GiB", "sparse", 0700, 0644, 0, "none The file is larger than 1 MiB.",
@@ -166,7 +176,14 @@ private slots:
         QVERIFY(QDir(m_dir->path()).mkpath(QFileInfo(blocker).path()));
         const QByteArray folder = QFile::encodeName(m_dir->path());
         const QByteArray blocking = QFile::encodeName(m_dir->filePath(blocker));
-        if (made == u"fifo")
+        if (made == u"full disk") {
+            if (::mount("tmpfs", folder.constData(), "tmpfs", 0, "size=12k") != 0)
+                QSKIP("cannot mount a tmpfs (not root)");
+            m_mounted = folder;
+            const QByteArray comments = QByteArray("; a comment\n").repeated(230);
+            QVERIFY(writeFile(m_dir->filePath(blocker), "[ScreenSaver]\nSpeed=10\n" + comments));
+            QVERIFY(writeFile(m_dir->filePath(QStringLiteral("filler")), QByteArray(4096, 'f')));
+        } else if (made == u"fifo")
             QCOMPARE(::mkfifo(blocking.constData(), 0644), 0);
         else if (made == u"sparse")
             QVERIFY(writeFile(m_dir->filePath(blocker), {}) && QFile::resize(m_dir->filePath(blocker), 1LL << 30));
@@ -249,6 +266,7 @@ private slots:
 private:
     QString path() const { return m_dir->filePath(QStringLiteral("Varnholt.ini")); }
     std::unique_ptr<QTemporaryDir> m_dir;
+    QByteArray m_mounted; // the tmpfs of a full disk, unmounted after each test
 };
 
 } // namespace varnholt
