@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 #include <vector>
 
@@ -32,46 +31,23 @@ EditedSettings sampleEdit(std::int16_t synchronize)
 // Written out rather than taken from the key table, so that a default changed there fails here.
 TEST(loadSettings, EmptyStoreGivesEveryDefault)
 {
-    std::map<std::string, std::string> expected{
-        {"Synchronize", "1"},
-        {"Title", "Main Title Text (Change this!!)"},
-        {"Target", "Phrase upon reaching target date. (Change this!!)"},
-        {"TargetPassed", "Phrase when target date has passed. (Change this!!)"},
-        {"Date", "2011-03-15"},
-        {"IncludeDays", "0"},
-        {"Style", "0"},
-        {"ImageUsed", "0"},
-        {"ImageStyle", "0"},
-        {"ImageName", ""},
-        {"ImagePath", "/"},
-        {"ImageSize", "0"},
-        {"ImageIndex", "1"},
-        {"ImageTag", "Logo"},
-        {"ImageDrive", "/"},
-        {"Position", "0"},
-        {"Direction", "0"},
-        {"Speed", "50"},
-        {"Horizontal", "0"},
-        {"Vertical", "0"},
-        {"HorizDirection", "0"},
-        {"VertDirection", "2"},
-        {"Background", "0"},
-    };
+    std::string expected = "Synchronize=1\nTitle=Main Title Text (Change this!!)\n"
+                           "Target=Phrase upon reaching target date. (Change this!!)\n"
+                           "TargetPassed=Phrase when target date has passed. (Change this!!)\n"
+                           "Date=2011-03-15\nIncludeDays=0\nStyle=0\nImageUsed=0\nImageStyle=0\nImageName=\n"
+                           "ImagePath=/\nImageSize=0\nImageIndex=1\nImageTag=Logo\nImageDrive=/\nPosition=0\n"
+                           "Direction=0\nSpeed=50\nHorizontal=0\nVertical=0\nHorizDirection=0\nVertDirection=2\n"
+                           "Background=0\n";
     for (const char* digit : {"0", "1", "2"}) {
-        for (const auto& [font, value] : {std::pair{"TextFontName", "Arial"},
-                                          {"TextFontSize", "16"},
-                                          {"TextFontColor", "255"},
-                                          {"TextFontBold", "True"},
-                                          {"TextFontItalic", "False"},
-                                          {"TextFontStrikethru", "False"},
-                                          {"TextFontUnderline", "False"}})
-            expected[font + std::string(digit)] = value;
+        for (std::string font :
+             {"Name=Arial", "Size=16", "Color=255", "Bold=True", "Italic=False", "Strikethru=False", "Underline=False"})
+            expected += "TextFont" + font.insert(font.find('='), digit) + "\n";
     }
     FakeServices services;
     const SettingsRecord loaded = load(services).settings;
-    std::map<std::string, std::string> found;
+    std::string found;
     for (const KeyEntry& entry : keyTable())
-        found[entry.key] = storedText(loaded, entry);
+        found += entry.key + "=" + storedText(loaded, entry) + "\n";
     EXPECT_EQ(found, expected);
 }
 
