@@ -2,8 +2,10 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <pwd.h>
 #include <sstream>
 #include <system_error>
+#include <unistd.h>
 
 namespace varnholt {
 
@@ -24,8 +26,8 @@ std::filesystem::path programFolder()
 std::vector<std::string> xdgDataFolders()
 {
     std::string home = environment("XDG_DATA_HOME");
-    if (home.empty() && !environment("HOME").empty())
-        home = environment("HOME") + "/.local/share";
+    if (home.empty() && !homeFolder().empty())
+        home = homeFolder() + "/.local/share";
     std::string others = environment("XDG_DATA_DIRS");
     if (others.empty())
         others = "/usr/local/share:/usr/share";
@@ -41,6 +43,17 @@ std::vector<std::string> xdgDataFolders()
 }
 
 } // namespace
+
+std::string homeFolder()
+{
+    std::string home = environment("HOME");
+    if (home.empty()) {
+        const passwd* account = ::getpwuid(::getuid());
+        if (account != nullptr && account->pw_dir != nullptr)
+            home = account->pw_dir;
+    }
+    return home;
+}
 
 std::vector<std::string> dataFolderCandidates()
 {

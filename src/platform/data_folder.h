@@ -10,4 +10,7 @@ namespace varnholt {
 // folders, and the source tree only when the program runs from its build folder.
 std::vector<std::string> dataFolderCandidates();
 
+// HOME, or the account's home from the password database when HOME is unset or empty.
+std::string homeFolder();
+
 } // namespace varnholt

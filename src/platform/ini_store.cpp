@@ -1,5 +1,7 @@
 #include "platform/ini_store.h"
 
+#include "platform/data_folder.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -7,7 +9,15 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include <algorithm>
+#include <cerrno>
 #include <chrono>
+#include <cstring>
+#include <fcntl.h>
+#include <iostream>
+#include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace varnholt {
 
@@ -64,10 +74,71 @@ bool writeAll(QSaveFile& file, const QByteArray& bytes)
     return true;
 }
 
-QByteArray fileBytes(const QString& path)
+// The file holds about fifty short keys: anything much larger is not ours.
+constexpr qsizetype LargestFile = 1024 * 1024;
+
+enum class ReadProblem { None, NotRegular, TooLarge, System };
+
+// The file's bytes, or why they could not be read; an absent file reads as empty.
+struct FileRead {
+    QByteArray bytes;
+    ReadProblem problem = ReadProblem::None;
+    int error = 0; // errno, for ReadProblem::System
+
+    // For a line on stderr after the file's path.
+    std::string why() const
+    {
+        switch (problem) {
+        case ReadProblem::NotRegular:
+            return "not a regular file";
+        case ReadProblem::TooLarge:
+            return "larger than 1 MiB";
+        default:
+            return std::strerror(error);
+        }
+    }
+};
+
+// Only a regular file (after links) is read, and only so far: a device would
+// never end, and a FIFO would block the open until some writer came.
+FileRead readFile(const QString& path)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    const QByteArray name = QFile::encodeName(path);
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return errno == ENOENT ? FileRead{} : FileRead{{}, ReadProblem::System, errno};
+    FileRead read;
+    struct stat status {};
+    if (::fstat(fd, &status) != 0) {
+        read = {{}, ReadProblem::System, errno};
+    } else if (!S_ISREG(status.st_mode)) {
+        read.problem = ReadProblem::NotRegular;
+    } else if (status.st_size > LargestFile) {
+        read.problem = ReadProblem::TooLarge;
+    } else {
+        // Reading on past the size tells a file that grew since fstat, up to one byte more than allowed.
+        read.bytes.resize(qsizetype(status.st_size) + 1);
+        qsizetype done = 0;
+        while (done <= LargestFile) {
+            if (done == read.bytes.size())
+                read.bytes.resize(std::min(2 * done, LargestFile + 1));
+            const ssize_t got = ::read(fd, read.bytes.data() + done, std::size_t(read.bytes.size() - done));
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got < 0) {
+                read = {{}, ReadProblem::System, errno};
+                break;
+            }
+            if (got == 0)
+                break;
+            done += got;
+        }
+        if (read.problem == ReadProblem::None && done > LargestFile)
+            read = {{}, ReadProblem::TooLarge, 0};
+        read.bytes.truncate(done);
+    }
+    ::close(fd);
+    return read;
 }
 
 // The nearest of the path and the folders above it that exists.
@@ -79,8 +150,8 @@ QFileInfo nearestExisting(const QString& path)
     return info;
 }
 
-// Why the file could not be written, found after the fact from what stands in its place.
-std::string failureReason(const QString& filePath, QLockFile::LockError lockError, const QSaveFile& written)
+// Why the file could not be read or written, found after the fact from what stands in its place.
+std::optional<std::string> blockedReason(const QString& filePath, QLockFile::LockError lockError)
 {
     const QFileInfo file(filePath);
     const QFileInfo folder(file.absolutePath());
@@ -99,8 +170,29 @@ std::string failureReason(const QString& filePath, QLockFile::LockError lockErro
         return "No permission to write the file.";
     if (file.exists() && !file.isReadable())
         return "No permission to read the file.";
-    // A full disk: the system's own words say it best.
-    if (written.error() == QFileDevice::WriteError)
+    return std::nullopt;
+}
+
+std::string readFailureReason(const QString& filePath, QLockFile::LockError lockError, const FileRead& read)
+{
+    if (const std::optional<std::string> blocked = blockedReason(filePath, lockError))
+        return *blocked;
+    switch (read.problem) {
+    case ReadProblem::NotRegular:
+        return "The file is not a regular file.";
+    case ReadProblem::TooLarge:
+        return "The file is larger than 1 MiB.";
+    default:
+        return std::strerror(read.error);
+    }
+}
+
+std::string writeFailureReason(const QString& filePath, QLockFile::LockError lockError, const QSaveFile& written)
+{
+    if (const std::optional<std::string> blocked = blockedReason(filePath, lockError))
+        return *blocked;
+    // A full disk: the system's own words say it best. Qt files ENOSPC under ResourceError, not WriteError.
+    if (written.error() != QFileDevice::NoError && !written.errorString().isEmpty())
         return written.errorString().toStdString();
     return "The file could not be written.";
 }
@@ -118,7 +210,7 @@ QString IniStore::defaultFilePath()
 {
     QString configHome = qEnvironmentVariable("XDG_CONFIG_HOME");
     if (configHome.isEmpty())
-        configHome = QDir::homePath() + QStringLiteral("/.config");
+        configHome = QFile::decodeName(QByteArray::fromStdString(homeFolder())) + QStringLiteral("/.config");
     return configHome + QStringLiteral("/Kestle/Varnholt.ini");
 }
 
@@ -127,7 +219,13 @@ void IniStore::refresh() const
     // Without the lock (a read-only folder, a holder that never lets go) the file is read all the same.
     QLockFile lock(lockFilePath(m_path));
     lockStore(lock);
-    m_text = IniText(fileBytes(m_path));
+    const FileRead read = readFile(m_path);
+    m_text = IniText(read.bytes);
+    // Once per store and problem: a terminal user learns why the settings were ignored.
+    const std::string why = read.problem == ReadProblem::None ? std::string() : read.why();
+    if (!why.empty() && why != m_reported)
+        std::cerr << location() << ": " << why << std::endl;
+    m_reported = why;
 }
 
 std::optional<std::string> IniStore::value(const std::string& section, const std::string& key) const
@@ -147,12 +245,16 @@ CommitResult IniStore::commit()
     QDir().mkpath(QFileInfo(m_path).absolutePath());
     if (!lockStore(lock) && lock.error() == QLockFile::LockFailedError)
         return {"Another program kept the settings file locked."};
-    IniText text(fileBytes(m_path));
+    // Never a text that was not read from the file: that would wipe what it holds.
+    const FileRead read = readFile(m_path);
+    if (read.problem != ReadProblem::None)
+        return {readFailureReason(m_path, lock.error(), read)};
+    IniText text(read.bytes);
     for (const Saved& saved : m_unwritten)
         text.setValue(saved.section, saved.key, saved.value);
     QSaveFile file(m_path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !writeAll(file, text.bytes()) || !file.commit())
-        return {failureReason(m_path, lock.error(), file)};
+        return {writeFailureReason(m_path, lock.error(), file)};
     m_text = text;
     m_unwritten.clear();
     return {};

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <string>
 #include <vector>
 
 namespace varnholt {
@@ -34,6 +35,7 @@ private:
 
     QString m_path;
     mutable IniText m_text;
+    mutable std::string m_reported; // why the last refresh could not read the file
     std::vector<Saved> m_unwritten;
 };
 

@@ -19,6 +19,7 @@
 #include <memory>
 #include <optional>
 #include <pwd.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -42,6 +43,17 @@ bool writeFile(const QString& path, const QByteArray& text)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(text) == text.size();
+}
+
+// What stands at the path: a regular file's bytes, else its kind and size.
+QByteArray describe(const QByteArray& path)
+{
+    struct stat status {};
+    if (::lstat(path.constData(), &status) != 0)
+        return "absent";
+    if (S_ISREG(status.st_mode) && status.st_size < 4096)
+        return fileText(QFile::decodeName(path));
+    return QByteArray::number(status.st_mode & S_IFMT) + ' ' + QByteArray::number(qint64(status.st_size));
 }
 
 // The other process of storeThatCannotBeWritten: prints the Speed it read and why its write failed.
@@ -76,6 +88,13 @@ private slots:
     {
         m_dir = std::make_unique<QTemporaryDir>();
         QVERIFY(m_dir->isValid());
+    }
+
+    void cleanup()
+    {
+        if (!m_mounted.isEmpty())
+            ::umount(m_mounted.constData());
+        m_mounted.clear();
     }
 
     void valuesReadBack_data()
@@ -115,41 +134,71 @@ private slots:
     void storeThatCannotBeWritten_data()
     {
         QTest::addColumn<QString>("file");    // the store's file, relative to the temporary folder
-        QTest::addColumn<QString>("blocker"); // written first: the file itself, or what stands in its way
+        QTest::addColumn<QString>("blocker"); // made first: the file itself, or what stands in its way
+        // file, fifo, a link to a device, a sparse file too large to read, or a file on a 12 KiB tmpfs 4 KiB short
+        QTest::addColumn<QString>("made");
         QTest::addColumn<int>("folderMode");
         QTest::addColumn<int>("blockerMode");
         QTest::addColumn<int>("sizeLimit"); // the largest file the process may write, as a full disk would; 0: none
         QTest::addColumn<QString>("seen");  // the Speed loaded, then why the commit failed
+        QTest::addColumn<QString>("said");  // on stderr, after the file's path
         const QString file = QStringLiteral("Varnholt.ini");
-        QTest::newRow("read-only folder")
-            << file << file << 0500 << 0644 << 0 << "10 No permission to write in the folder.";
-        QTest::newRow("unreadable file") << file << file << 0700 << 0000 << 0
-                                         << "none No permission to write the file.";
+        const auto row = [&file](const char* name, const char* made, int folderMode, int blockerMode, int sizeLimit,
+                                 const char* seen, const char* said) {
+            QTest::newRow(name) << file << file << made << folderMode << blockerMode << sizeLimit << seen << said;
+        };
+        row("read-only folder", "file", 0500, 0644, 0, "10 No permission to write in the folder.", "");
+        row("unreadable file", "file", 0700, 0000, 0, "none No permission to write the file.", "Permission denied");
+        row("write-only file", "file", 0700, 0200, 0, "none No permission to read the file.", "Permission denied");
+        row("no room for the file", "file", 0700, 0644, 1024, "10 File too large", "");
+        row("full disk", "full disk", 0700, 0644, 0, "10 No space left on device", "");
+        row("link to a device", "/dev/zero", 0700, -1, 0, "none The file is not a regular file.", "not a regular file");
+        row("FIFO", "fifo", 0700, 0644, 0, "none The file is not a regular file.", "not a regular file");
+        row("sparse file of 1 GiB", "sparse", 0700, 0644, 0, "none The file is larger than 1 MiB.",
+            "larger than 1 MiB");
         QTest::newRow("a file where the folder should be")
             << "Kestle/Varnholt.ini"
-            << "Kestle" << 0700 << 0644 << 0 << "none A file stands where the folder %1/Kestle should be.";
-        QTest::newRow("no room for the file") << file << file << 0700 << 0644 << 1024 << "10 File too large";
+            << "Kestle"
+            << "file" << 0700 << 0644 << 0 << "none A file stands where the folder %1/Kestle should be."
+            << "Not a directory";
     }
 
     void storeThatCannotBeWritten()
     {
         QFETCH(QString, file);
         QFETCH(QString, blocker);
+        QFETCH(QString, made);
         QFETCH(int, folderMode);
         QFETCH(int, blockerMode);
         QFETCH(int, sizeLimit);
         QFETCH(QString, seen);
-        const QByteArray stored = "[ScreenSaver]\nSpeed=10\n";
+        QFETCH(QString, said);
         QVERIFY(QDir(m_dir->path()).mkpath(QFileInfo(blocker).path()));
-        QVERIFY(writeFile(m_dir->filePath(blocker), stored));
+        const QByteArray folder = QFile::encodeName(m_dir->path());
+        const QByteArray blocking = QFile::encodeName(m_dir->filePath(blocker));
+        if (made == u"full disk") {
+            if (::mount("tmpfs", folder.constData(), "tmpfs", 0, "size=12k") != 0)
+                QSKIP("cannot mount a tmpfs (not root)");
+            m_mounted = folder;
+            const QByteArray comments = QByteArray("; a comment\n").repeated(230);
+            QVERIFY(writeFile(m_dir->filePath(blocker), "[ScreenSaver]\nSpeed=10\n" + comments));
+            QVERIFY(writeFile(m_dir->filePath(QStringLiteral("filler")), QByteArray(4096, 'f')));
+        } else if (made == u"fifo")
+            QCOMPARE(::mkfifo(blocking.constData(), 0644), 0);
+        else if (made == u"sparse")
+            QVERIFY(writeFile(m_dir->filePath(blocker), {}) && QFile::resize(m_dir->filePath(blocker), 1LL << 30));
+        else if (made != u"file")
+            QVERIFY(QFile::link(made, m_dir->filePath(blocker)));
+        else
+            QVERIFY(writeFile(m_dir->filePath(blocker), "[ScreenSaver]\nSpeed=10\n"));
+        const QByteArray before = describe(blocking);
         const std::optional<std::pair<uid_t, gid_t>> account = unprivilegedAccount();
         if (!account)
             QSKIP("running as root without a \"nobody\" account");
-        const QByteArray folder = QFile::encodeName(m_dir->path());
-        const QByteArray blocking = QFile::encodeName(m_dir->filePath(blocker));
         QCOMPARE(::chown(folder.constData(), account->first, account->second), 0);
-        QCOMPARE(::chown(blocking.constData(), account->first, account->second), 0);
-        QCOMPARE(::chmod(blocking.constData(), static_cast<mode_t>(blockerMode)), 0);
+        QCOMPARE(::lchown(blocking.constData(), account->first, account->second), 0);
+        if (blockerMode >= 0)
+            QCOMPARE(::chmod(blocking.constData(), static_cast<mode_t>(blockerMode)), 0);
         QCOMPARE(::chmod(folder.constData(), static_cast<mode_t>(folderMode)), 0);
 
         QProcess child;
@@ -165,11 +214,14 @@ private slots:
                     {QString::fromLatin1(LoadAndWriteSwitch), m_dir->filePath(file)});
         const bool finished = child.waitForFinished(30000);
         ::chmod(folder.constData(), 0700);
-        ::chmod(blocking.constData(), 0600);
+        if (blockerMode >= 0)
+            ::chmod(blocking.constData(), 0600);
         QVERIFY(finished);
         QCOMPARE(child.exitStatus(), QProcess::NormalExit);
         QCOMPARE(QString::fromLocal8Bit(child.readAllStandardOutput()), seen.arg(m_dir->path()));
-        QCOMPARE(fileText(m_dir->filePath(blocker)), stored);
+        QCOMPARE(QString::fromLocal8Bit(child.readAllStandardError()),
+                 said.isEmpty() ? QString() : m_dir->filePath(file) + QStringLiteral(": ") + said + QLatin1Char('\n'));
+        QCOMPARE(describe(blocking), before);
     }
 
     // The saver loads again after midnight: it must see what another program wrote meanwhile.
@@ -186,13 +238,23 @@ private slots:
     // Every end-to-end run names its folder by XDG_CONFIG_HOME; without it the file is in the home folder.
     void defaultFileWithoutXdgConfigHome()
     {
+        const QByteArray kept = qgetenv("HOME");
+        const QString account = QFile::decodeName(::getpwuid(::getuid())->pw_dir);
         qunsetenv("XDG_CONFIG_HOME");
-        QCOMPARE(IniStore::defaultFilePath(), QDir::homePath() + QStringLiteral("/.config/Kestle/Varnholt.ini"));
+        for (const char* home : std::initializer_list<const char*>{"/home/ann", "", nullptr}) { // nullptr: HOME unset
+            home ? qputenv("HOME", home) : qunsetenv("HOME");
+            const QString found = IniStore::defaultFilePath();
+            qputenv("HOME", kept);
+            QCOMPARE(found,
+                     (home && *home ? QString::fromLatin1(home) : account)
+                         + QStringLiteral("/.config/Kestle/Varnholt.ini"));
+        }
     }
 
 private:
     QString path() const { return m_dir->filePath(QStringLiteral("Varnholt.ini")); }
     std::unique_ptr<QTemporaryDir> m_dir;
+    QByteArray m_mounted; // the tmpfs of a full disk, unmounted after each test
 };
 
 } // namespace varnholt

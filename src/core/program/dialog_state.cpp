@@ -26,10 +26,7 @@ void repairDirections(SettingsRecord& record)
 
 EditedSettings editedSettingsFrom(SettingsRecord record, const DateForms& dates, Date today)
 {
-    for (const KeyEntry& entry : keyTable()) {
-        if (!withinRange(record, entry))
-            setDefault(record, entry);
-    }
+    repairRanges(record);
     record.Synchronize = record.Synchronize == FlagOn ? FlagOn : FlagOff;
     repairDirections(record);
     const Date date = dates.parse(record.Date).value_or(today);

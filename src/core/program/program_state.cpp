@@ -1,6 +1,7 @@
 #include "core/program/program_state.h"
 
 #include "core/program/help_paths.h"
+#include "core/settings/key_table.h"
 #include "core/settings/settings_io.h"
 
 namespace varnholt {
@@ -10,6 +11,9 @@ void ProgramState::loadSettings()
     LoadedSettings loaded = varnholt::loadSettings(services.store, services.clock);
     today = loaded.today;
     settings = std::move(loaded.settings);
+    // The saver shows what the dialog would show; the dialog itself tells a repaired number as a change.
+    if (runMode != ModeNone)
+        repairRanges(settings);
     imageSelection = settings.picture;
 }
 

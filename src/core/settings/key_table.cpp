@@ -218,4 +218,12 @@ bool withinRange(const SettingsRecord& record, const KeyEntry& entry)
     return within;
 }
 
+void repairRanges(SettingsRecord& record)
+{
+    for (const KeyEntry& entry : keyTable()) {
+        if (!withinRange(record, entry))
+            setDefault(record, entry);
+    }
+}
+
 } // namespace varnholt

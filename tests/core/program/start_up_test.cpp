@@ -135,7 +135,7 @@ TEST(StartUp, PreviewStartsFromTheHostClientArea)
         {"/p 1234", "0", 2280, 2280, 784},
         {"/p:1234", "1", 2280, 2280, 784},
         {"/p 1234", "2", 1680, 0, 1680},
-        {"/p 1234", "7", 0, 0, 0},
+        {"/p 1234", "7", 2280, 2280, 784}, // repaired as the dialog would show it: Forward
     };
     for (const Row& row : rows) {
         Fixture f;
@@ -148,6 +148,27 @@ TEST(StartUp, PreviewStartsFromTheHostClientArea)
         EXPECT_EQ(f.state.block.TextTop, row.top) << row.direction;
         EXPECT_EQ(f.windows.calls, (Calls{"loadMain", "embedMainInPreview"}));
         EXPECT_EQ(f.fakes.platform.cursorCount, 0) << "the preview keeps the cursor visible";
+    }
+}
+
+// A stored Speed of -50 would move the block off the screen for good, a size of 0 draws 1-pixel text.
+TEST(ProgramState, SaverRepairsNumbersOutOfRangeWhileTheDialogSeesThemAsStored)
+{
+    struct Row {
+        std::int32_t runMode;
+        std::int16_t speed, size;
+    };
+    const Row rows[] = {{ModeSaver, 50, 16}, {ModePreview, 50, 16}, {ModeNone, -50, 0}};
+    for (const Row& row : rows) {
+        Fixture f;
+        f.fakes.store.values[{"ScreenSaver", "Speed"}] = "-50";
+        f.fakes.store.values[{"ScreenSaver", "TextFontSize0"}] = "0";
+        f.fakes.store.values[{"ScreenSaver", "TextFontSize1"}] = "999";
+        f.state.runMode = row.runMode;
+        f.state.loadSettings();
+        EXPECT_EQ(f.state.settings.Speed, row.speed) << row.runMode;
+        EXPECT_EQ(f.state.settings.TextFontSize[0], row.size) << row.runMode;
+        EXPECT_EQ(f.state.settings.TextFontSize[1], 999) << row.runMode;
     }
 }
 

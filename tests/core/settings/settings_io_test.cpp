@@ -28,12 +28,27 @@ EditedSettings sampleEdit(std::int16_t synchronize)
     return edited;
 }
 
+// Written out rather than taken from the key table, so that a default changed there fails here.
 TEST(loadSettings, EmptyStoreGivesEveryDefault)
 {
+    std::string expected = "Synchronize=1\nTitle=Main Title Text (Change this!!)\n"
+                           "Target=Phrase upon reaching target date. (Change this!!)\n"
+                           "TargetPassed=Phrase when target date has passed. (Change this!!)\n"
+                           "Date=2011-03-15\nIncludeDays=0\nStyle=0\nImageUsed=0\nImageStyle=0\nImageName=\n"
+                           "ImagePath=/\nImageSize=0\nImageIndex=1\nImageTag=Logo\nImageDrive=/\nPosition=0\n"
+                           "Direction=0\nSpeed=50\nHorizontal=0\nVertical=0\nHorizDirection=0\nVertDirection=2\n"
+                           "Background=0\n";
+    for (const char* digit : {"0", "1", "2"}) {
+        for (std::string font :
+             {"Name=Arial", "Size=16", "Color=255", "Bold=True", "Italic=False", "Strikethru=False", "Underline=False"})
+            expected += "TextFont" + font.insert(font.find('='), digit) + "\n";
+    }
     FakeServices services;
-    SettingsRecord expected;
-    expected.Date = "2011-03-15";
-    EXPECT_EQ(load(services).settings, expected);
+    const SettingsRecord loaded = load(services).settings;
+    std::string found;
+    for (const KeyEntry& entry : keyTable())
+        found += entry.key + "=" + storedText(loaded, entry) + "\n";
+    EXPECT_EQ(found, expected);
 }
 
 TEST(loadSettings, StoredTextToValue)

@@ -16,7 +16,7 @@ struct FullScreenSaver : WindowHarness {
     FullScreenSaver()
     {
         state.runMode = ModeSaver;
-        set("ScreenSaver", "Speed", "700");
+        set("ScreenSaver", "Speed", "100");
         driver.openWindows();
         driver.load();
         driver.showFullScreen();
@@ -44,7 +44,7 @@ private slots:
             // left its left edge, the next starts there again.
             const int width = qRound(screens[i]->geometry().width() * 1440 / screens[i]->logicalDotsPerInchX());
             QCOMPARE(window.block().TextLeft, width);
-            window.advance((width + window.block().BlockWidth) / 700);
+            window.advance((width + window.block().BlockWidth) / 100);
             QVERIFY(window.block().TextLeft < width);
             window.advance(1);
             QCOMPARE(window.block().TextLeft, width);

@@ -147,7 +147,7 @@ private slots:
         QTest::newRow("enormous step") << file("ImageName=good.png ImageSize=32767") << QSize()
                                        << "Load Error Number: 6\r\nOverflow";
         QTest::newRow("text block beyond 16 bits")
-            << "TextFontSize0=2000" << QSize() << "Load Error Number: 6\r\nOverflow";
+            << "Style=1 TextFontSize0=999 TextFontSize1=999" << QSize() << "Load Error Number: 6\r\nOverflow";
         QTest::newRow("Event Text longer than the screen")
             << QStringLiteral("Date=01/01/2012 TextFontSize0=16 Title=") + QString(300, u'W') << QSize()
             << "Load Error Number: 6\r\nOverflow\r\nThe Event Text is too long for the screen.";
