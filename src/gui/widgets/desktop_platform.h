@@ -6,8 +6,12 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace varnholt {
+
+// What Qt's image readers here read, and the metafiles drawn apart: "bmp", "jpg", "png", "wmf", ...
+std::vector<std::string> loadablePictureTypes();
 
 class DesktopPlatform final : public Platform {
 public:
@@ -26,6 +30,7 @@ public:
     void beep() override;
 
     void shellOpen(const std::string& target) override;
+    std::vector<std::string> pictureFileTypes() const override { return loadablePictureTypes(); }
 
     using MessageBoxRecorder = std::function<void(const std::string& text, MessageIcon icon)>;
     // While set, message boxes are handed to the recorder instead of shown: for window tests.

@@ -1,9 +1,13 @@
 #include "gui/browse/file_controls.h"
 
+#include "gui/browse/picture_file.h"
+#include "gui/widgets/desktop_platform.h"
 #include "support/picture_folder.h"
 
 #include <QDir>
 #include <QtTest>
+
+#include <fstream>
 
 using namespace varnholt;
 using namespace varnholt::test;
@@ -18,7 +22,7 @@ private slots:
         folder.pictures();
         QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("Another")));
         FolderList folders(nullptr);
-        folders.setPath(folder.path());
+        folders.setPath(folder.path().toStdString());
         QStringList entries;
         for (QTreeWidgetItemIterator it(&folders); *it; ++it)
             entries << (*it)->text(0);
@@ -29,17 +33,58 @@ private slots:
         QCOMPARE(folders.currentItem()->text(0), chain.last());
 
         FileList files(nullptr);
-        files.setPath(folder.path());
+        files.setTypes({"bmp", "gif", "jpeg", "jpg", "png"});
+        files.setPath(folder.path().toStdString());
         QStringList listed;
         for (int row = 0; row < files.count(); ++row)
             listed << files.item(row)->text();
         QCOMPARE(listed,
                  (QStringList{QStringLiteral("big.gif"), QStringLiteral("PHOTO.JPG"), QStringLiteral("png inside.jpeg"),
-                              QStringLiteral("tall.bmp"), QStringLiteral("wide.jpg"),
+                              QStringLiteral("small.png"), QStringLiteral("tall.bmp"), QStringLiteral("wide.jpg"),
                               QString::fromUtf8("\u00c6r\u00f8 \"quoted\" name.jpg")}));
         const DriveList drives(nullptr);
         QCOMPARE(drives.itemText(0), QStringLiteral("/"));
-        QCOMPARE(drives.driveOf(folder.path()), drives.drive());
+        QCOMPARE(drives.driveOf(folder.path().toStdString()), drives.drive());
+    }
+
+    // Every picture the system loads is offered, whatever the case of its ending or the bytes of its name.
+    void everyFormatThatLoads()
+    {
+        PictureFolder folder;
+        const QImage image = picture(30, 20);
+        folder.write(QStringLiteral("a.bmp"), encoded(image, "BMP"));
+        folder.write(QStringLiteral("b.GIF"), gif(30, 20));
+        folder.write(QStringLiteral("c.jpeg"), encoded(image, "JPG"));
+        folder.write(QStringLiteral("d.png"), encoded(image, "PNG"));
+        folder.write(QStringLiteral("e.svg"), "<svg xmlns='http://www.w3.org/2000/svg' width='30' height='20'/>");
+        folder.write(QStringLiteral("f.tif"), encoded(image, "TIFF"));
+        folder.write(QStringLiteral("g.TIFF"), encoded(image, "TIFF"));
+        folder.write(QStringLiteral("h.webp"), encoded(image, "WEBP"));
+        QFile metafile(qEnvironmentVariable("VARNHOLT_SOURCE_DIR")
+                       + QStringLiteral("/tests/fuzz/corpus/fuzz_picture/rectangle.wmf"));
+        QVERIFY(metafile.open(QIODevice::ReadOnly));
+        folder.write(QStringLiteral("i.wmf"), metafile.readAll());
+        folder.write(QStringLiteral("notes.txt"), "no picture\n");
+        const std::string folderBytes = folder.path().toStdString() + '/';
+        std::ofstream(folderBytes + "na\xefve.jpg", std::ios::binary) << encoded(image, "JPG").toStdString();
+
+        FileList files(nullptr);
+        files.setTypes(loadablePictureTypes());
+        files.setPath(folder.path().toStdString());
+        QStringList listed;
+        for (int row = 0; row < files.count(); ++row) {
+            listed << files.item(row)->text();
+            files.setCurrentRow(row);
+            QVERIFY2(!loadPictureFile(folderBytes + files.fileName()).isNull(), qPrintable(listed.last()));
+        }
+        QStringList expected;
+        for (const char* name :
+             {"a.bmp", "b.GIF", "c.jpeg", "d.png", "e.svg", "f.tif", "g.TIFF", "h.webp", "i.wmf", "na\uFFFDve.jpg"})
+            expected << QString::fromUtf8(name);
+        QCOMPARE(listed, expected);
+        QCOMPARE(files.fileName(), std::string("na\xefve.jpg"));
+        QVERIFY(files.select("b.GIF"));
+        QVERIFY(!files.select("na\uFFFDve.jpg"));
     }
 };
 
