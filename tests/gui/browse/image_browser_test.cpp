@@ -211,6 +211,7 @@ private slots:
         row("below a pixel", "PHOTO.JPG", "00", -2, "Decrease 2 times", "20 x 20", smaller, false);
         row("the last previewed size, opened again", "PHOTO.JPG", "2", 2, "Increase 2 times", "80 x 80", {}, true);
         row("nothing previewed: 0 x 0", "", "022", 3, "Increase 3 times", "0 x 0", smaller, false);
+        row("refused with nothing previewed", "", "0", -1, "Use Actual Size", "", smaller, false);
     }
 
     void sizeStepsAgainstTheScreen()
