@@ -46,6 +46,19 @@ QString oneLine(const std::string& text)
         .replace(QLatin1Char('\n'), QLatin1Char(' '));
 }
 
+// File names are bytes in no particular encoding: these keys keep them as they
+// are, where other text that is no UTF-8 is read as Windows-1252.
+bool holdsFileName(const std::string& key)
+{
+    return key == "ImageDrive" || key == "ImagePath" || key == "ImageName";
+}
+
+QByteArray oneLineBytes(const std::string& text)
+{
+    QByteArray line = QByteArray::fromStdString(text);
+    return line.replace("\r\n", " ").replace('\r', ' ').replace('\n', ' ');
+}
+
 // Readers take the writers' lock too: a file read while another process
 // replaces it is either the old or the new file, but a commit must merge into
 // the file as it is, so it reads it again under the lock.
@@ -230,13 +243,20 @@ void IniStore::refresh() const
 
 std::optional<std::string> IniStore::value(const std::string& section, const std::string& key) const
 {
+    if (holdsFileName(key)) {
+        const std::optional<QByteArray> bytes = m_text.rawValue(fromStd(section), fromStd(key));
+        return bytes ? std::optional(bytes->toStdString()) : std::nullopt;
+    }
     const std::optional<QString> text = m_text.value(fromStd(section), fromStd(key));
     return text ? std::optional(text->toStdString()) : std::nullopt;
 }
 
 void IniStore::saveSetting(const std::string& section, const std::string& key, const std::string& text)
 {
-    m_unwritten.push_back({fromStd(section), fromStd(key), oneLine(text)});
+    if (holdsFileName(key))
+        m_unwritten.push_back({fromStd(section), fromStd(key), {}, oneLineBytes(text)});
+    else
+        m_unwritten.push_back({fromStd(section), fromStd(key), oneLine(text), std::nullopt});
 }
 
 CommitResult IniStore::commit()
@@ -251,7 +271,8 @@ CommitResult IniStore::commit()
         return {readFailureReason(m_path, lock.error(), read)};
     IniText text(read.bytes);
     for (const Saved& saved : m_unwritten)
-        text.setValue(saved.section, saved.key, saved.value);
+        saved.fileName ? text.setRawValue(saved.section, saved.key, *saved.fileName)
+                       : text.setValue(saved.section, saved.key, saved.value);
     QSaveFile file(m_path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !writeAll(file, text.bytes()) || !file.commit())
         return {writeFailureReason(m_path, lock.error(), file)};

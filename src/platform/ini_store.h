@@ -3,8 +3,10 @@
 #include "core/common/services.h"
 #include "platform/ini_text.h"
 
+#include <QByteArray>
 #include <QString>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,6 +33,7 @@ public:
 private:
     struct Saved {
         QString section, key, value;
+        std::optional<QByteArray> fileName; // the bytes, for a key that holds a file name
     };
 
     QString m_path;

@@ -69,12 +69,17 @@ bool isQuoted(const QString& text)
     return text.size() >= 2 && text.startsWith(QLatin1Char('"')) && text.endsWith(QLatin1Char('"'));
 }
 
+bool isQuoted(const QByteArray& text)
+{
+    return text.size() >= 2 && text.startsWith('"') && text.endsWith('"');
+}
+
 // The blanks around "=" are no part of a value: leading blanks of a value, or a
 // value in quotes of its own, are kept by quoting it, as INI readers expect.
-QByteArray storedForm(const QString& value)
+QByteArray storedForm(const QByteArray& value)
 {
-    const bool quote = value.startsWith(QLatin1Char(' ')) || value.startsWith(QLatin1Char('\t')) || isQuoted(value);
-    return quote ? '"' + value.toUtf8() + '"' : value.toUtf8();
+    const bool quote = value.startsWith(' ') || value.startsWith('\t') || isQuoted(value);
+    return quote ? '"' + value + '"' : value;
 }
 
 bool sameName(const QString& a, const QString& b)
@@ -131,6 +136,20 @@ std::optional<QString> IniText::value(const QString& section, const QString& key
     return isQuoted(text) ? text.mid(1, text.size() - 2) : text;
 }
 
+std::optional<QByteArray> IniText::rawValue(const QString& section, const QString& key) const
+{
+    const auto line = find(section, key);
+    if (line == m_lines.end())
+        return std::nullopt;
+    QByteArray text = line->bytes;
+    if (text.endsWith('\r'))
+        text.chop(1);
+    text = text.mid(text.indexOf('=') + 1);
+    const auto firstKept = std::find_if(text.begin(), text.end(), [](char c) { return c != ' ' && c != '\t'; });
+    text = text.mid(firstKept - text.begin());
+    return isQuoted(text) ? text.mid(1, text.size() - 2) : text;
+}
+
 // Just after the section's last line that is not blank, so that blank lines
 // between sections stay between them; the end when the section is new.
 std::vector<IniText::Line>::iterator IniText::endOfSection(const QString& section)
@@ -145,8 +164,14 @@ std::vector<IniText::Line>::iterator IniText::endOfSection(const QString& sectio
 
 void IniText::setValue(const QString& section, const QString& key, const QString& value)
 {
-    if (this->value(section, key) == value)
-        return; // kept byte for byte, spacing and encoding included
+    if (this->value(section, key) != value)
+        setRawValue(section, key, value.toUtf8()); // else kept byte for byte, spacing and encoding included
+}
+
+void IniText::setRawValue(const QString& section, const QString& key, const QByteArray& value)
+{
+    if (rawValue(section, key) == value)
+        return;
     const auto existing = find(section, key);
     const QByteArray lineEnd = m_crlf ? QByteArray("\r") : QByteArray();
     if (existing != m_lines.end()) {

@@ -22,6 +22,9 @@ public:
     // Replaces the key's line, keeping the key's spelling, or adds the key at
     // the end of its section (the section at the end of the text when new).
     void setValue(const QString& section, const QString& key, const QString& value);
+    // The same as bytes, not decoded: for values that are file names, which need not be UTF-8.
+    std::optional<QByteArray> rawValue(const QString& section, const QString& key) const;
+    void setRawValue(const QString& section, const QString& key, const QByteArray& value);
 
     QByteArray bytes() const;
 

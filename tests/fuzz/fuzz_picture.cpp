@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const char* extension : {"jpg", "bmp", "wmf", "gif", "jpeg"}) {
         const QString path = fuzz::scratchFile(QStringLiteral("picture.") + QLatin1String(extension), data, size);
         try {
-            require(!loadPictureFile(path).isNull(), "a loaded picture has pixels");
+            require(!loadPictureFile(path.toStdString()).isNull(), "a loaded picture has pixels");
         } catch (const RuntimeError& error) {
             require(error.number() == ErrInvalidPicture, "an existing file is refused only as an invalid picture");
         }

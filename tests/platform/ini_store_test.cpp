@@ -99,11 +99,13 @@ private slots:
 
     void valuesReadBack_data()
     {
-        QTest::addColumn<QString>("value");
-        QTest::addColumn<QString>("readBack");
-        QTest::addColumn<QString>("stored"); // as the line holds it
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QByteArray>("value");
+        QTest::addColumn<QByteArray>("readBack");
+        QTest::addColumn<QByteArray>("stored"); // as the line holds it
         const auto exactly = [](const char* name, const QString& value, const QString& stored = {}) {
-            QTest::newRow(name) << value << value << (stored.isEmpty() ? value : stored);
+            QTest::newRow(name) << QStringLiteral("Title") << value.toUtf8() << value.toUtf8()
+                                << (stored.isEmpty() ? value : stored).toUtf8();
         };
         exactly("punctuation", QStringLiteral("one, two;three \"q\" 'single' a=b==c #1 [draft] c:\\sea\\"));
         exactly("non-ASCII", QStringLiteral("Größe – 日本 ☃"));
@@ -111,23 +113,42 @@ private slots:
         exactly("own quotes", QStringLiteral("\"q\""), QStringLiteral("\"\"q\"\""));
         exactly("empty", QString());
         // A line break would start another key.
-        QTest::newRow("line breaks") << QStringLiteral("one\r\n[Common]\nSpeed=1")
-                                     << QStringLiteral("one [Common] Speed=1")
-                                     << QStringLiteral("one [Common] Speed=1");
+        QTest::newRow("line breaks") << QStringLiteral("Title") << QByteArray("one\r\n[Common]\nSpeed=1")
+                                     << QByteArray("one [Common] Speed=1") << QByteArray("one [Common] Speed=1");
+        // File names are bytes: a Latin-1 name stays as it is.
+        const QByteArray latin1("na\xefve.jpg");
+        QTest::newRow("file name, not UTF-8") << QStringLiteral("ImageName") << latin1 << latin1 << latin1;
     }
 
     void valuesReadBack()
     {
-        QFETCH(QString, value);
-        QFETCH(QString, readBack);
-        QFETCH(QString, stored);
+        QFETCH(QString, key);
+        QFETCH(QByteArray, value);
+        QFETCH(QByteArray, readBack);
+        QFETCH(QByteArray, stored);
         {
             IniStore store(path());
-            store.saveSetting("ScreenSaver", "Title", value.toStdString());
+            store.saveSetting("ScreenSaver", key.toStdString(), value.toStdString());
             QVERIFY(store.commit());
         }
-        QCOMPARE(IniStore(path()).value("ScreenSaver", "Title"), Text(readBack.toStdString()));
-        QCOMPARE(fileText(path()), "[ScreenSaver]\nTitle=" + stored.toUtf8() + "\n");
+        QCOMPARE(IniStore(path()).value("ScreenSaver", key.toStdString()), Text(readBack.toStdString()));
+        QCOMPARE(fileText(path()), "[ScreenSaver]\n" + key.toUtf8() + '=' + stored + "\n");
+    }
+
+    // Read as typed by hand: the file-name keys are not taken for Windows-1252.
+    void fileNamesAreBytes()
+    {
+        QVERIFY(writeFile(path(),
+                          "[ScreenSaver]\nImagePath=/f\xf6to/\nImageName = \"na\xefve.jpg\"\n"
+                          "ImageDrive=/m\xe9"
+                          "dia\nTitle=na\xefve\n"));
+        const IniStore store(path());
+        QCOMPARE(store.value("ScreenSaver", "ImagePath"), Text("/f\xf6to/"));
+        QCOMPARE(store.value("ScreenSaver", "ImageName"), Text("na\xefve.jpg"));
+        QCOMPARE(store.value("ScreenSaver", "ImageDrive"),
+                 Text("/m\xe9"
+                      "dia"));
+        QCOMPARE(store.value("ScreenSaver", "Title"), Text("na\xc3\xafve"));
     }
 
     // Run in another process, as "nobody" when the test runs as root, so that permissions bind.

@@ -58,6 +58,7 @@ public:
     std::vector<std::string> activated;
     std::vector<std::string> opened;
     int beeps = 0;
+    std::vector<std::string> pictureTypes{"bmp", "gif", "jpeg", "jpg", "png", "wmf"};
 
     bool findWindow(const std::string& title) const override;
     void activateWindow(const std::string& title) override { activated.push_back(title); }
@@ -71,6 +72,7 @@ public:
     void messageBox(const std::string& text, MessageIcon icon) override { messages.push_back({text, icon}); }
     void beep() override { ++beeps; }
     void shellOpen(const std::string& target) override { opened.push_back(target); }
+    std::vector<std::string> pictureFileTypes() const override { return pictureTypes; }
 };
 
 // A fresh program-wide state over the fakes.

@@ -7,6 +7,8 @@
 #include <QTest>
 #include <QtEndian>
 
+#include <filesystem>
+
 namespace varnholt::test {
 
 QImage picture(int width, int height)
@@ -72,6 +74,12 @@ void PictureFolder::write(const QString& name, const QByteArray& data) const
     QCOMPARE(file.write(data), data.size());
 }
 
+PictureFolder::~PictureFolder()
+{
+    std::error_code error;
+    std::filesystem::remove_all(dir.path().toStdString(), error);
+}
+
 void PictureFolder::pictures() const
 {
     write(QStringLiteral("wide.jpg"), encoded(picture(300, 200), "JPG"));
@@ -80,7 +88,8 @@ void PictureFolder::pictures() const
     write(QStringLiteral("PHOTO.JPG"), encoded(picture(40, 40), "JPG"));
     write(QStringLiteral("png inside.jpeg"), encoded(picture(300, 300), "PNG"));
     write(QString::fromUtf8("\u00c6r\u00f8 \"quoted\" name.jpg"), encoded(picture(120, 90), "JPG"));
-    write(QStringLiteral("not listed.png"), encoded(picture(10, 10), "PNG"));
+    write(QStringLiteral("small.png"), encoded(picture(10, 10), "PNG"));
+    write(QStringLiteral("notes.txt"), "not a picture\n");
     QVERIFY(QDir(path()).mkdir(QStringLiteral("sub")));
 }
 

@@ -18,10 +18,13 @@ QByteArray hugePng();
 struct PictureFolder {
     QTemporaryDir dir;
 
+    // Also removes names that are no UTF-8, which QTemporaryDir cannot see.
+    ~PictureFolder();
+
     QString path(const QString& name = {}) const;
     void write(const QString& name, const QByteArray& data) const;
     // wide.jpg 300 x 200, tall.bmp 200 x 250, big.gif 500 x 300, PHOTO.JPG 40 x 40, "png inside.jpeg"
-    // 300 x 300, a name with blanks, quotes and non-ASCII letters 120 x 90, "not listed.png", and sub/.
+    // 300 x 300, a name with blanks, quotes and non-ASCII letters 120 x 90, "small.png" 10 x 10, "notes.txt", and sub/.
     void pictures() const;
 };
 

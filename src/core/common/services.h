@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace varnholt {
 
@@ -103,6 +104,9 @@ public:
 
     // Opens a file or address with the desktop's default application; no shell in between.
     virtual void shellOpen(const std::string& target) = 0;
+
+    // The name endings (lower case, without the dot) of the picture files this system loads.
+    virtual std::vector<std::string> pictureFileTypes() const = 0;
 };
 
 } // namespace varnholt

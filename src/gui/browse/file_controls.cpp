@@ -3,30 +3,64 @@
 #include "core/common/errors.h"
 #include "core/program/volumes.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QStyle>
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <unistd.h>
 
 namespace varnholt {
 
 namespace {
 
+namespace fs = std::filesystem;
+
 constexpr int PathRole = Qt::UserRole;
 
-QString cleanFolder(const QString& path)
+std::string cleanFolder(const std::string& path)
 {
-    return QDir::cleanPath(QDir(path).absolutePath());
+    std::error_code error;
+    std::string folder = fs::absolute(fs::path(path), error).lexically_normal().native();
+    if (folder.size() > 1 && folder.back() == '/')
+        folder.pop_back();
+    return folder;
 }
 
-void requireReadableFolder(const QString& path)
+void requireReadableFolder(const std::string& path)
 {
-    const QFileInfo info(path);
-    if (!info.isDir())
+    std::error_code error;
+    if (!fs::is_directory(path, error))
         throw RuntimeError(ErrPathNotFound);
-    if (!info.isReadable() || !info.isExecutable())
+    if (access(path.c_str(), R_OK | X_OK) != 0)
         throw RuntimeError(ErrPathNotFound, errorDescription(ErrPathNotFound) + " (the folder cannot be read)");
+}
+
+// The names in a folder, without hidden ones, in the order the lists show them.
+template <typename Keep>
+std::vector<std::string> namesIn(const std::string& folder, Keep keep)
+{
+    std::vector<std::string> names;
+    std::error_code error;
+    for (fs::directory_iterator it(folder, fs::directory_options::skip_permission_denied, error), end;
+         !error && it != end; it.increment(error)) {
+        std::string name = it->path().filename().native();
+        if (!name.starts_with('.') && keep(*it))
+            names.push_back(std::move(name));
+    }
+    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+        const int order = shownName(a).compare(shownName(b), Qt::CaseInsensitive);
+        return order != 0 ? order < 0 : a < b;
+    });
+    return names;
+}
+
+std::string lowerCase(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+    return text;
 }
 
 std::vector<std::string> readVolumes()
@@ -36,7 +70,8 @@ std::vector<std::string> readVolumes()
     const QByteArray text = mounts.open(QIODevice::ReadOnly) ? mounts.readAll() : QByteArray();
     std::vector<std::string> volumes;
     for (const std::string& volume : mountedVolumes(text.toStdString())) {
-        if (QFileInfo(QString::fromStdString(volume)).isDir())
+        std::error_code error;
+        if (fs::is_directory(volume, error))
             volumes.push_back(volume);
     }
     return volumes;
@@ -49,33 +84,38 @@ bool isReturn(const QKeyEvent* event)
 
 } // namespace
 
-QStringList pictureFilePattern()
+QString shownName(const std::string& name)
 {
-    return QStringLiteral("*.jpg;*.bmp;*.wmf;*.gif;*.jpeg").split(QLatin1Char(';'));
+    QString shown = QString::fromUtf8(name.data(), qsizetype(name.size()));
+    for (QChar& c : shown) {
+        if (c == u'\n' || c == u'\r')
+            c = QChar::ReplacementCharacter;
+    }
+    return shown;
 }
 
 DriveList::DriveList(QWidget* parent) : QComboBox(parent), m_volumes(readVolumes())
 {
     for (const std::string& volume : m_volumes)
-        addItem(QString::fromStdString(volume));
+        addItem(shownName(volume), QByteArray::fromStdString(volume));
 }
 
-QString DriveList::drive() const
+std::string DriveList::drive() const
 {
-    return currentText();
+    return currentData(PathRole).toByteArray().toStdString();
 }
 
-void DriveList::setDrive(const QString& drive)
+void DriveList::setDrive(const std::string& drive)
 {
-    const int index = findText(drive, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    const int index = findData(QByteArray::fromStdString(drive), PathRole);
     if (index < 0)
         throw RuntimeError(ErrPathNotFound);
     setCurrentIndex(index);
 }
 
-QString DriveList::driveOf(const QString& path) const
+std::string DriveList::driveOf(const std::string& path) const
 {
-    return QString::fromStdString(driveOfPath(path.toStdString(), m_volumes));
+    return driveOfPath(path, m_volumes);
 }
 
 FolderList::FolderList(QWidget* parent) : QTreeWidget(parent)
@@ -86,13 +126,13 @@ FolderList::FolderList(QWidget* parent) : QTreeWidget(parent)
     setItemsExpandable(false);
     setExpandsOnDoubleClick(false);
     connect(this, &QTreeWidget::itemDoubleClicked, this,
-            [this](QTreeWidgetItem* item) { emit openRequested(item->data(0, PathRole).toString()); });
+            [this](QTreeWidgetItem* item) { emit openRequested(item->data(0, PathRole).toByteArray()); });
 }
 
 void FolderList::keyPressEvent(QKeyEvent* event)
 {
     if (isReturn(event) && currentItem())
-        emit openRequested(currentItem()->data(0, PathRole).toString());
+        emit openRequested(currentItem()->data(0, PathRole).toByteArray());
     else
         QTreeWidget::keyPressEvent(event);
 }
@@ -100,27 +140,28 @@ void FolderList::keyPressEvent(QKeyEvent* event)
 // Every entry is always open: no expand or collapse marks.
 void FolderList::drawBranches(QPainter*, const QRect&, const QModelIndex&) const {}
 
-void FolderList::setPath(const QString& path)
+void FolderList::setPath(const std::string& path)
 {
-    const QString folder = cleanFolder(path);
+    const std::string folder = cleanFolder(path);
     requireReadableFolder(folder);
     clear();
     const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
     QTreeWidgetItem* parent = nullptr;
-    for (const std::string& step : folderChain(folder.toStdString())) {
-        const QString stepPath = QString::fromStdString(step);
-        const QString name = stepPath == QLatin1String("/") ? stepPath : QFileInfo(stepPath).fileName();
+    for (const std::string& step : folderChain(folder)) {
+        const QString name = shownName(step == "/" ? step : fs::path(step).filename().native());
         parent = parent ? new QTreeWidgetItem(parent, {name}) : new QTreeWidgetItem(this, {name});
         parent->setIcon(0, open);
-        parent->setData(0, PathRole, stepPath);
+        parent->setData(0, PathRole, QByteArray::fromStdString(step));
     }
     const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
-    const QDir dir(folder);
-    const QFileInfoList insides = dir.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
-    for (const QFileInfo& inside : insides) {
-        auto* item = new QTreeWidgetItem(parent, {inside.fileName()});
+    const auto isFolder = [](const fs::directory_entry& entry) {
+        std::error_code error;
+        return entry.is_directory(error);
+    };
+    for (const std::string& inside : namesIn(folder, isFolder)) {
+        auto* item = new QTreeWidgetItem(parent, {shownName(inside)});
         item->setIcon(0, closed);
-        item->setData(0, PathRole, inside.absoluteFilePath());
+        item->setData(0, PathRole, QByteArray::fromStdString((fs::path(folder) / inside).native()));
     }
     expandAll();
     setCurrentItem(parent);
@@ -145,7 +186,7 @@ FileList::FileList(QWidget* parent) : QListWidget(parent)
 // A press that selects a file becomes its click on release.
 void FileList::keyPressEvent(QKeyEvent* event)
 {
-    if (isReturn(event) && !fileName().isEmpty())
+    if (isReturn(event) && !fileName().empty())
         emit chosen();
     else
         QListWidget::keyPressEvent(event);
@@ -158,31 +199,43 @@ void FileList::mousePressEvent(QMouseEvent* event)
     m_pressing = false;
 }
 
-void FileList::setPath(const QString& path)
+void FileList::setPath(const std::string& path)
 {
-    const QString folder = cleanFolder(path);
+    const std::string folder = cleanFolder(path);
     if (folder == m_path)
         return;
     clear();
     m_path.clear();
     requireReadableFolder(folder);
     m_path = folder;
-    addItems(QDir(folder).entryList(pictureFilePattern(), QDir::Files, QDir::Name | QDir::IgnoreCase));
+    const auto isPicture = [this](const fs::directory_entry& entry) {
+        std::error_code error;
+        const std::string type = lowerCase(entry.path().extension().native());
+        return entry.is_regular_file(error) && type.size() > 1
+            && std::find(m_types.begin(), m_types.end(), type.substr(1)) != m_types.end();
+    };
+    for (const std::string& name : namesIn(folder, isPicture)) {
+        auto* item = new QListWidgetItem(shownName(name), this);
+        item->setData(PathRole, QByteArray::fromStdString(name));
+    }
 }
 
-QString FileList::fileName() const
+std::string FileList::fileName() const
 {
     const QListWidgetItem* item = currentItem();
-    return item && item->isSelected() ? item->text() : QString();
+    return item && item->isSelected() ? item->data(PathRole).toByteArray().toStdString() : std::string();
 }
 
-bool FileList::select(const QString& name)
+bool FileList::select(const std::string& name)
 {
-    const QList<QListWidgetItem*> found = findItems(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (found.isEmpty())
-        return false;
-    setCurrentItem(found.first());
-    return true;
+    const QByteArray wanted = QByteArray::fromStdString(name);
+    for (int row = 0; row < count(); ++row) {
+        if (item(row)->data(PathRole).toByteArray() == wanted) {
+            setCurrentRow(row);
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace varnholt

@@ -2,13 +2,15 @@
 
 #include <QComboBox>
 #include <QListWidget>
-#include <QStringList>
 #include <QTreeWidget>
 
 #include <string>
 #include <vector>
 
 namespace varnholt {
+
+// Paths and names are kept as the bytes the system gives, which need not be
+// UTF-8; only the texts shown are decoded, an undecodable byte shown as U+FFFD.
 
 // The drive list: the mounted volumes, named by their mount points.
 class DriveList final : public QComboBox {
@@ -17,11 +19,11 @@ class DriveList final : public QComboBox {
 public:
     explicit DriveList(QWidget* parent);
 
-    QString drive() const;
+    std::string drive() const;
     // Selects a listed volume; RuntimeError 76 when none has that name.
-    void setDrive(const QString& drive);
+    void setDrive(const std::string& drive);
     // The listed volume that holds an absolute path.
-    QString driveOf(const QString& path) const;
+    std::string driveOf(const std::string& path) const;
 
 private:
     std::vector<std::string> m_volumes;
@@ -34,22 +36,22 @@ class FolderList final : public QTreeWidget {
 public:
     explicit FolderList(QWidget* parent);
 
-    QString path() const { return m_path; }
+    const std::string& path() const { return m_path; }
     // Lists the folder again; emits changed() when it differs from the last one.
     // RuntimeError 76 when it is no folder that can be read, and the list stays as it was.
-    void setPath(const QString& path);
+    void setPath(const std::string& path);
 
 signals:
     void changed();
     // A double click on an entry, or Return: the folder the user wants to open.
-    void openRequested(const QString& path);
+    void openRequested(const QByteArray& path);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void drawBranches(QPainter* painter, const QRect& rect, const QModelIndex& index) const override;
 
 private:
-    QString m_path;
+    std::string m_path;
 };
 
 // The file list: the picture files of one folder, by name.
@@ -59,14 +61,16 @@ class FileList final : public QListWidget {
 public:
     explicit FileList(QWidget* parent);
 
-    QString path() const { return m_path; }
+    // The name endings listed, lower case without the dot; any letter case matches.
+    void setTypes(const std::vector<std::string>& types) { m_types = types; }
+    const std::string& path() const { return m_path; }
     // Lists another folder; the same folder again is left as it is. RuntimeError 76,
     // with the list empty, when the folder cannot be read.
-    void setPath(const QString& path);
+    void setPath(const std::string& path);
     // The selected file's name, or "" when none is selected.
-    QString fileName() const;
+    std::string fileName() const;
     // Selects the entry with exactly this name; false when there is none.
-    bool select(const QString& name);
+    bool select(const std::string& name);
 
 signals:
     // A file chosen by a mouse click (on release, also when it was already selected), a key or the program.
@@ -79,11 +83,12 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    QString m_path;
+    std::vector<std::string> m_types;
+    std::string m_path;
     bool m_pressing = false;
 };
 
-// The names flbFiles offers: "*.jpg;*.bmp;*.wmf;*.gif;*.jpeg", any letter case.
-QStringList pictureFilePattern();
+// A name or path as the lists show it.
+QString shownName(const std::string& name);
 
 } // namespace varnholt

@@ -10,6 +10,7 @@
 #include "gui/widgets/text_style.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -41,7 +42,8 @@ void ImageBrowser::connectHandlers()
 {
     connect(tbsImages, &QTabBar::currentChanged, this, [this] { onTabClicked(); });
     connect(dirImages, &FolderList::changed, this, [this] { onFolderChanged(); });
-    connect(dirImages, &FolderList::openRequested, this, [this](const QString& path) { openFolder(path); });
+    connect(dirImages, &FolderList::openRequested, this,
+            [this](const QByteArray& path) { openFolder(path.toStdString()); });
     connect(flbFiles, &FileList::fileClicked, this, [this] { onFileClicked(); });
     connect(flbFiles, &QListWidget::itemDoubleClicked, this, [this] { onFileDoubleClicked(); });
     connect(flbFiles, &FileList::chosen, this, &ImageBrowser::onFileDoubleClicked);
@@ -84,12 +86,11 @@ void ImageBrowser::load()
 
 void ImageBrowser::loadStoredChoice()
 {
-    drvImages->setDrive(text(imageSelection.ImageDrive));
-    dirImages->setPath(text(imageSelection.ImagePath));
+    drvImages->setDrive(imageSelection.ImageDrive);
+    dirImages->setPath(imageSelection.ImagePath);
     flbFiles->setPath(dirImages->path());
-    if (flbFiles->select(text(imageSelection.ImageName))) {
+    if (flbFiles->select(imageSelection.ImageName)) {
         showPreview(imageSelection.ImagePath, imageSelection.ImageName);
-        txtCurImage->setText(text(imageSelection.ImageName));
         showSizeCaptions(true);
     } else {
         txtCurImage->setText(QStringLiteral("No Image"));
@@ -105,9 +106,9 @@ void ImageBrowser::loadStoredChoice()
 void ImageBrowser::openStoredDrive()
 {
     try {
-        dirImages->setPath(text(imageSelection.ImageDrive));
+        dirImages->setPath(imageSelection.ImageDrive);
     } catch (const RuntimeError&) {
-        dirImages->setPath(QStringLiteral("/"));
+        dirImages->setPath("/");
     }
     drvImages->setDrive(drvImages->driveOf(dirImages->path()));
     flbFiles->setPath(dirImages->path());
@@ -121,6 +122,19 @@ void ImageBrowser::reject()
 
 bool ImageBrowser::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == tbsImages) {
+        const QEvent::Type type = event->type();
+        if (type == QEvent::KeyPress || type == QEvent::MouseButtonPress || type == QEvent::Wheel)
+            m_tabChosenByKey = type == QEvent::KeyPress;
+        return QDialog::eventFilter(watched, event);
+    }
+    if (watched == fraImages[0]) {
+        if (event->type() == QEvent::KeyPress && photoKeyPressed(static_cast<QKeyEvent*>(event)))
+            return true;
+        if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+            placePhotoFocus();
+        return QDialog::eventFilter(watched, event);
+    }
     const int index = photoIndexOf(watched);
     const bool mouseUpOrDouble = event->type() == QEvent::MouseButtonRelease
         || event->type() == QEvent::MouseButtonDblClick;
@@ -143,7 +157,8 @@ bool ImageBrowser::eventFilter(QObject* watched, QEvent* event)
 void ImageBrowser::onTabClicked()
 {
     showPage(tbsImages->currentIndex());
-    if (!Loading)
+    // A tab chosen by the arrow keys keeps the focus, so that the keyboard user still sees it.
+    if (!std::exchange(m_tabChosenByKey, false) && !Loading)
         cmdTakeFocus->setFocus();
 }
 
@@ -161,6 +176,7 @@ void ImageBrowser::onPhotoClicked(int Index)
     imageSelection.ImageIndex = std::int16_t(Index);
     imageSelection.ImageTag = ilsImages.tag(Index).toStdString();
     highlightPhoto(Index, true);
+    placePhotoFocus();
 }
 
 void ImageBrowser::onPhotoDoubleClicked(int Index)
@@ -172,22 +188,25 @@ void ImageBrowser::onPhotoDoubleClicked(int Index)
 
 void ImageBrowser::onFileClicked()
 {
-    const std::string fileName = flbFiles->fileName().toStdString();
+    const std::string fileName = flbFiles->fileName();
     if (Loading || fileName.empty())
         return;
-    imageSelection.ImageDrive = drvImages->drive().toStdString();
-    imageSelection.ImagePath = dirImages->path().toStdString();
+    imageSelection.ImageDrive = drvImages->drive();
+    imageSelection.ImagePath = dirImages->path();
     try {
         flbFiles->setPath(dirImages->path());
         if (fileName == imageSelection.ImageName)
             return;
         clearPreview();
+        // The store holds one line per key: such a name would come back as another.
+        if (fileName.find_first_of("\r\n") != std::string::npos)
+            throw RuntimeError(ErrInvalidPicture);
         imageSelection.ImageName = fileName;
         showPreview(imageSelection.ImagePath, imageSelection.ImageName);
         showSizeCaptions(true);
     } catch (const RuntimeError& error) {
         clearPreview();
-        refuse(pictureRefusedText(fileName, error.number(), error.description()));
+        refuse(pictureRefusedText(shownName(fileName).toStdString(), error.number(), error.description()));
     }
 }
 
@@ -202,12 +221,12 @@ void ImageBrowser::onDriveChanged()
 {
     if (Loading)
         return;
-    const QString drive = drvImages->drive();
+    const std::string drive = drvImages->drive();
     if (drvImages->driveOf(dirImages->path()) != drive) {
         try {
             dirImages->setPath(drive);
         } catch (const RuntimeError& error) {
-            refuse(folderRefusedText(drive.toStdString(), error.number(), error.description()));
+            refuse(folderRefusedText(shownName(drive).toStdString(), error.number(), error.description()));
             const QSignalBlocker blocker(drvImages);
             drvImages->setDrive(drvImages->driveOf(dirImages->path()));
             return;
@@ -224,17 +243,17 @@ void ImageBrowser::onFolderChanged()
     try {
         flbFiles->setPath(dirImages->path());
     } catch (const RuntimeError& error) {
-        refuse(folderRefusedText(dirImages->path().toStdString(), error.number(), error.description()));
+        refuse(folderRefusedText(shownName(dirImages->path()).toStdString(), error.number(), error.description()));
     }
     clearPreview();
 }
 
-void ImageBrowser::openFolder(const QString& path)
+void ImageBrowser::openFolder(const std::string& path)
 {
     try {
         dirImages->setPath(path);
     } catch (const RuntimeError& error) {
-        refuse(folderRefusedText(path.toStdString(), error.number(), error.description()));
+        refuse(folderRefusedText(shownName(path).toStdString(), error.number(), error.description()));
     }
 }
 
@@ -273,7 +292,7 @@ void ImageBrowser::showPreview(std::string& folder, const std::string& fileName)
 {
     if (folder.empty() || folder.back() != '/')
         folder += '/';
-    const QImage picture = loadPictureFile(text(folder + fileName));
+    const QImage picture = loadPictureFile(folder + fileName);
     const PreviewPlacement placement = placePreview(picture.width(), picture.height(), m_twips.screen());
     const QSize shown(m_twips.toPixelsX(placement.width), m_twips.toPixelsY(placement.height));
     // Scaled once here, so that a large file is not kept at full size.
@@ -281,7 +300,7 @@ void ImageBrowser::showPreview(std::string& folder, const std::string& fileName)
         placement.reduced ? picture.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation) : picture));
     imgPreview->setScaledContents(placement.reduced);
     imgPreview->resize(shown);
-    txtCurImage->setText(text(fileName));
+    txtCurImage->setText(shownName(fileName));
     imageSelection.ImageName = fileName;
     ActualWidth = placement.actualWidth;
     ActualHeight = placement.actualHeight;
@@ -324,6 +343,55 @@ void ImageBrowser::highlightPhoto(int index, bool highlighted)
 {
     if (index >= 1 && index <= BuiltinPictureCount)
         emphasise(lblPhotos[index], highlighted);
+}
+
+// Left and Right step through the pictures in reading order, Up and Down by a row; Space or Return
+// chooses, as a double click does.
+bool ImageBrowser::photoKeyPressed(const QKeyEvent* event)
+{
+    const int index = imageSelection.ImageIndex;
+    const bool shown = index >= 1 && index <= BuiltinPictureCount;
+    int step = 0;
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (shown)
+            onPhotoDoubleClicked(index);
+        return true;
+    case Qt::Key_Left:
+        step = -1;
+        break;
+    case Qt::Key_Right:
+        step = 1;
+        break;
+    case Qt::Key_Up:
+        step = -3;
+        break;
+    case Qt::Key_Down:
+        step = 3;
+        break;
+    default:
+        return false;
+    }
+    const int next = shown ? index + step : 1;
+    if (next >= 1 && next <= BuiltinPictureCount && next != index)
+        onPhotoClicked(next);
+    return true;
+}
+
+void ImageBrowser::placePhotoFocus()
+{
+    const int index = imageSelection.ImageIndex;
+    const bool shown = index >= 1 && index <= BuiltinPictureCount && fraImages[0]->hasFocus();
+    if (shown) {
+        const int margin = 3;
+        m_photoFocus->setGeometry(imgPhotos[index]
+                                      ->geometry()
+                                      .united(lblPhotos[index]->geometry())
+                                      .adjusted(-margin, -margin, margin, margin));
+    }
+    m_photoFocus->setVisible(shown);
 }
 
 int ImageBrowser::photoIndexOf(const QObject* control) const

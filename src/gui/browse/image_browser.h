@@ -12,6 +12,7 @@
 #include <string>
 
 class QFrame;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -83,7 +84,7 @@ private:
     void onFileDoubleClicked();
     void onDriveChanged();
     void onFolderChanged();
-    void openFolder(const QString& path);
+    void openFolder(const std::string& path);
     void onOkClicked();
     void onCancelClicked();
     void onSizeClicked(int Index);
@@ -95,6 +96,8 @@ private:
 
     void showPage(int page);
     void highlightPhoto(int index, bool highlighted);
+    bool photoKeyPressed(const QKeyEvent* event);
+    void placePhotoFocus();
     int photoIndexOf(const QObject* control) const;
     void refuse(const std::string& text);
 
@@ -108,7 +111,10 @@ private:
     std::int16_t& ActualHeight;
     std::function<void()> m_refreshImagePane;
     TwipsGeometry m_twips;
+    QFrame* m_photoFocus = nullptr;
     bool Loading = false;
+    // The last tab change came from a key on the tab strip, not from the mouse.
+    bool m_tabChosenByKey = false;
     // The release that ends a double click is no click of its own.
     bool m_releaseEndsDoubleClick = false;
 };

@@ -68,6 +68,7 @@ void ImageBrowser::buildControls()
     form.fill(lblPhotos, "lblPhotos", 1);
 
     tbsImages->setExpanding(false);
+    tbsImages->installEventFilter(this);
     tbsImages->addTab(QStringLiteral("  Base Images  "));
     tbsImages->addTab(QStringLiteral("  File Images  "));
     tbsImages->setTabToolTip(0, QStringLiteral(" Select Base Images "));
@@ -83,12 +84,26 @@ void ImageBrowser::buildControls()
 
     for (QFrame* page : fraImages)
         page->setAutoFillBackground(true);
+    // The picture grid is one Tab stop, as a list is, and shows its focus around the chosen picture.
+    fraImages[0]->setFocusPolicy(Qt::StrongFocus);
+    fraImages[0]->installEventFilter(this);
+    m_photoFocus = new QFrame(fraImages[0]);
+    m_photoFocus->setFrameStyle(QFrame::Box | QFrame::Plain);
+    m_photoFocus->setLineWidth(2);
+    QPalette focusPalette = m_photoFocus->palette();
+    focusPalette.setColor(QPalette::WindowText, focusPalette.color(QPalette::Highlight));
+    m_photoFocus->setPalette(focusPalette);
+    m_photoFocus->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_photoFocus->hide();
+    // cmdTakeFocus only takes the focus from buttons and tabs: it is no stop of its own.
+    cmdTakeFocus->setFocusPolicy(Qt::NoFocus);
     for (int i = 1; i <= BuiltinPictureCount; ++i) {
         for (QLabel* control : {imgPhotos[i], lblPhotos[i]}) {
             control->setCursor(Qt::PointingHandCursor);
             control->installEventFilter(this);
         }
     }
+    flbFiles->setTypes(m_state.services.platform.pictureFileTypes());
     txtCurImage->setReadOnly(true);
     fraPreview->setFrameShadow(QFrame::Sunken);
     const std::array<const char*, 3> pictures{"size_smaller", "size_actual", "size_larger"};

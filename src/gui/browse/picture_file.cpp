@@ -4,10 +4,13 @@
 #include "gui/browse/metafile.h"
 #include "gui/browse/picture_completeness.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QImageReader>
+
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace varnholt {
 
@@ -24,21 +27,21 @@ constexpr qint64 MaxMetafileBytes = 16 * 1024 * 1024;
 }
 
 // Mapped, not read, so that a large file costs no memory here.
-bool fileComplete(const QString& path, const QByteArray& format)
+bool fileComplete(QFile& file, const QByteArray& format)
 {
-    QFile file(path);
-    const qint64 size = file.open(QIODevice::ReadOnly) ? file.size() : 0;
+    const qint64 size = file.size();
     const uchar* bytes = size > 0 ? file.map(0, size) : nullptr;
     if (bytes == nullptr)
         return true; // the reader reports what it cannot read
-    return pictureDataComplete(format.toStdString(), {bytes, std::size_t(size)});
+    const bool complete = pictureDataComplete(format.toStdString(), {bytes, std::size_t(size)});
+    file.unmap(const_cast<uchar*>(bytes));
+    return complete;
 }
 
 // Qt reads no metafiles: they are drawn apart, and anything else is no picture.
-QImage loadMetafile(const QString& path)
+QImage loadMetafile(QFile& file)
 {
-    QFile file(path);
-    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.read(MaxMetafileBytes + 1) : QByteArray();
+    const QByteArray bytes = file.seek(0) ? file.read(MaxMetafileBytes + 1) : QByteArray();
     if (!looksLikeMetafile(bytes))
         refuse(ErrInvalidPicture);
     const QImage image = bytes.size() <= MaxMetafileBytes ? renderMetafile(bytes) : QImage();
@@ -49,22 +52,35 @@ QImage loadMetafile(const QString& path)
 
 } // namespace
 
-QImage loadPictureFile(const QString& path)
+QImage loadPictureFile(const std::string& path)
 {
-    const QFileInfo info(path);
-    if (!info.absoluteDir().exists())
+    namespace fs = std::filesystem;
+    std::error_code error;
+    if (!fs::is_directory(fs::absolute(fs::path(path), error).parent_path(), error))
         refuse(ErrPathNotFound);
-    if (!info.exists() || info.isDir())
+    // Opened by its bytes: Qt's file names are text, and a name that is no UTF-8 would be lost.
+    // Not blocking, so that a pipe in its place does not hang the program.
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    struct stat status {};
+    if (descriptor < 0 || fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+        if (descriptor >= 0)
+            ::close(descriptor);
         refuse(ErrFileNotFound);
+    }
+    QFile file;
+    if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
+        refuse(ErrFileNotFound);
+    }
 
-    QImageReader reader(path);
+    QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
     if (!reader.canRead())
-        return loadMetafile(path);
+        return loadMetafile(file);
     const QSize size = reader.size();
     if (size.isValid() && qint64(size.width()) * size.height() > MaxPicturePixels)
         refuse(ErrInvalidPicture, QStringLiteral("the picture is too large"));
-    if (!fileComplete(path, reader.format()))
+    if (!fileComplete(file, reader.format()))
         refuse(ErrInvalidPicture, QStringLiteral("the file is incomplete"));
     const QImage image = reader.read();
     if (image.isNull())

@@ -1,7 +1,8 @@
 #pragma once
 
 #include <QImage>
-#include <QString>
+
+#include <string>
 
 namespace varnholt {
 
@@ -9,7 +10,8 @@ namespace varnholt {
 // RuntimeError: 76 when the folder is missing, 53 when the file is, 481 when it
 // is no picture this program can show (unknown format, damaged, or so large
 // that decoding it would take more memory than a screen saver should).
-QImage loadPictureFile(const QString& path);
+// The path is the bytes the system names the file by, which need not be UTF-8.
+QImage loadPictureFile(const std::string& path);
 
 // Pixel count above which a picture is refused without being decoded.
 inline constexpr qint64 MaxPicturePixels = 40'000'000;

@@ -147,7 +147,7 @@ QPixmap SaverWindow::pictureForSaver()
 {
     const PictureChoice& choice = m_state.settings.picture;
     try {
-        return QPixmap::fromImage(loadPictureFile(QString::fromStdString(choice.ImagePath + choice.ImageName)));
+        return QPixmap::fromImage(loadPictureFile(choice.ImagePath + choice.ImageName));
     } catch (const RuntimeError& error) {
         if (error.number() != ErrFileNotFound && error.number() != ErrPathNotFound)
             throw;

@@ -6,9 +6,12 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QImageReader>
 #include <QMessageBox>
 #include <QScreen>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace varnholt {
 
@@ -100,6 +103,16 @@ void DesktopPlatform::shellOpen(const std::string& target)
         || text.startsWith(QLatin1String("http://"), Qt::CaseInsensitive)
         || text.startsWith(QLatin1String("https://"), Qt::CaseInsensitive);
     QDesktopServices::openUrl(isAddress ? QUrl(text) : QUrl::fromLocalFile(text));
+}
+
+std::vector<std::string> loadablePictureTypes()
+{
+    std::vector<std::string> types{"wmf"};
+    for (const QByteArray& format : QImageReader::supportedImageFormats())
+        types.push_back(format.toLower().toStdString());
+    std::sort(types.begin(), types.end());
+    types.erase(std::unique(types.begin(), types.end()), types.end());
+    return types;
 }
 
 } // namespace varnholt

@@ -5,8 +5,12 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace varnholt {
+
+// What Qt's image readers here read, and the metafiles drawn apart: "bmp", "jpg", "png", "wmf", ...
+std::vector<std::string> loadablePictureTypes();
 
 class DesktopPlatform final : public Platform {
 public:
@@ -25,6 +29,7 @@ public:
     void beep() override;
 
     void shellOpen(const std::string& target) override;
+    std::vector<std::string> pictureFileTypes() const override { return loadablePictureTypes(); }
 
     // Whether our windows live on an X server, where the X11 window list and grabs apply.
     static bool onX11();

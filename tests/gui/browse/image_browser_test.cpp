@@ -17,6 +17,10 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include <algorithm>
+#include <fstream>
+#include <map>
+
 using namespace varnholt;
 using namespace varnholt::test;
 
@@ -207,6 +211,7 @@ private slots:
         row("below a pixel", "PHOTO.JPG", "00", -2, "Decrease 2 times", "20 x 20", smaller, false);
         row("the last previewed size, opened again", "PHOTO.JPG", "2", 2, "Increase 2 times", "80 x 80", {}, true);
         row("nothing previewed: 0 x 0", "", "022", 3, "Increase 3 times", "0 x 0", smaller, false);
+        row("refused with nothing previewed", "", "0", -1, "Use Actual Size", "", smaller, false);
     }
 
     void sizeStepsAgainstTheScreen()
@@ -240,6 +245,113 @@ private slots:
             QCOMPARE(b.messages()[0].icon, MessageIcon::Information);
         }
         QCOMPARE(b.window->focusWidget(), b.find("cmdTakeFocus"));
+    }
+
+    // Names are the bytes of the file system: shown with U+FFFD, stored and found again as they are.
+    void namesThatAreNoUtf8()
+    {
+        Browse b;
+        const std::string folder = b.pictures.path().toStdString() + '/';
+        std::ofstream(folder + "na\xefve.jpg", std::ios::binary) << encoded(picture(30, 20), "JPG").toStdString();
+        std::ofstream(folder + "two\nlines.jpg", std::ios::binary) << encoded(picture(30, 20), "JPG").toStdString();
+        b.openInPictures();
+        b.clickFile(QStringLiteral("two\uFFFDlines.jpg"));
+        QCOMPARE(b.messages().size(), std::size_t(1));
+        QVERIFY2(b.messages()[0].text.starts_with("This picture cannot be shown:\r\ntwo\uFFFDlines.jpg\r\n\r\n"
+                                                  "Error Number: 481"),
+                 b.messages()[0].text.c_str());
+        QCOMPARE(b.state.imageSelection.ImageName, std::string());
+
+        b.clickFile(QStringLiteral("na\uFFFDve.jpg"));
+        QCOMPARE(b.state.imageSelection.ImageName, std::string("na\xefve.jpg"));
+        QCOMPARE(b.text("txtCurImage"), QStringLiteral("na\uFFFDve.jpg"));
+        b.click(QStringLiteral("cmdOK"));
+        b.state.settings.picture = b.state.imageSelection;
+        b.open();
+        QCOMPARE(b.text("lblPreview"), QStringLiteral("Preview - Actual Size 30 x 20"));
+        QCOMPARE(b.files()->currentItem()->text(), QStringLiteral("na\uFFFDve.jpg"));
+        QCOMPARE(b.messages().size(), std::size_t(1));
+    }
+
+    // From the first control round the whole chain and back, each page shown by the keyboard.
+    void keyboardTabChain_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("chain");
+        QTest::newRow("Base Images") << 0 << "tbsImages fraImages0 optImageStyle0 cmdOK cmdCancel";
+        QTest::newRow("File Images") << 1
+                                     << "tbsImages dirImages flbFiles drvImages txtCurImage cmdSize0 cmdSize1 "
+                                        "cmdSize2 optImageStyle0 cmdOK cmdCancel";
+    }
+
+    void keyboardTabChain()
+    {
+        QFETCH(int, page);
+        QFETCH(QString, chain);
+        Browse b;
+        ImageBrowser& browser = b.openInPictures();
+        QVERIFY(QTest::qWaitForWindowActive(&browser));
+        QCOMPARE(QApplication::focusWidget(), b.find("tbsImages"));
+        if (page == 1)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        QVERIFY(b.find(page == 0 ? "fraImages0" : "fraImages1")->isVisible());
+        const QStringList names = chain.split(u' ');
+        const auto walk = [&](Qt::KeyboardModifiers modifiers) {
+            QStringList visited;
+            for (QWidget* focus = QApplication::focusWidget();; focus = QApplication::focusWidget()) {
+                QVERIFY2(focus && focus->isVisible(), qPrintable(visited.join(u' ')));
+                visited << focus->objectName();
+                if (visited.size() > names.size())
+                    break;
+                QTest::keyClick(focus, Qt::Key_Tab, modifiers);
+            }
+            QStringList expected = names;
+            if (modifiers != Qt::NoModifier)
+                std::reverse(expected.begin() + 1, expected.end());
+            QCOMPARE(visited, expected << names.first());
+        };
+        walk(Qt::NoModifier);
+        walk(Qt::ShiftModifier);
+    }
+
+    // Arrows move the highlight through the nine pictures as they stand; Space or Return chooses and closes.
+    void pictureListByKeys_data()
+    {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<int>("chosen");
+        QTest::newRow("arrows, Return") << 1 << "Right Down Down Left Up Return" << 4;
+        QTest::newRow("edges hold, Space") << 1 << "Left Up Right Right Right Down Down Down Space" << 7;
+        QTest::newRow("none highlighted") << 12 << "Up Return" << 1;
+    }
+
+    void pictureListByKeys()
+    {
+        QFETCH(int, start);
+        QFETCH(QString, keys);
+        QFETCH(int, chosen);
+        const std::map<QString, Qt::Key> named{
+            {QStringLiteral("Left"), Qt::Key_Left},   {QStringLiteral("Right"), Qt::Key_Right},
+            {QStringLiteral("Up"), Qt::Key_Up},       {QStringLiteral("Down"), Qt::Key_Down},
+            {QStringLiteral("Space"), Qt::Key_Space}, {QStringLiteral("Return"), Qt::Key_Return}};
+        Browse b;
+        b.state.imageSelection.ImageStyle = 1;
+        b.state.imageSelection.ImageIndex = std::int16_t(start);
+        ImageBrowser& browser = b.openInPictures();
+        QVERIFY(QTest::qWaitForWindowActive(&browser));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), b.find("fraImages0"));
+        for (const QString& key : keys.split(u' '))
+            QTest::keyClick(QApplication::focusWidget(), named.at(key));
+        QVERIFY(!browser.isVisible());
+        QCOMPARE(browser.result(), int(QDialog::Accepted));
+        const PictureChoice& choice = b.state.imageSelection;
+        QCOMPARE(choice.ImageStyle, std::int16_t(0));
+        QCOMPARE(choice.ImageIndex, std::int16_t(chosen));
+        const QByteArray label = "lblPhotos" + QByteArray::number(chosen);
+        QCOMPARE(QString::fromStdString(choice.ImageTag), b.text(label.constData()));
+        QVERIFY(emphasised(b.find(label.constData())));
     }
 
     void sameFileAgainAndAfterAFolderChange()
@@ -374,6 +486,8 @@ private slots:
         const char* const nothingShown = "Preview|No Image|Use Actual Size|";
         row("stored file", "", "/", "big.gif", -2,
             "Preview - (Reduced) - Actual Size 500 x 300|big.gif|Decrease 2 times|250 x 150", "big.gif -2", "");
+        row("stored PNG", "", "/", "small.png", 1, "Preview - Actual Size 10 x 10|small.png|Use Actual Size|10 x 10",
+            "small.png 1", "");
         row("name absent from its folder", "", "/", "missing.jpg", 2, nothingShown, "missing.jpg 2", "");
         row("folder gone", "gone", "/", "wide.jpg", 3, nothingShown, " 1", "");
         row("drive not mounted", "", "/media/not-mounted", "wide.jpg", 3, nothingShown, " 1", "");
@@ -418,7 +532,8 @@ private slots:
         ImageBrowser& browser = b.openInPictures();
         b.clickFile(QStringLiteral("wide.jpg"));
         auto* drives = b.find<QComboBox>("drvImages");
-        drives->addItem(QStringLiteral("/no-such-volume")); // a volume unmounted after the list was made
+        // A volume unmounted after the list was made.
+        drives->addItem(QStringLiteral("/no-such-volume"), QByteArray("/no-such-volume"));
         drives->setCurrentIndex(drives->count() - 1);
         QCOMPARE(b.messages().size(), std::size_t(1));
         QCOMPARE(b.messages()[0].text,

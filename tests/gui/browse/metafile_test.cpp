@@ -34,7 +34,7 @@ private slots:
             QVERIFY(text.open(QIODevice::WriteOnly) && text.write("just text") > 0);
         }
         try {
-            const QImage image = loadPictureFile(path);
+            const QImage image = loadPictureFile(path.toStdString());
             QVERIFY2(size.isValid(), "refused");
             QCOMPARE(image.size(), size);
             QCOMPARE(image.pixelColor(size.width() / 2, size.height() / 2), QColor(Qt::red));
