@@ -1,6 +1,6 @@
 # Checks that every include between files under src/ points down the layers:
 #   app -> gui -> platform -> core
-#   core:  program -> motion -> timeleft -> settings -> common
+#   core:  controllers -> program -> motion -> timeleft -> settings -> common
 #   gui:   saver, setup, browse, about -> widgets; setup may open browse and
 #          about, saver may use browse
 #   platform may include core/common and core/settings only.
@@ -17,7 +17,7 @@ endif()
 get_filename_component(SRC "${SRC}" REALPATH)
 get_filename_component(src_parent "${SRC}" DIRECTORY)
 
-set(core_chain common settings timeleft motion program)
+set(core_chain common settings timeleft motion program controllers)
 set(gui_windows saver setup browse about)
 
 # Qt Widgets classes that a backend might reach for by habit.
