@@ -1,8 +1,9 @@
-#include "gui/browse/image_browser_layout.h"
+#include "core/forms/image_browser_layout.h"
 
 #include "core/motion/size_steps.h"
 #include "gui/browse/file_controls.h"
 #include "gui/browse/image_browser.h"
+#include "gui/widgets/form_builder.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -18,11 +19,11 @@ namespace {
 
 QWidget* makeCustomControl(const ControlRow& row, QWidget* parent)
 {
-    if (row.name == u"dirImages")
+    if (row.name == "dirImages")
         return new FolderList(parent);
-    if (row.name == u"flbFiles")
+    if (row.name == "flbFiles")
         return new FileList(parent);
-    if (row.name == u"drvImages")
+    if (row.name == "drvImages")
         return new DriveList(parent);
     return new QTabBar(parent);
 }
@@ -48,12 +49,6 @@ private:
 };
 
 } // namespace
-
-const std::vector<ControlRow>& imageBrowserLayout()
-{
-    static const std::vector<ControlRow> rows = readLayoutResource(QStringLiteral(":/forms/image_browser.json"));
-    return rows;
-}
 
 void ImageBrowser::buildControls()
 {

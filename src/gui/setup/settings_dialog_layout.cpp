@@ -1,6 +1,7 @@
-#include "gui/setup/settings_dialog_layout.h"
+#include "core/forms/settings_dialog_layout.h"
 
 #include "gui/setup/settings_dialog.h"
+#include "gui/widgets/form_builder.h"
 #include "gui/widgets/palette.h"
 
 #include <QCalendarWidget>
@@ -41,12 +42,6 @@ public:
 };
 
 } // namespace
-
-const std::vector<ControlRow>& settingsDialogLayout()
-{
-    static const std::vector<ControlRow> rows = readLayoutResource(QStringLiteral(":/forms/settings_dialog.json"));
-    return rows;
-}
 
 void SettingsDialog::buildControls()
 {
