@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QStyle>
+#include <QTabBar>
 #include <QTest>
 
 namespace varnholt::test {
@@ -101,6 +102,15 @@ QString layoutMistakes(const QWidget& window, std::span<const ControlRow> rows)
     QStringList mistakes;
     for (const ControlRow& row : rows) {
         const QString name = qString(row.name);
+        if (row.kind == ControlKind::Tab) {
+            const auto* strip = window.findChild<QTabBar*>(qString(row.parent));
+            int tab = strip ? strip->count() - 1 : -1;
+            while (tab >= 0 && strip->tabText(tab) != qString(row.caption))
+                --tab;
+            if (tab < 0 || strip->tabToolTip(tab) != qString(row.toolTip))
+                mistakes << QStringLiteral("%1: no such tab in %2").arg(name, qString(row.parent));
+            continue;
+        }
         if (row.kind == ControlKind::Form) {
             if (window.objectName() != name)
                 mistakes << QStringLiteral("the window is not named %1").arg(name);

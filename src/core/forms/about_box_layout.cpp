@@ -19,8 +19,9 @@ constexpr ControlRow Rows[] = {
     {"lblDescription", Label, "", "", {240, 1248, 6912, 1212}},
     {"lblContact", Label, "", "", {240, 4356, 6912, 684}},
     {"Line1", Line, "", "", {-60, 5088, 7500, 0}},
-    {"lblWebSite", Label, "Kestle Website", " Click to visit Vendor's WebSite ", {252, 5220, 3912, 324}, "", Emphasis},
-    {"lblEmail", Label, "", " Click to Send an Email ", {4140, 5220, 3012, 324}, "", Emphasis | Right},
+    {"lblWebSite", Label, "Kestle Website",
+     " Click to visit Vendor's WebSite ", {252, 5220, 3912, 324}, "", Emphasis | Link},
+    {"lblEmail", Label, "", " Click to Send an Email ", {4140, 5220, 3012, 324}, "", Emphasis | Right | Link},
     {"cmdViewReadMe", Button, "View Read Me", " View Read Me using WordPad ", {3846, 5652, 1560, 384}},
     {"cmdOK", Button, "OK", " Exit ", {5592, 5652, 1560, 384}},
 };

@@ -22,11 +22,27 @@ enum class ControlKind {
     Line,  // horizontal, one pixel high
     ScrollBar,
     Calendar,
-    Custom, // a class of the window's own, made by the window
+    TabStrip, // tabs as wide as their captions
+    Tab,      // a tab of the strip it lies in: its caption and tool tip, no box
+    Custom,   // a class of the window's own, made by the window
 };
 
-// How a control differs from its kind's plain look; the alignments are those of labels.
-enum class Look : unsigned { Plain = 0, Bold = 1, Emphasis = 2, Top = 4, Right = 8, Centre = 16 };
+// How a control differs from its kind's plain look and state; the alignments are those of labels.
+enum class Look : unsigned {
+    Plain = 0,
+    Bold = 1,
+    Emphasis = 2, // bold and dark blue
+    Top = 4,
+    Right = 8,
+    Centre = 16,
+    Blue = 32,         // dark-blue text
+    Note = 64,         // dark-red caption on the tool tips' colour
+    Boxed = 128,       // a box line on white
+    ReadOnly = 256,    // shows text that cannot be typed over
+    Hidden = 512,      // until the window shows it
+    ClickFocus = 1024, // no Tab stop; a click still focuses it
+    Link = 2048,       // the pointing hand over it
+};
 
 constexpr Look operator|(Look a, Look b)
 {
@@ -57,7 +73,7 @@ struct ControlRow {
 
 // What is wrong with a table, one mistake a line; empty when nothing is. A table begins with its
 // window's row, names each control once, and places a control only in a frame, box or panel made
-// before it.
-std::string tableMistakes(std::span<const ControlRow> rows);
+// before it, and a tab in a tab strip made before it. A tab order names controls of the table.
+std::string tableMistakes(std::span<const ControlRow> rows, std::span<const std::string_view> tabOrder = {});
 
 } // namespace varnholt

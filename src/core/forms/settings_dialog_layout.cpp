@@ -20,7 +20,7 @@ constexpr ControlRow Rows[] = {
     {"txtTargetPassed", TextBox, "", "", {1368, 972, 5964, 288}, "fraTextDate"},
     {"lblDate", Label, "Target Date:", "", {180, 1344, 1164, 252}, "fraTextDate"},
     {"txtDate", TextBox, "", "", {1368, 1308, 1608, 288}, "fraTextDate"},
-    {"txtDateLong", TextBox, "", "", {3120, 1308, 2484, 288}, "fraTextDate"},
+    {"txtDateLong", TextBox, "", "", {3120, 1308, 2484, 288}, "fraTextDate", ReadOnly | ClickFocus},
     {"cmdCalendar", Button, "Show Calendar",
      " Use Calendar to set Target Date ", {5772, 1308, 1572, 300}, "fraTextDate"},
     {"lblTargetMsg", Label, "Target Text will replace Event Text when the Target Date is reached.",
@@ -28,11 +28,11 @@ constexpr ControlRow Rows[] = {
     {"lblTargetPastMsg", Label, "Target Passed will replace Target Text when the Target Date has passed.",
      "", {1368, 1920, 5448, 252}, "fraTextDate"},
     {"chkSynchronize", CheckBox, "Synchronize Above Settings with Desktop Varnholt",
-     "", {180, 2196, 6456, 228}, "fraTextDate", Bold},
-    {"fraDateRangeMsg", Frame, "Date Format Error", "", {0, 0, 3648, 876}, "fraTextDate", Bold},
-    {"lblDateRangeMsg", Label, "", "", {36, 216, 3528, 588}, "fraDateRangeMsg", Bold | Top},
+     "", {180, 2196, 6456, 228}, "fraTextDate", Bold | Blue},
+    {"fraDateRangeMsg", Frame, "Date Format Error", "", {0, 0, 3648, 876}, "fraTextDate", Bold | Note | Hidden},
+    {"lblDateRangeMsg", Label, "", "", {36, 216, 3528, 588}, "fraDateRangeMsg", Bold | Top | Blue},
     {"cmdFixDate", Button, "Restore", "", {2700, 540, 876, 264}, "fraDateRangeMsg", Bold},
-    {"MonthView", Calendar, "", "", {4788, 252, 2640, 2208}, "fraTextDate"},
+    {"MonthView", Calendar, "", "", {4788, 252, 2640, 2208}, "fraTextDate", Hidden},
     {"fraStyle", Frame, "Style Settings", "", {108, 2736, 4440, 1596}, "", Bold},
     {"cmdFormat0", Button, "Format Event Text...",
      " Change Font Settings for Event Text ", {180, 288, 1944, 300}, "fraStyle"},
@@ -52,9 +52,9 @@ constexpr ControlRow Rows[] = {
     {"chkImage", CheckBox, "Use Image", "", {180, 288, 1152, 312}, "fraImage"},
     {"cmdImage", Button, "Select Image...", " Select an Image to use ", {1368, 288, 1464, 300}, "fraImage"},
     {"optImageStyle0", Option, "Base Image", "", {180, 792, 1200, 192}, "fraImage"},
-    {"lblBaseImage", Label, "", "", {1380, 768, 1428, 264}, "fraImage"},
+    {"lblBaseImage", Label, "", "", {1380, 768, 1428, 264}, "fraImage", Boxed},
     {"optImageStyle1", Option, "File Image", "", {180, 1188, 1200, 192}, "fraImage"},
-    {"lblFileImage", Label, "", "", {1380, 1160, 1428, 264}, "fraImage"},
+    {"lblFileImage", Label, "", "", {1380, 1160, 1428, 264}, "fraImage", Boxed},
     {"fraMovement", Frame, "Movement Settings", "", {108, 4392, 7608, 1992}, "", Bold},
     {"lblSpeedMsg", Label, "Speed of Movement:", "", {180, 324, 1560, 192}, "fraMovement"},
     {"lblSlow", Label, "Slow", "", {2196, 324, 372, 228}, "fraMovement", Right | Top},
@@ -91,11 +91,26 @@ constexpr ControlRow Rows[] = {
 };
 // clang-format on
 
+constexpr std::string_view TabOrder[] = {
+    "txtTitle",       "txtTarget",    "txtTargetPassed", "txtDate",       "optStyle0",     "optStyle1",
+    "optPosition0",   "optPosition1", "optPosition2",    "optHoriz0",     "optHoriz1",     "optHoriz2",
+    "optVert0",       "optVert1",     "optVert2",        "optDirection0", "optDirection1", "optDirection2",
+    "optDirection3",  "cmdCancel",    "cmdOK",           "cmdAbout",      "cmdHelp",       "cmdRestoreSettings",
+    "cmdCalendar",    "MonthView",    "cmdFixDate",      "cmdFormat0",    "cmdFormat1",    "cmdFormat2",
+    "cmdBackground",  "cmdImage",     "chkSynchronize",  "chkDays",       "chkImage",      "optImageStyle0",
+    "optImageStyle1", "HScrollSpeed",
+};
+
 } // namespace
 
 std::span<const ControlRow> settingsDialogLayout()
 {
     return Rows;
+}
+
+std::span<const std::string_view> settingsDialogTabOrder()
+{
+    return TabOrder;
 }
 
 } // namespace varnholt

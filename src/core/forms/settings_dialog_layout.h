@@ -3,6 +3,7 @@
 #include "core/forms/control_row.h"
 
 #include <span>
+#include <string_view>
 
 namespace varnholt {
 
@@ -11,5 +12,7 @@ inline constexpr int SampleTextHeight = 396;
 
 // The settings dialog and its controls, in the order they are made.
 std::span<const ControlRow> settingsDialogLayout();
+// Its controls in the order Tab moves through them, which is not the order they are made in.
+std::span<const std::string_view> settingsDialogTabOrder();
 
 } // namespace varnholt

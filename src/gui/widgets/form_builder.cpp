@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTabBar>
+#include <QToolTip>
 
 #include <algorithm>
 #include <cstdlib>
@@ -114,6 +116,11 @@ FormBuilder::FormBuilder(QWidget& window, const TwipsGeometry& twips, FormLook l
 void FormBuilder::build(std::span<const ControlRow> rows, const CustomMaker& makeCustom)
 {
     for (const ControlRow& row : rows) {
+        if (row.kind == ControlKind::Tab) {
+            auto* strip = static_cast<QTabBar*>(control(row.parent));
+            strip->setTabToolTip(strip->addTab(qString(row.caption)), qString(row.toolTip));
+            continue;
+        }
         if (row.kind == ControlKind::Form) {
             m_window.setObjectName(qString(row.name));
             m_window.setFixedSize(toQRect(m_twips.toPixels(row.rect)).size());
@@ -177,7 +184,13 @@ QWidget* FormBuilder::make(const ControlRow& row, QWidget* parent, const CustomM
         return new QScrollBar(Qt::Horizontal, parent);
     case ControlKind::Calendar:
         return new QCalendarWidget(parent);
+    case ControlKind::TabStrip: {
+        auto* strip = new QTabBar(parent);
+        strip->setExpanding(false);
+        return strip;
+    }
     case ControlKind::Form:
+    case ControlKind::Tab:
     case ControlKind::Custom:
         break;
     }
@@ -192,6 +205,39 @@ void FormBuilder::applyLook(QWidget* widget, const ControlRow& row) const
         emphasise(widget, true);
     else if (has(row.look, Look::Bold))
         setBold(widget, true);
+    if (has(row.look, Look::Blue))
+        setTextColour(widget, DarkBlue);
+    if (has(row.look, Look::Note)) {
+        setTextColour(widget, DarkRed);
+        setBackColour(widget, QToolTip::palette().color(QPalette::ToolTipBase));
+    }
+    auto* frame = qobject_cast<QFrame*>(widget);
+    if (frame && has(row.look, Look::Boxed)) {
+        frame->setFrameShape(QFrame::Box);
+        setBackColour(frame, Qt::white);
+    }
+    auto* textBox = qobject_cast<QLineEdit*>(widget);
+    if (textBox && has(row.look, Look::ReadOnly))
+        textBox->setReadOnly(true);
+    if (has(row.look, Look::ClickFocus))
+        widget->setFocusPolicy(Qt::ClickFocus);
+    if (has(row.look, Look::Link))
+        widget->setCursor(Qt::PointingHandCursor);
+    if (has(row.look, Look::Hidden))
+        widget->hide();
+}
+
+void chainTabs(const QWidget& window, std::span<const std::string_view> names)
+{
+    QWidget* previous = nullptr;
+    for (const std::string_view name : names) {
+        auto* next = window.findChild<QWidget*>(qString(name));
+        if (!next)
+            qFatal("no control %.*s to chain", int(name.size()), name.data());
+        if (previous)
+            QWidget::setTabOrder(previous, next);
+        previous = next;
+    }
 }
 
 std::string_view FormBuilder::nextName(std::string_view names, std::size_t& at)

@@ -93,6 +93,9 @@ private:
     std::map<std::string, QWidget*, std::less<>> m_controls;
 };
 
+// Tab moves through the controls named, in that order.
+void chainTabs(const QWidget& window, std::span<const std::string_view> names);
+
 // C++ cannot name a member by itself: the list is spelled once, as members and as names.
 #define BIND_CONTROLS(form, ...) (form).bind(#__VA_ARGS__, __VA_ARGS__)
 

@@ -13,8 +13,9 @@ using namespace varnholt;
 
 TEST(ControlRow, TablesOfTheWindowsHoldTogether)
 {
-    for (const auto table : {settingsDialogLayout(), imageBrowserLayout(), aboutBoxLayout()})
+    for (const auto table : {imageBrowserLayout(), aboutBoxLayout()})
         EXPECT_EQ(tableMistakes(table), "") << table.front().name;
+    EXPECT_EQ(tableMistakes(settingsDialogLayout(), settingsDialogTabOrder()), "");
     const auto rows = settingsDialogLayout();
     const auto sample = std::ranges::find(rows, "lblSampleText", &ControlRow::name);
     ASSERT_NE(sample, rows.end());
@@ -28,9 +29,11 @@ TEST(ControlRow, MistakesOfATable)
     const ControlRow frame{"fraGroup", Frame, "Group", "", {120, 108, 3000, 1500}};
     const ControlRow label{"lblName", Label, "Name:", "", {180, 324, 1164, 252}, "fraGroup"};
     const ControlRow button{"cmdGo", Button, "Go", "", {1368, 288, 1000, 301}};
+    const ControlRow strip{"tbsPages", TabStrip, "", "", {0, 0, 4500, 300}};
     struct Row {
         std::vector<ControlRow> table;
         const char* expected;
+        std::vector<std::string_view> tabOrder{};
     };
     const std::vector<Row> rows{
         {{window, frame, label, button}, ""},
@@ -43,7 +46,13 @@ TEST(ControlRow, MistakesOfATable)
         {{window, {"lblName", Label, "", "", {}, "fraNone"}}, "lblName: its parent is no frame made before it\n"},
         {{window, {"lblName", Label, "", "", {0, 0, -1, 252}}}, "lblName: a box of negative size\n"},
         {{window, window}, "frmTest: named twice\nfrmTest: a second window\n"},
+        {{window, strip, {"tabOne", Tab, "One", "", {}, "tbsPages"}}, ""},
+        {{window, frame, {"tabOne", Tab, "One", "", {}, "fraGroup"}},
+         "tabOne: its parent is no frame made before it\n"},
+        {{window, strip, {"lblIn", Label, "", "", {}, "tbsPages"}}, "lblIn: its parent is no frame made before it\n"},
+        {{window, {"tabOne", Tab, "One", "", {}}}, "tabOne: a tab in no tab strip\n"},
+        {{window, frame, button}, "cmdGone: in the tab order, not in the table\n", {"cmdGo", "cmdGone", "fraGroup"}},
     };
     for (const Row& row : rows)
-        EXPECT_EQ(tableMistakes(row.table), row.expected) << row.table.size() << " rows";
+        EXPECT_EQ(tableMistakes(row.table, row.tabOrder), row.expected) << row.table.size() << " rows";
 }
