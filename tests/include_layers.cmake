@@ -1,10 +1,12 @@
 # Checks that every include between files under src/ points down the layers:
 #   app -> gui -> platform -> core
-#   core:  controllers -> program -> motion -> timeleft -> settings -> common
+#   core:  controllers -> program -> motion, forms -> timeleft -> settings -> common
+#          (motion and forms do not include each other)
 #   gui:   saver, setup, browse, about -> widgets; setup may open browse and
 #          about, saver may use browse
 #   platform may include core/common and core/settings only.
-# Also: core includes no Qt or X11 header, platform no Qt Widgets header.
+#   win32 -> platform/win32 -> core: the Windows front-end includes nothing else.
+# Also: core and the Windows folders include no Qt or X11 header, platform no Qt Widgets header.
 #
 # Usage: cmake -DSRC=/path/to/src -P include_layers.cmake
 # Needs nothing but cmake, so it runs before anything is built.
@@ -17,7 +19,8 @@ endif()
 get_filename_component(SRC "${SRC}" REALPATH)
 get_filename_component(src_parent "${SRC}" DIRECTORY)
 
-set(core_chain common settings timeleft motion program controllers)
+# Lowest first; the folders of one level may not include each other.
+set(core_levels common settings timeleft "motion|forms" program controllers)
 set(gui_windows saver setup browse about)
 
 # Qt Widgets classes that a backend might reach for by habit.
@@ -33,8 +36,22 @@ set(widgets_headers
   QTabWidget QTextEdit QToolButton QToolTip QTreeView QTreeWidget
   QVBoxLayout QWidget)
 
+# Sets ${out} to the level of a folder of core, or -1 when it is none.
+function(core_level sub out)
+  set(level -1)
+  set(at 0)
+  foreach(folders IN LISTS core_levels)
+    string(REPLACE "|" ";" folders "${folders}")
+    if(sub IN_LIST folders)
+      set(level ${at})
+    endif()
+    math(EXPR at "${at} + 1")
+  endforeach()
+  set(${out} ${level} PARENT_SCOPE)
+endfunction()
+
 # Sets ${out} to the layer of a file ("core/motion", "platform", "gui/setup",
-# "app", ...), to "" when the path fits no layer, or to "resources".
+# "app", "platform/win32", ...), to "" when the path fits no layer, or to "resources".
 function(layer_of path out)
   file(RELATIVE_PATH rel "${SRC}" "${path}")
   string(REPLACE "/" ";" parts "${rel}")
@@ -42,12 +59,14 @@ function(layer_of path out)
   set(result "")
   if(depth GREATER 1)
     list(GET parts 0 top)
-    if(top STREQUAL "platform" OR top STREQUAL "app" OR top STREQUAL "resources")
+    if(top STREQUAL "platform" AND depth GREATER 2 AND "${parts}" MATCHES "^platform;win32;")
+      set(result "platform/win32")
+    elseif(top STREQUAL "platform" OR top STREQUAL "app" OR top STREQUAL "resources" OR top STREQUAL "win32")
       set(result "${top}")
     elseif(depth GREATER 2 AND (top STREQUAL "core" OR top STREQUAL "gui"))
       list(GET parts 1 sub)
       if(top STREQUAL "core")
-        list(FIND core_chain "${sub}" known)
+        core_level("${sub}" known)
       elseif(sub STREQUAL "widgets")
         set(known 0)
       else()
@@ -71,9 +90,14 @@ function(may_include from to out)
   elseif(from_top STREQUAL "core" AND to_top STREQUAL "core")
     string(REPLACE "core/" "" f "${from}")
     string(REPLACE "core/" "" t "${to}")
-    list(FIND core_chain "${f}" fi)
-    list(FIND core_chain "${t}" ti)
+    core_level("${f}" fi)
+    core_level("${t}" ti)
     if(ti LESS fi)
+      set(ok TRUE)
+    endif()
+  elseif(from STREQUAL "win32" OR from STREQUAL "platform/win32")
+    # The front-end draws on its own platform layer, as gui does on platform.
+    if(to_top STREQUAL "core" OR (from STREQUAL "win32" AND to STREQUAL "platform/win32"))
       set(ok TRUE)
     endif()
   elseif(from STREQUAL "platform")
@@ -127,7 +151,8 @@ foreach(file IN LISTS files)
   file(RELATIVE_PATH rel "${SRC}" "${file}")
   string(REGEX MATCH "^[^/]+/" top_dir "${rel}")
   if(from STREQUAL "")
-    list(APPEND violations "${shown}: not in a layer (expected core/<common|settings|timeleft|motion|program>, platform, gui/<widgets|saver|setup|browse|about>, app or resources)")
+    string(REPLACE ";" "|" core_folders "${core_levels}")
+    list(APPEND violations "${shown}: not in a layer (expected core/<${core_folders}>, platform, gui/<widgets|saver|setup|browse|about>, app, win32, platform/win32 or resources)")
   endif()
 
   file(READ "${file}" content)
@@ -151,9 +176,9 @@ foreach(file IN LISTS files)
 
     resolve_include("${file}" "${delim}" "${name}" target)
     if(target STREQUAL "")
-      if(top_dir STREQUAL "core/" AND (name MATCHES "^Q[A-Za-z]" OR name MATCHES "^q[a-z0-9_]*\\.h$"
+      if((top_dir STREQUAL "core/" OR from MATCHES "win32$") AND (name MATCHES "^Q[A-Za-z]" OR name MATCHES "^q[a-z0-9_]*\\.h$"
                                       OR name MATCHES "^(xcb|X11|xkbcommon)/"))
-        list(APPEND violations "${where}: includes <${name}> (core must not include Qt/X11)")
+        list(APPEND violations "${where}: includes <${name}> (${from} must not include Qt/X11)")
       elseif(top_dir STREQUAL "platform/")
         string(REGEX REPLACE "\\.h$" "" class "${name}")
         list(FIND widgets_headers "${class}" widget)

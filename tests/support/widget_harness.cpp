@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QStyle>
+#include <QTabBar>
 #include <QTest>
 
 namespace varnholt::test {
@@ -100,24 +101,34 @@ QString layoutMistakes(const QWidget& window, std::span<const ControlRow> rows)
 {
     QStringList mistakes;
     for (const ControlRow& row : rows) {
-        if (row.kind == ControlKind::Form) {
-            if (window.objectName() != row.name)
-                mistakes << QStringLiteral("the window is not named %1").arg(row.name);
+        const QString name = qString(row.name);
+        if (row.kind == ControlKind::Tab) {
+            const auto* strip = window.findChild<QTabBar*>(qString(row.parent));
+            int tab = strip ? strip->count() - 1 : -1;
+            while (tab >= 0 && strip->tabText(tab) != qString(row.caption))
+                --tab;
+            if (tab < 0 || strip->tabToolTip(tab) != qString(row.toolTip))
+                mistakes << QStringLiteral("%1: no such tab in %2").arg(name, qString(row.parent));
             continue;
         }
-        const QList<QWidget*> found = window.findChildren<QWidget*>(row.name);
+        if (row.kind == ControlKind::Form) {
+            if (window.objectName() != name)
+                mistakes << QStringLiteral("the window is not named %1").arg(name);
+            continue;
+        }
+        const QList<QWidget*> found = window.findChildren<QWidget*>(name);
         if (found.size() != 1) {
-            mistakes << QStringLiteral("%1: %2 controls").arg(row.name).arg(found.size());
+            mistakes << QStringLiteral("%1: %2 controls").arg(name).arg(found.size());
             continue;
         }
         const QWidget* parent = found[0]->parentWidget();
-        if ((parent == &window ? QString() : parent->objectName()) != row.parent)
-            mistakes << QStringLiteral("%1 lies in %2").arg(row.name, parent->objectName());
+        if ((parent == &window ? QString() : parent->objectName()) != qString(row.parent))
+            mistakes << QStringLiteral("%1 lies in %2").arg(name, parent->objectName());
         QRect box = found[0]->geometry();
         if (row.kind == ControlKind::Line)
             box = QRect(0, box.y(), parent->width(), box.height());
         if (!parent->rect().contains(box))
-            mistakes << QStringLiteral("%1 reaches out of its parent").arg(row.name);
+            mistakes << QStringLiteral("%1 reaches out of its parent").arg(name);
         mistakes << drawingMistakes(*found[0]);
     }
     mistakes.removeAll(QString());

@@ -1,5 +1,6 @@
 #include "gui/about/about_box.h"
 
+#include "core/forms/about_box_layout.h"
 #include "core/program/about_texts.h"
 #include "gui/widgets/image_list.h"
 #include "gui/widgets/text_style.h"
@@ -10,12 +11,6 @@
 #include <QPushButton>
 
 namespace varnholt {
-
-const std::vector<ControlRow>& aboutBoxLayout()
-{
-    static const std::vector<ControlRow> rows = readLayoutResource(QStringLiteral(":/forms/about_box.json"));
-    return rows;
-}
 
 AboutBox::AboutBox(ProgramState& state, QWidget* parent) : QDialog(parent), m_state(state)
 {

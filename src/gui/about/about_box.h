@@ -11,9 +11,6 @@ class QPushButton;
 
 namespace varnholt {
 
-// The About window and its controls, in the order they are made.
-const std::vector<ControlRow>& aboutBoxLayout();
-
 // The modal About window of the settings dialog.
 class AboutBox final : public QDialog {
     Q_OBJECT

@@ -1,8 +1,9 @@
-#include "gui/browse/image_browser_layout.h"
+#include "core/forms/image_browser_layout.h"
 
 #include "core/motion/size_steps.h"
 #include "gui/browse/file_controls.h"
 #include "gui/browse/image_browser.h"
+#include "gui/widgets/form_builder.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -18,13 +19,11 @@ namespace {
 
 QWidget* makeCustomControl(const ControlRow& row, QWidget* parent)
 {
-    if (row.name == u"dirImages")
+    if (row.name == "dirImages")
         return new FolderList(parent);
-    if (row.name == u"flbFiles")
+    if (row.name == "flbFiles")
         return new FileList(parent);
-    if (row.name == u"drvImages")
-        return new DriveList(parent);
-    return new QTabBar(parent);
+    return new DriveList(parent);
 }
 
 // The page area of the tab strip, drawn as the style draws a tab widget's frame.
@@ -49,12 +48,6 @@ private:
 
 } // namespace
 
-const std::vector<ControlRow>& imageBrowserLayout()
-{
-    static const std::vector<ControlRow> rows = readLayoutResource(QStringLiteral(":/forms/image_browser.json"));
-    return rows;
-}
-
 void ImageBrowser::buildControls()
 {
     FormBuilder form(*this, m_twips, {.labelAlignment = Qt::AlignLeft | Qt::AlignTop});
@@ -67,12 +60,7 @@ void ImageBrowser::buildControls()
     form.fill(imgPhotos, "imgPhotos", 1);
     form.fill(lblPhotos, "lblPhotos", 1);
 
-    tbsImages->setExpanding(false);
     tbsImages->installEventFilter(this);
-    tbsImages->addTab(QStringLiteral("  Base Images  "));
-    tbsImages->addTab(QStringLiteral("  File Images  "));
-    tbsImages->setTabToolTip(0, QStringLiteral(" Select Base Images "));
-    tbsImages->setTabToolTip(1, QStringLiteral(" Select File Images "));
     // The row's box is the whole strip: the tabs take their own height, a pane under them the rest.
     const int tabBarHeight = tbsImages->sizeHint().height();
     auto* pane = new TabPane(this, tabBarHeight);
@@ -98,13 +86,10 @@ void ImageBrowser::buildControls()
     // cmdTakeFocus only takes the focus from buttons and tabs: it is no stop of its own.
     cmdTakeFocus->setFocusPolicy(Qt::NoFocus);
     for (int i = 1; i <= BuiltinPictureCount; ++i) {
-        for (QLabel* control : {imgPhotos[i], lblPhotos[i]}) {
-            control->setCursor(Qt::PointingHandCursor);
+        for (QLabel* control : {imgPhotos[i], lblPhotos[i]})
             control->installEventFilter(this);
-        }
     }
     flbFiles->setTypes(m_state.services.platform.pictureFileTypes());
-    txtCurImage->setReadOnly(true);
     fraPreview->setFrameShadow(QFrame::Sunken);
     const std::array<const char*, 3> pictures{"size_smaller", "size_actual", "size_larger"};
     for (int index = SizeDecrease; index <= SizeIncrease; ++index) {

@@ -1,9 +1,9 @@
 #include "gui/setup/settings_dialog.h"
 
 #include "core/common/errors.h"
+#include "core/forms/settings_dialog_layout.h"
 #include "core/settings/settings_io.h"
 #include "gui/about/about_box.h"
-#include "gui/setup/settings_dialog_layout.h"
 #include "gui/widgets/font_chooser.h"
 #include "gui/widgets/text_style.h"
 #include "platform/x11_windows.h"

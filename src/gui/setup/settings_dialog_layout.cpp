@@ -1,7 +1,7 @@
-#include "gui/setup/settings_dialog_layout.h"
+#include "core/forms/settings_dialog_layout.h"
 
 #include "gui/setup/settings_dialog.h"
-#include "gui/widgets/palette.h"
+#include "gui/widgets/form_builder.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -14,9 +14,6 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStyleOption>
-#include <QToolTip>
-
-#include <vector>
 
 namespace varnholt {
 
@@ -42,12 +39,6 @@ public:
 
 } // namespace
 
-const std::vector<ControlRow>& settingsDialogLayout()
-{
-    static const std::vector<ControlRow> rows = readLayoutResource(QStringLiteral(":/forms/settings_dialog.json"));
-    return rows;
-}
-
 void SettingsDialog::buildControls()
 {
     FormBuilder form(*this, m_geometry, {.autoDefaultButtons = false});
@@ -63,23 +54,10 @@ void SettingsDialog::buildControls()
 
     fraTextDate->setMouseTracking(true);
     fraTextDate->installEventFilter(this);
-    txtDateLong->setReadOnly(true);
-    // Nothing to type there: out of the Tab chain, still selectable with the mouse for a copy.
-    txtDateLong->setFocusPolicy(Qt::ClickFocus);
-    setTextColour(chkSynchronize, DarkBlue);
-    setTextColour(fraDateRangeMsg, DarkRed);
-    setBackColour(fraDateRangeMsg, QToolTip::palette().color(QPalette::ToolTipBase));
-    setTextColour(lblDateRangeMsg, DarkBlue);
-    fraDateRangeMsg->hide();
     MonthView->setDateRange(QDate(1753, 1, 1), QDate(9999, 12, 31));
     // The design's calendar is small: one letter per day keeps the header readable.
     MonthView->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
     MonthView->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    MonthView->hide();
-    for (QLabel* label : {lblBaseImage, lblFileImage}) {
-        label->setFrameShape(QFrame::Box);
-        setBackColour(label, Qt::white);
-    }
     HScrollSpeed->setRange(SpeedMinimum, SpeedMaximum);
     HScrollSpeed->setSingleStep(SpeedStep);
     HScrollSpeed->setPageStep(SpeedStep);
@@ -96,20 +74,7 @@ void SettingsDialog::buildControls()
 
 void SettingsDialog::chainTabOrder()
 {
-    std::vector<QWidget*> order{txtTitle, txtTarget, txtTargetPassed, txtDate};
-    order.insert(order.end(), optStyle.begin(), optStyle.end());
-    order.insert(order.end(), optPosition.begin(), optPosition.end());
-    order.insert(order.end(), optHoriz.begin(), optHoriz.end());
-    order.insert(order.end(), optVert.begin(), optVert.end());
-    order.insert(order.end(), optDirection.begin(), optDirection.end());
-    order.insert(order.end(),
-                 {cmdCancel, cmdOK, cmdAbout, cmdHelp, cmdRestoreSettings, cmdCalendar, MonthView, cmdFixDate});
-    order.insert(order.end(), cmdFormat.begin(), cmdFormat.end());
-    order.insert(order.end(), {cmdBackground, cmdImage, chkSynchronize, chkDays, chkImage});
-    order.insert(order.end(), optImageStyle.begin(), optImageStyle.end());
-    order.push_back(HScrollSpeed);
-    for (std::size_t i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
+    chainTabs(*this, settingsDialogTabOrder());
 }
 
 } // namespace varnholt

@@ -5,16 +5,15 @@
 #include <QAbstractButton>
 #include <QCalendarWidget>
 #include <QCheckBox>
-#include <QFile>
 #include <QGroupBox>
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTabBar>
+#include <QToolTip>
 
 #include <algorithm>
 #include <cstdlib>
@@ -99,50 +98,6 @@ void clearCaption(QGroupBox& frame)
 
 } // namespace
 
-std::vector<ControlRow> readLayout(const QByteArray& json)
-{
-    // In the order of ControlKind and of Look's bits.
-    static const QStringList
-        kinds = QStringLiteral(
-                    "Form Label Picture TextBox Button CheckBox Option Frame Box Panel Line ScrollBar Calendar Custom")
-                    .split(u' ');
-    static const QStringList looks = QStringLiteral("Bold Emphasis Top Right Centre").split(u' ');
-    QJsonParseError error;
-    const QJsonDocument table = QJsonDocument::fromJson(json, &error);
-    if (!table.isArray())
-        qFatal("a layout table does not read: %s", qPrintable(error.errorString()));
-    std::vector<ControlRow> rows;
-    for (const QJsonValue& value : table.array()) {
-        const QJsonArray fields = value.toArray();
-        const QJsonArray box = fields.at(4).toArray();
-        const qsizetype kind = kinds.indexOf(fields.at(1).toString());
-        ControlRow row{fields.at(0).toString(),
-                       ControlKind(kind),
-                       fields.at(2).toString(),
-                       fields.at(3).toString(),
-                       {box.at(0).toInt(), box.at(1).toInt(), box.at(2).toInt(), box.at(3).toInt()},
-                       fields.at(5).toString()};
-        bool known = !row.name.isEmpty() && kind >= 0 && box.size() == 4 && fields.size() <= 7;
-        for (const QString& flag : fields.at(6).toString().split(u'|', Qt::SkipEmptyParts)) {
-            const qsizetype bit = looks.indexOf(flag);
-            known = known && bit >= 0;
-            row.look = Look(unsigned(row.look) | (bit >= 0 ? 1u << bit : 0u));
-        }
-        if (!known)
-            qFatal("a layout row does not read: %s", QJsonDocument(fields).toJson(QJsonDocument::Compact).constData());
-        rows.push_back(row);
-    }
-    return rows;
-}
-
-std::vector<ControlRow> readLayoutResource(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("no layout table %s", qPrintable(path));
-    return readLayout(file.readAll());
-}
-
 QFont controlFont()
 {
     // The twips boxes were measured for 8-point captions of Arial's widths; where
@@ -161,22 +116,27 @@ FormBuilder::FormBuilder(QWidget& window, const TwipsGeometry& twips, FormLook l
 void FormBuilder::build(std::span<const ControlRow> rows, const CustomMaker& makeCustom)
 {
     for (const ControlRow& row : rows) {
-        if (row.kind == ControlKind::Form) {
-            m_window.setObjectName(row.name);
-            m_window.setFixedSize(m_twips.toPixels(row.rect).size());
+        if (row.kind == ControlKind::Tab) {
+            auto* strip = static_cast<QTabBar*>(control(row.parent));
+            strip->setTabToolTip(strip->addTab(qString(row.caption)), qString(row.toolTip));
             continue;
         }
-        QWidget* widget = make(row, row.parent.isEmpty() ? &m_window : control(row.parent), makeCustom);
-        widget->setObjectName(row.name);
+        if (row.kind == ControlKind::Form) {
+            m_window.setObjectName(qString(row.name));
+            m_window.setFixedSize(toQRect(m_twips.toPixels(row.rect)).size());
+            continue;
+        }
+        QWidget* widget = make(row, row.parent.empty() ? &m_window : control(row.parent), makeCustom);
+        widget->setObjectName(qString(row.name));
         widget->setFont(m_look.font);
-        QRect box = m_twips.toPixels(row.rect);
+        QRect box = toQRect(m_twips.toPixels(row.rect));
         if (row.kind == ControlKind::Line)
             box.setHeight(1);
         widget->setGeometry(box);
-        widget->setToolTip(row.toolTip);
+        widget->setToolTip(qString(row.toolTip));
         applyLook(widget, row);
         if (!m_controls.emplace(row.name, widget).second)
-            qFatal("two controls are named %s", qPrintable(row.name));
+            qFatal("two controls are named %.*s", int(row.name.size()), row.name.data());
         if (row.kind == ControlKind::Option || row.kind == ControlKind::CheckBox)
             fitIndicator(*static_cast<QAbstractButton*>(widget));
     }
@@ -186,7 +146,7 @@ void FormBuilder::build(std::span<const ControlRow> rows, const CustomMaker& mak
 
 QWidget* FormBuilder::make(const ControlRow& row, QWidget* parent, const CustomMaker& makeCustom) const
 {
-    const QString& caption = row.caption;
+    const QString caption = qString(row.caption);
     switch (row.kind) {
     case ControlKind::Label:
     case ControlKind::Picture: {
@@ -224,12 +184,18 @@ QWidget* FormBuilder::make(const ControlRow& row, QWidget* parent, const CustomM
         return new QScrollBar(Qt::Horizontal, parent);
     case ControlKind::Calendar:
         return new QCalendarWidget(parent);
+    case ControlKind::TabStrip: {
+        auto* strip = new QTabBar(parent);
+        strip->setExpanding(false);
+        return strip;
+    }
     case ControlKind::Form:
+    case ControlKind::Tab:
     case ControlKind::Custom:
         break;
     }
     if (!makeCustom)
-        qFatal("nothing makes the control %s", qPrintable(row.name));
+        qFatal("nothing makes the control %.*s", int(row.name.size()), row.name.data());
     return makeCustom(row, parent);
 }
 
@@ -239,6 +205,39 @@ void FormBuilder::applyLook(QWidget* widget, const ControlRow& row) const
         emphasise(widget, true);
     else if (has(row.look, Look::Bold))
         setBold(widget, true);
+    if (has(row.look, Look::Blue))
+        setTextColour(widget, DarkBlue);
+    if (has(row.look, Look::Note)) {
+        setTextColour(widget, DarkRed);
+        setBackColour(widget, QToolTip::palette().color(QPalette::ToolTipBase));
+    }
+    auto* frame = qobject_cast<QFrame*>(widget);
+    if (frame && has(row.look, Look::Boxed)) {
+        frame->setFrameShape(QFrame::Box);
+        setBackColour(frame, Qt::white);
+    }
+    auto* textBox = qobject_cast<QLineEdit*>(widget);
+    if (textBox && has(row.look, Look::ReadOnly))
+        textBox->setReadOnly(true);
+    if (has(row.look, Look::ClickFocus))
+        widget->setFocusPolicy(Qt::ClickFocus);
+    if (has(row.look, Look::Link))
+        widget->setCursor(Qt::PointingHandCursor);
+    if (has(row.look, Look::Hidden))
+        widget->hide();
+}
+
+void chainTabs(const QWidget& window, std::span<const std::string_view> names)
+{
+    QWidget* previous = nullptr;
+    for (const std::string_view name : names) {
+        auto* next = window.findChild<QWidget*>(qString(name));
+        if (!next)
+            qFatal("no control %.*s to chain", int(name.size()), name.data());
+        if (previous)
+            QWidget::setTabOrder(previous, next);
+        previous = next;
+    }
 }
 
 std::string_view FormBuilder::nextName(std::string_view names, std::size_t& at)
@@ -252,19 +251,14 @@ std::string_view FormBuilder::nextName(std::string_view names, std::size_t& at)
     return names.substr(start, at - start);
 }
 
-QWidget* FormBuilder::control(const QString& name) const
+QWidget* FormBuilder::control(std::string_view name) const
 {
     const auto found = m_controls.find(name);
     if (found == m_controls.end()) {
-        qFatal("no control %s in the layout table", qPrintable(name));
+        qFatal("no control %.*s in the layout table", int(name.size()), name.data());
         std::abort();
     }
     return found->second;
-}
-
-QWidget* FormBuilder::control(std::string_view name) const
-{
-    return control(QString::fromUtf8(name.data(), qsizetype(name.size())));
 }
 
 void FormBuilder::wrongKind(std::string_view name)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/forms/control_row.h"
 #include "gui/widgets/twips_geometry.h"
 
 #include <QFont>
@@ -13,51 +14,14 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace varnholt {
 
-enum class ControlKind {
-    Form, // the window itself: its box is the client area
-    Label,
-    Picture, // a label that stretches its picture over its box
-    TextBox,
-    Button,
-    CheckBox,
-    Option,
-    Frame, // a group box, captioned
-    Box,   // a frame drawn as a box
-    Panel, // a frame with nothing drawn
-    Line,  // horizontal, one pixel high
-    ScrollBar,
-    Calendar,
-    Custom, // a class of the window's own, made by the window
-};
-
-// How a control differs from its kind's plain look; the alignments are those of labels.
-enum class Look : unsigned { Plain = 0, Bold = 1, Emphasis = 2, Top = 4, Right = 8, Centre = 16 };
-
-constexpr bool has(Look look, Look flag)
+// The text of a row's field.
+inline QString qString(std::string_view text)
 {
-    return (unsigned(look) & unsigned(flag)) != 0;
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
-
-// One row of a window's layout table.
-struct ControlRow {
-    QString name; // the object name, and the window's member
-    ControlKind kind = ControlKind::Label;
-    QString caption;
-    QString toolTip; // used exactly, blanks and all
-    TwipsRect rect;
-    QString parent; // the frame it lies in; none for the window
-    Look look = Look::Plain;
-};
-
-// A layout table: a JSON array of rows [name, kind, caption, tool tip, [left, top, width, height], parent,
-// look], the last two optional, kinds and looks by their names here, looks joined by "|". A table that does
-// not read so ends the program, which carries its tables within.
-std::vector<ControlRow> readLayout(const QByteArray& json);
-std::vector<ControlRow> readLayoutResource(const QString& path);
 
 // The 8-point face of the dialogs' controls.
 QFont controlFont();
@@ -120,15 +84,17 @@ private:
     static std::string_view nextName(std::string_view names, std::size_t& at);
     QWidget* make(const ControlRow& row, QWidget* parent, const CustomMaker& makeCustom) const;
     void applyLook(QWidget* widget, const ControlRow& row) const;
-    QWidget* control(const QString& name) const;
     QWidget* control(std::string_view name) const;
     [[noreturn]] static void wrongKind(std::string_view name);
 
     QWidget& m_window;
     TwipsGeometry m_twips;
     FormLook m_look;
-    std::map<QString, QWidget*> m_controls;
+    std::map<std::string, QWidget*, std::less<>> m_controls;
 };
+
+// Tab moves through the controls named, in that order.
+void chainTabs(const QWidget& window, std::span<const std::string_view> names);
 
 // C++ cannot name a member by itself: the list is spelled once, as members and as names.
 #define BIND_CONTROLS(form, ...) (form).bind(#__VA_ARGS__, __VA_ARGS__)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/common/services.h"
+#include "core/forms/twips.h"
 
 #include <QRect>
 
@@ -8,33 +8,12 @@ class QScreen;
 
 namespace varnholt {
 
-// A control's box in a layout table, in twips from its parent's top left.
-struct TwipsRect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-};
-
 // A screen's size in pixels and its twips per pixel, from its logical DPI.
 ScreenMetrics screenMetrics(const QScreen& screen);
 
-// The one conversion between twips and pixels: through the screen's twips per
-// pixel, rounding half to even.
-class TwipsGeometry final {
-public:
-    explicit TwipsGeometry(const ScreenMetrics& screen) : m_screen(screen) {}
-
-    int toPixelsX(double twips) const;
-    int toPixelsY(double twips) const;
-    int toTwipsX(double pixels) const;
-    int toTwipsY(double pixels) const;
-    // Each side converted on its own, as the windows were designed.
-    QRect toPixels(const TwipsRect& rect) const;
-    const ScreenMetrics& screen() const { return m_screen; }
-
-private:
-    ScreenMetrics m_screen;
-};
+inline QRect toQRect(const PixelRect& rect)
+{
+    return {rect.left, rect.top, rect.width, rect.height};
+}
 
 } // namespace varnholt

@@ -1,5 +1,6 @@
 #include "gui/about/about_box.h"
 
+#include "core/forms/about_box_layout.h"
 #include "support/widget_harness.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "gui/browse/image_browser.h"
 
-#include "gui/browse/image_browser_layout.h"
+#include "core/forms/image_browser_layout.h"
 #include "gui/widgets/palette.h"
 #include "support/picture_folder.h"
 #include "support/widget_harness.h"

@@ -1,7 +1,7 @@
 #include "gui/setup/settings_dialog.h"
 
+#include "core/forms/settings_dialog_layout.h"
 #include "core/settings/settings_io.h"
-#include "gui/setup/settings_dialog_layout.h"
 #include "gui/widgets/font_chooser.h"
 #include "gui/widgets/palette.h"
 #include "support/widget_harness.h"

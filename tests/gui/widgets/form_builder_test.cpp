@@ -13,17 +13,20 @@ using namespace varnholt;
 
 namespace {
 
-const QByteArray Table = R"([
-  ["frmTest", "Form", "", "", [0, 0, 4500, 3000]],
-  ["fraGroup", "Frame", "Group", "", [120, 108, 3000, 1500], "", "Bold"],
-  ["lblName", "Label", "<b>Name:</b>", "", [180, 324, 1164, 252], "fraGroup", "Right|Top"],
-  ["cmdGo0", "Button", "Go", " Go there ", [1368, 288, 1000, 301], "fraGroup"],
-  ["cmdGo1", "Button", "Back", "", [1368, 700, 1000, 301], "fraGroup"],
-  ["lstItems", "Custom", "", " Pick one ", [0, 1700, 2000, 250]],
-  ["lblNote", "Label", "Note", "", [2100, 1700, 2000, 250], "", "Emphasis"],
-  ["imgLogo", "Picture", "", "", [3000, 108, 1200, 600]],
-  ["Line1", "Line", "", "", [-60, 2100, 4620, 0]]
-])";
+using enum ControlKind;
+using enum Look;
+
+constexpr ControlRow Table[] = {
+    {"frmTest", Form, "", "", {0, 0, 4500, 3000}},
+    {"fraGroup", Frame, "Group", "", {120, 108, 3000, 1500}, "", Bold},
+    {"lblName", Label, "<b>Name:</b>", "", {180, 324, 1164, 252}, "fraGroup", Right | Top},
+    {"cmdGo0", Button, "Go", " Go there ", {1368, 288, 1000, 301}, "fraGroup"},
+    {"cmdGo1", Button, "Back", "", {1368, 700, 1000, 301}, "fraGroup"},
+    {"lstItems", Custom, "", " Pick one ", {0, 1700, 2000, 250}},
+    {"lblNote", Label, "Note", "", {2100, 1700, 2000, 250}, "", Emphasis},
+    {"imgLogo", Picture, "", "", {3000, 108, 1200, 600}},
+    {"Line1", Line, "", "", {-60, 2100, 4620, 0}},
+};
 
 QWidget* makeList(const ControlRow&, QWidget* parent)
 {
@@ -67,7 +70,7 @@ private slots:
         QFETCH(QRect, rect);
         QDialog window;
         FormBuilder form(window, TwipsGeometry({1024, 768, twipsPerPixel, twipsPerPixel}));
-        form.build(readLayout(Table), makeList);
+        form.build(Table, makeList);
         QCOMPARE(window.objectName(), QStringLiteral("frmTest"));
         QWidget* control = name == window.objectName() ? &window : window.findChild<QWidget*>(name);
         QVERIFY(control);
@@ -81,7 +84,7 @@ private slots:
     {
         QDialog window;
         FormBuilder form(window, TwipsGeometry({1024, 768, 15.0, 15.0}));
-        form.build(readLayout(Table), makeList);
+        form.build(Table, makeList);
         QGroupBox* fraGroup = nullptr;
         QLabel* lblName = nullptr;
         std::array<QPushButton*, 2> cmdGo{};

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "gui/widgets/form_builder.h"
+#include "core/forms/control_row.h"
 
-#include <vector>
+#include <span>
 
 namespace varnholt {
 
 // The image browser and its controls, in the order they are made.
-const std::vector<ControlRow>& imageBrowserLayout();
+std::span<const ControlRow> imageBrowserLayout();
 
 } // namespace varnholt

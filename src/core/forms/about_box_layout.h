@@ -1,0 +1,12 @@
+#pragma once
+
+#include "core/forms/control_row.h"
+
+#include <span>
+
+namespace varnholt {
+
+// The About box and its controls, in the order they are made.
+std::span<const ControlRow> aboutBoxLayout();
+
+} // namespace varnholt
