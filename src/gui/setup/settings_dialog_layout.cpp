@@ -2,6 +2,7 @@
 
 #include "gui/setup/settings_dialog.h"
 #include "gui/widgets/palette.h"
+#include "gui/widgets/text_style.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -48,11 +49,8 @@ const std::vector<ControlRow>& settingsDialogLayout()
     return rows;
 }
 
-void SettingsDialog::buildControls()
+void SettingsDialog::Controls::bind(const FormBuilder& form)
 {
-    FormBuilder form(*this, m_geometry, {.autoDefaultButtons = false});
-    form.build(settingsDialogLayout());
-
     BIND_CONTROLS(form, fraTextDate, lblText, txtTitle, lblComplete, txtTarget, lblTargetPassed, txtTargetPassed,
                   lblDate, txtDate, txtDateLong, cmdCalendar, lblTargetMsg, lblTargetPastMsg, chkSynchronize,
                   fraDateRangeMsg, lblDateRangeMsg, cmdFixDate, MonthView, fraStyle, cmdFormat, picFontColour,
@@ -60,54 +58,74 @@ void SettingsDialog::buildControls()
                   lblBaseImage, lblFileImage, fraMovement, lblSpeedMsg, lblSlow, HScrollSpeed, lblFast, lblSpeed,
                   fraPath, optPosition, fraPlacement, fraHoriz, optHoriz, fraVert, optVert, fraDirection, optDirection,
                   fraSample, lblSampleText, lblSampleDate, cmdAbout, cmdHelp, cmdRestoreSettings, cmdOK, cmdCancel);
+}
 
-    fraTextDate->setMouseTracking(true);
-    fraTextDate->installEventFilter(this);
-    txtDateLong->setReadOnly(true);
+void SettingsDialog::buildControls()
+{
+    FormBuilder form(*this, m_geometry, {.autoDefaultButtons = false});
+    form.build(settingsDialogLayout());
+
+    m_ui.bind(form);
+
+    m_ui.fraTextDate->setMouseTracking(true);
+    m_ui.fraTextDate->installEventFilter(this);
+    m_ui.txtDateLong->setReadOnly(true);
     // Nothing to type there: out of the Tab chain, still selectable with the mouse for a copy.
-    txtDateLong->setFocusPolicy(Qt::ClickFocus);
-    setTextColour(chkSynchronize, DarkBlue);
-    setTextColour(fraDateRangeMsg, DarkRed);
-    setBackColour(fraDateRangeMsg, QToolTip::palette().color(QPalette::ToolTipBase));
-    setTextColour(lblDateRangeMsg, DarkBlue);
-    fraDateRangeMsg->hide();
-    MonthView->setDateRange(QDate(1753, 1, 1), QDate(9999, 12, 31));
+    m_ui.txtDateLong->setFocusPolicy(Qt::ClickFocus);
+    setTextColour(m_ui.chkSynchronize, DarkBlue);
+    setTextColour(m_ui.fraDateRangeMsg, DarkRed);
+    setBackColour(m_ui.fraDateRangeMsg, QToolTip::palette().color(QPalette::ToolTipBase));
+    setTextColour(m_ui.lblDateRangeMsg, DarkBlue);
+    m_ui.fraDateRangeMsg->hide();
+    m_ui.MonthView->setDateRange(QDate(1753, 1, 1), QDate(9999, 12, 31));
     // The design's calendar is small: one letter per day keeps the header readable.
-    MonthView->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
-    MonthView->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    MonthView->hide();
-    for (QLabel* label : {lblBaseImage, lblFileImage}) {
+    m_ui.MonthView->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
+    m_ui.MonthView->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    m_ui.MonthView->hide();
+    for (QLabel* label : {m_ui.lblBaseImage, m_ui.lblFileImage}) {
         label->setFrameShape(QFrame::Box);
         setBackColour(label, Qt::white);
     }
-    HScrollSpeed->setRange(SpeedMinimum, SpeedMaximum);
-    HScrollSpeed->setSingleStep(SpeedStep);
-    HScrollSpeed->setPageStep(SpeedStep);
+    m_ui.HScrollSpeed->setRange(SpeedMinimum, SpeedMaximum);
+    m_ui.HScrollSpeed->setSingleStep(SpeedStep);
+    m_ui.HScrollSpeed->setPageStep(SpeedStep);
     // A scroll bar takes no focus by default: keyboard users could neither reach nor move it.
-    HScrollSpeed->setFocusPolicy(Qt::StrongFocus);
+    m_ui.HScrollSpeed->setFocusPolicy(Qt::StrongFocus);
     static FocusFrameStyle* const focusFrame = new FocusFrameStyle;
-    HScrollSpeed->setStyle(focusFrame);
+    m_ui.HScrollSpeed->setStyle(focusFrame);
     // Scroll bars invert their keys by default; here Right means faster, as the right arrow button does.
-    HScrollSpeed->setInvertedControls(false);
+    m_ui.HScrollSpeed->setInvertedControls(false);
     // Enter on a focused button presses it, as Space does; Enter elsewhere presses nothing.
     for (QPushButton* button : findChildren<QPushButton*>())
         button->installEventFilter(this);
+    setWindowTitle(text(settingsDialogTitle()));
+    m_ui.lblDateRangeMsg->setText(text(dateRangeMessage()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    m_ui.fraDateRangeMsg->move(m_ui.txtDate->x(), m_ui.txtDate->y() + m_ui.txtDate->height());
+    m_ui.fraDateRangeMsg->raise();
+    m_ui.fraVert->move(m_ui.fraHoriz->pos());
+    for (QRadioButton* option : m_ui.optDirection)
+        option->move(option->x(), m_ui.optDirection[0]->y());
+    m_ui.optDirection[2]->move(m_ui.optDirection[0]->x(), m_ui.optDirection[2]->y());
+    m_ui.optDirection[3]->move(m_ui.optDirection[1]->x(), m_ui.optDirection[3]->y());
+    for (QFrame* frame : {m_ui.fraHoriz, m_ui.fraVert, m_ui.fraDirection})
+        frame->setFrameShape(QFrame::NoFrame);
 }
 
 void SettingsDialog::chainTabOrder()
 {
-    std::vector<QWidget*> order{txtTitle, txtTarget, txtTargetPassed, txtDate};
-    order.insert(order.end(), optStyle.begin(), optStyle.end());
-    order.insert(order.end(), optPosition.begin(), optPosition.end());
-    order.insert(order.end(), optHoriz.begin(), optHoriz.end());
-    order.insert(order.end(), optVert.begin(), optVert.end());
-    order.insert(order.end(), optDirection.begin(), optDirection.end());
+    std::vector<QWidget*> order{m_ui.txtTitle, m_ui.txtTarget, m_ui.txtTargetPassed, m_ui.txtDate};
+    order.insert(order.end(), m_ui.optStyle.begin(), m_ui.optStyle.end());
+    order.insert(order.end(), m_ui.optPosition.begin(), m_ui.optPosition.end());
+    order.insert(order.end(), m_ui.optHoriz.begin(), m_ui.optHoriz.end());
+    order.insert(order.end(), m_ui.optVert.begin(), m_ui.optVert.end());
+    order.insert(order.end(), m_ui.optDirection.begin(), m_ui.optDirection.end());
     order.insert(order.end(),
-                 {cmdCancel, cmdOK, cmdAbout, cmdHelp, cmdRestoreSettings, cmdCalendar, MonthView, cmdFixDate});
-    order.insert(order.end(), cmdFormat.begin(), cmdFormat.end());
-    order.insert(order.end(), {cmdBackground, cmdImage, chkSynchronize, chkDays, chkImage});
-    order.insert(order.end(), optImageStyle.begin(), optImageStyle.end());
-    order.push_back(HScrollSpeed);
+                 {m_ui.cmdCancel, m_ui.cmdOK, m_ui.cmdAbout, m_ui.cmdHelp, m_ui.cmdRestoreSettings, m_ui.cmdCalendar,
+                  m_ui.MonthView, m_ui.cmdFixDate});
+    order.insert(order.end(), m_ui.cmdFormat.begin(), m_ui.cmdFormat.end());
+    order.insert(order.end(), {m_ui.cmdBackground, m_ui.cmdImage, m_ui.chkSynchronize, m_ui.chkDays, m_ui.chkImage});
+    order.insert(order.end(), m_ui.optImageStyle.begin(), m_ui.optImageStyle.end());
+    order.push_back(m_ui.HScrollSpeed);
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
