@@ -4,6 +4,7 @@
 #include "core/program/program_state.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -33,8 +34,11 @@ public:
 private:
     // What an edit of the working copy refreshes besides the change state.
     enum class Refresh { Nothing, Sample, TimeLeft, Placement, SharedTexts };
-    template <typename Change>
-    void edit(Change change, Refresh refresh);
+    void edit(const std::function<void(EditedSettings&)>& change, Refresh refresh);
+    static std::string indexed(std::string_view group, int index);
+    static std::int16_t flag(bool on);
+    static constexpr int DirectionCount = 4;
+    static constexpr int ImageStyleCount = 2;
 
     void loadControls();
     void showSharedTexts();
