@@ -2,6 +2,8 @@
 #include "core/controllers/settings_dialog_controller.h"
 #include "core/settings/settings_io.h"
 
+#include <sstream>
+
 namespace varnholt {
 
 // The panes of the settings dialog: text and date, style and sample, movement and image.
@@ -89,8 +91,9 @@ void SettingsDialogController::formatClicked(int entry)
             Refresh::Sample);
     } catch (const RuntimeError& error) {
         // The face is taken, the rest of the choice is not.
-        m_view.logWarning("font size " + std::to_string(choice->size) + " of entry " + std::to_string(entry)
-                          + " not taken: " + error.what());
+        std::ostringstream text;
+        text << "font size " << choice->size << " of entry " << entry << " not taken: " << error.what();
+        m_view.logWarning(text.str());
     }
 }
 
