@@ -25,7 +25,7 @@ void MemoryStore::saveSetting(const std::string& section, const std::string& key
 CommitResult MemoryStore::commit()
 {
     ++commits;
-    return {};
+    return {refusal};
 }
 
 Instant FixedClock::now() const

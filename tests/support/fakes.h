@@ -17,6 +17,7 @@ public:
     std::map<std::pair<std::string, std::string>, std::string> values;
     std::vector<std::pair<std::string, std::string>> writes; // section, key in write order
     int commits = 0;
+    std::optional<std::string> refusal; // what commit answers, if it fails
 
     void refresh() const override {}
     std::optional<std::string> value(const std::string& section, const std::string& key) const override;

@@ -46,10 +46,10 @@ SettingsDialog::SettingsDialog(ProgramState& state, Choosers& choosers, QWidget*
 SettingsDialog::SettingsDialog(ProgramState& state, Choosers* choosers, QWidget* parent)
     : QDialog(parent),
       m_state(state),
-      settings(state.settings),
       m_ownChoosers(choosers ? nullptr : std::make_unique<DialogChoosers>(this)),
       m_choosers(choosers ? *choosers : *m_ownChoosers),
-      m_geometry(state.services.platform.screen())
+      m_geometry(state.services.platform.screen()),
+      m_controller(*this, state.services, state.settings, state.today, state.timeLeft, SampleTextHeight)
 {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -57,64 +57,62 @@ SettingsDialog::SettingsDialog(ProgramState& state, Choosers* choosers, QWidget*
     buildControls();
     connectHandlers();
     chainTabOrder();
-    load();
-    txtTitle->setFocus();
+    m_controller.load();
+    m_ui.txtTitle->setFocus();
 }
 
 SettingsDialog::~SettingsDialog() = default;
 
-// The ids are the stored numbers; selecting a button, by the user or by the
-// program, runs the handler with its number.
-template <std::size_t N>
-void SettingsDialog::groupOptions(const std::array<QRadioButton*, N>& options, void (SettingsDialog::*handler)(int))
-{
-    auto* group = new QButtonGroup(this);
-    for (std::size_t i = 0; i < N; ++i)
-        group->addButton(options[i], int(i));
-    connect(group, &QButtonGroup::idToggled, this, [this, handler](int id, bool checked) {
-        if (checked)
-            (this->*handler)(id);
-    });
-}
-
+// Every event goes to the controller by the control's name, except those its own calls raise.
 void SettingsDialog::connectHandlers()
 {
-    connect(txtTitle, &QLineEdit::textChanged, this, &SettingsDialog::onTitleEdited);
-    connect(txtTarget, &QLineEdit::textChanged, this, &SettingsDialog::onTargetEdited);
-    connect(txtTargetPassed, &QLineEdit::textChanged, this, &SettingsDialog::onTargetPassedEdited);
-    connect(txtDate, &QLineEdit::textChanged, this, &SettingsDialog::onDateEdited);
-    connect(cmdFixDate, &QPushButton::clicked, this, &SettingsDialog::onFixDateClicked);
-    connect(cmdCalendar, &QPushButton::clicked, this, &SettingsDialog::onCalendarClicked);
-    connect(MonthView, &QCalendarWidget::clicked, this, &SettingsDialog::onCalendarDateClicked);
-    connect(MonthView, &QCalendarWidget::activated, this, &SettingsDialog::onCalendarDateClicked); // Enter
-    connect(chkSynchronize, &QCheckBox::toggled, this, &SettingsDialog::onSynchronizeClicked);
+    for (QLineEdit* box : {m_ui.txtTitle, m_ui.txtTarget, m_ui.txtTargetPassed, m_ui.txtDate}) {
+        connect(box, &QLineEdit::textChanged, this, [this, box](const QString& typed) {
+            if (!m_showing)
+                m_controller.textEdited(box->objectName().toStdString(), typed.toStdString());
+        });
+    }
+    for (QCheckBox* box : {m_ui.chkSynchronize, m_ui.chkDays, m_ui.chkImage}) {
+        connect(box, &QCheckBox::toggled, this, [this, box](bool checked) {
+            if (!m_showing)
+                m_controller.checkClicked(box->objectName().toStdString(), checked);
+        });
+    }
+    std::vector<QPushButton*> buttons{m_ui.cmdBackground,      m_ui.cmdImage, m_ui.cmdCalendar,
+                                      m_ui.cmdFixDate,         m_ui.cmdAbout, m_ui.cmdHelp,
+                                      m_ui.cmdRestoreSettings, m_ui.cmdOK,    m_ui.cmdCancel};
+    buttons.insert(buttons.end(), m_ui.cmdFormat.begin(), m_ui.cmdFormat.end());
+    for (QPushButton* button : buttons)
+        connect(button, &QPushButton::clicked, this,
+                [this, button] { m_controller.clicked(button->objectName().toStdString()); });
 
-    for (std::size_t i = 0; i < cmdFormat.size(); ++i)
-        connect(cmdFormat[i], &QPushButton::clicked, this, [this, i] { onFormatClicked(int(i)); });
-    connect(cmdBackground, &QPushButton::clicked, this, &SettingsDialog::onBackgroundClicked);
-    connect(chkDays, &QCheckBox::toggled, this, &SettingsDialog::onIncludeDaysClicked);
-
-    groupOptions(optStyle, &SettingsDialog::onStyleClicked);
-    groupOptions(optPosition, &SettingsDialog::onPositionClicked);
-    groupOptions(optHoriz, &SettingsDialog::onRowClicked);
-    groupOptions(optVert, &SettingsDialog::onColumnClicked);
-    groupOptions(optDirection, &SettingsDialog::onDirectionClicked);
-    groupOptions(optImageStyle, &SettingsDialog::onImageStyleClicked);
+    // The ids are the stored numbers.
+    const auto group = [this](const auto& options, const char* name) {
+        auto* buttonGroup = new QButtonGroup(this);
+        for (std::size_t i = 0; i < options.size(); ++i)
+            buttonGroup->addButton(options[i], int(i));
+        connect(buttonGroup, &QButtonGroup::idToggled, this, [this, name](int id, bool checked) {
+            if (checked && !m_showing)
+                m_controller.optionChosen(name, id);
+        });
+    };
+    group(m_ui.optStyle, "optStyle");
+    group(m_ui.optPosition, "optPosition");
+    group(m_ui.optHoriz, "optHoriz");
+    group(m_ui.optVert, "optVert");
+    group(m_ui.optDirection, "optDirection");
+    group(m_ui.optImageStyle, "optImageStyle");
 
     // Not continuously while the thumb is dragged: once when it is released.
-    connect(HScrollSpeed, &QScrollBar::valueChanged, this, [this] {
-        if (!HScrollSpeed->isSliderDown())
-            onSpeedChanged();
+    QScrollBar* speed = m_ui.HScrollSpeed;
+    connect(speed, &QScrollBar::valueChanged, this, [this, speed](int value) {
+        if (!speed->isSliderDown() && !m_showing)
+            m_controller.speedChanged(value);
     });
-    connect(HScrollSpeed, &QScrollBar::sliderReleased, this, &SettingsDialog::onSpeedChanged);
-    connect(chkImage, &QCheckBox::toggled, this, &SettingsDialog::refreshImagePane);
-    connect(cmdImage, &QPushButton::clicked, this, &SettingsDialog::onSelectImageClicked);
+    connect(speed, &QScrollBar::sliderReleased, this, [this, speed] { m_controller.speedChanged(speed->value()); });
 
-    connect(cmdAbout, &QPushButton::clicked, this, &SettingsDialog::onAboutClicked);
-    connect(cmdHelp, &QPushButton::clicked, this, &SettingsDialog::onHelpClicked);
-    connect(cmdRestoreSettings, &QPushButton::clicked, this, &SettingsDialog::onRestoreClicked);
-    connect(cmdOK, &QPushButton::clicked, this, &SettingsDialog::onOkClicked);
-    connect(cmdCancel, &QPushButton::clicked, this, &SettingsDialog::onCancelClicked);
+    connect(m_ui.MonthView, &QCalendarWidget::clicked, this, &SettingsDialog::onCalendarDateClicked);
+    connect(m_ui.MonthView, &QCalendarWidget::activated, this, &SettingsDialog::onCalendarDateClicked); // Enter
 }
 
 void SettingsDialog::showEvent(QShowEvent* event)
@@ -126,10 +124,10 @@ void SettingsDialog::showEvent(QShowEvent* event)
 
 bool SettingsDialog::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == fraTextDate && event->type() == QEvent::MouseMove) {
+    if (watched == m_ui.fraTextDate && event->type() == QEvent::MouseMove) {
         const QPoint position = static_cast<QMouseEvent*>(event)->position().toPoint();
         // Moves over the frame's controls reach it too; only its own surface counts.
-        if (!fraTextDate->childAt(position))
+        if (!m_ui.fraTextDate->childAt(position))
             onTextDatePaneMouseMoved(m_geometry.toTwipsX(position.x()));
     }
     if (auto* button = qobject_cast<QPushButton*>(watched); button && event->type() == QEvent::KeyPress) {
@@ -145,167 +143,11 @@ bool SettingsDialog::eventFilter(QObject* watched, QEvent* event)
 void SettingsDialog::keyPressEvent(QKeyEvent* event)
 {
     // Esc leaves the calendar, not the dialog, while the calendar has the focus.
-    if (event->matches(QKeySequence::Cancel) && MonthView->isAncestorOf(QApplication::focusWidget())) {
-        hideCalendar(cmdCalendar);
+    if (event->matches(QKeySequence::Cancel) && m_ui.MonthView->isAncestorOf(QApplication::focusWidget())) {
+        hideCalendar(m_ui.cmdCalendar);
         return;
     }
     QDialog::keyPressEvent(event);
-}
-
-// ---- Lifecycle
-
-void SettingsDialog::load()
-{
-    setWindowTitle(text(settingsDialogTitle()));
-
-    lblDateRangeMsg->setText(text(dateRangeMessage()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    fraDateRangeMsg->move(txtDate->x(), txtDate->y() + txtDate->height());
-    fraDateRangeMsg->raise();
-
-    fraVert->move(fraHoriz->pos());
-    for (QRadioButton* option : optDirection)
-        option->move(option->x(), optDirection[0]->y());
-    optDirection[2]->move(optDirection[0]->x(), optDirection[2]->y());
-    optDirection[3]->move(optDirection[1]->x(), optDirection[3]->y());
-    for (QFrame* frame : {fraHoriz, fraVert, fraDirection})
-        frame->setFrameShape(QFrame::NoFrame);
-    // With "Random Paths" the pane keeps this look: the kind of the stored direction.
-    showPlacementLook(isVerticalDirection(settings.Direction));
-
-    SampleLineHeight = SampleTextHeight;
-    // What start-up computed for the stored settings, until an edit asks for more.
-    m_timeLeft = m_state.timeLeft;
-
-    Loading = true;
-    loadControls();
-    Loading = false;
-}
-
-void SettingsDialog::loadControls()
-{
-    const DateForms& dates = m_state.services.dates;
-    SettingsRecord shown = settings;
-    // The picture being chosen outlives Restore Settings.
-    shown.picture = m_state.imageSelection;
-    DialogSettings = editedSettingsFrom(std::move(shown), dates, m_state.today);
-    m_state.imageSelection = DialogSettings.record.picture;
-    const SettingsRecord& record = DialogSettings.record;
-    paintSwatch(picBackColour, record.Background);
-    for (std::size_t i = 0; i < picFontColour.size(); ++i)
-        paintSwatch(picFontColour[i], record.TextFontColor[i]);
-
-    MonthView->hide();
-    HScrollSpeed->setValue(record.Speed);
-    lblSpeed->setText(QString::number(record.Speed));
-
-    showSharedTexts();
-    txtDateLong->setText(
-        text(dates.longText(dates.parse(txtDate->text().toStdString()).value_or(DialogSettings.date))));
-
-    select(optImageStyle, record.picture.ImageStyle);
-    select(optStyle, record.Style);
-    select(optPosition, record.Position);
-    select(optHoriz, record.Horizontal);
-    select(optVert, record.Vertical);
-    select(optDirection, record.Direction);
-
-    chkSynchronize->setChecked(record.Synchronize == FlagOn);
-    chkDays->setChecked(record.IncludeDays == FlagOn);
-    chkImage->setChecked(record.ImageUsed == FlagOn);
-
-    refreshImagePane();
-    showDateError(false);
-    updateSample();
-    updatePlacement();
-    checkChanges();
-}
-
-void SettingsDialog::showSharedTexts()
-{
-    const SettingsRecord& record = DialogSettings.record;
-    txtTitle->setText(text(record.Title));
-    txtTarget->setText(text(record.Target));
-    txtTargetPassed->setText(text(record.TargetPassed));
-    txtDate->setText(text(m_state.services.dates.shortText(DialogSettings.date)));
-}
-
-void SettingsDialog::edit(const std::function<void(EditedSettings&)>& change, Refresh refresh)
-{
-    if (Loading)
-        return;
-    change(DialogSettings);
-    switch (refresh) {
-    case Refresh::Nothing:
-        break;
-    case Refresh::TimeLeft:
-        recalculateTimeLeft();
-        updateSample();
-        break;
-    case Refresh::Sample:
-        updateSample();
-        break;
-    case Refresh::Placement:
-        updatePlacement();
-        break;
-    case Refresh::SharedTexts:
-        showSharedTexts();
-        break;
-    }
-    checkChanges();
-}
-
-void SettingsDialog::checkChanges()
-{
-    Changed = settingsChanged(DialogSettings, settings, m_state.services.dates);
-    cmdOK->setEnabled(Changed);
-    cmdRestoreSettings->setEnabled(Changed);
-    const CloseButtonLook look = closeButtonLook(Changed);
-    cmdCancel->setText(QString::fromLatin1(look.caption));
-    cmdCancel->setToolTip(QString::fromLatin1(look.toolTip));
-}
-
-void SettingsDialog::onOkClicked()
-{
-    if (m_written)
-        return;
-    if (!m_state.services.dates.parse(txtDate->text().toStdString())) {
-        showDateError(true);
-        m_state.services.platform.beep();
-        txtDate->setFocus();
-        return;
-    }
-    SettingsStore& store = m_state.services.store;
-    const CommitResult written = writeSettings(store, DialogSettings);
-    if (!written) {
-        // The dialog stays open with every edit, so that OK can be tried again.
-        m_state.services.platform.messageBox("The settings could not be saved to " + store.location() + ":\r\n"
-                                                 + *written.failure,
-                                             MessageIcon::Critical);
-        return;
-    }
-    m_written = true;
-    accept();
-}
-
-void SettingsDialog::onCancelClicked()
-{
-    reject();
-}
-
-void SettingsDialog::onRestoreClicked()
-{
-    loadControls();
-}
-
-void SettingsDialog::onAboutClicked()
-{
-    AboutBox about(m_state, this);
-    about.exec();
-}
-
-void SettingsDialog::onHelpClicked()
-{
-    m_state.services.platform.shellOpen(m_state.helpPage(110));
 }
 
 } // namespace varnholt

@@ -1,20 +1,16 @@
 #pragma once
 
-#include "core/program/dialog_state.h"
+#include "core/controllers/settings_dialog_controller.h"
 #include "core/program/program_state.h"
 #include "gui/widgets/twips_geometry.h"
 
 #include <QDialog>
 
 #include <array>
-#include <cstdint>
-#include <functional>
 #include <memory>
-#include <string>
 
 class QCalendarWidget;
 class QCheckBox;
-class QDate;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -26,10 +22,10 @@ class QScrollBar;
 namespace varnholt {
 
 class Choosers;
+class FormBuilder;
 
-// The settings dialog: edits a working copy of the loaded settings and writes
-// it on OK.
-class SettingsDialog final : public QDialog {
+// The settings dialog: shows what its controller says and hands it the user's events.
+class SettingsDialog final : public QDialog, private SettingsDialogView {
     Q_OBJECT
 
 public:
@@ -38,74 +34,7 @@ public:
     SettingsDialog(ProgramState& state, Choosers& choosers, QWidget* parent = nullptr);
     ~SettingsDialog() override;
 
-    // Refreshes the picture pane; the image browser calls it before it closes.
-    void refreshImagePane();
-
-    QGroupBox* fraTextDate;
-    QLabel* lblText;
-    QLineEdit* txtTitle;
-    QLabel* lblComplete;
-    QLineEdit* txtTarget;
-    QLabel* lblTargetPassed;
-    QLineEdit* txtTargetPassed;
-    QLabel* lblDate;
-    QLineEdit* txtDate;
-    QLineEdit* txtDateLong;
-    QPushButton* cmdCalendar;
-    QLabel* lblTargetMsg;
-    QLabel* lblTargetPastMsg;
-    QCheckBox* chkSynchronize;
-    QGroupBox* fraDateRangeMsg;
-    QLabel* lblDateRangeMsg;
-    QPushButton* cmdFixDate;
-    QCalendarWidget* MonthView;
-
-    QGroupBox* fraStyle;
-    std::array<QPushButton*, FontEntries> cmdFormat;
-    std::array<QFrame*, FontEntries> picFontColour;
-    QPushButton* cmdBackground;
-    QFrame* picBackColour;
-    QCheckBox* chkDays;
-    std::array<QRadioButton*, 2> optStyle;
-
-    QGroupBox* fraImage;
-    QCheckBox* chkImage;
-    QPushButton* cmdImage;
-    std::array<QRadioButton*, 2> optImageStyle;
-    QLabel* lblBaseImage;
-    QLabel* lblFileImage;
-
-    QGroupBox* fraMovement;
-    QLabel* lblSpeedMsg;
-    QLabel* lblSlow;
-    QScrollBar* HScrollSpeed;
-    QLabel* lblFast;
-    QLabel* lblSpeed;
-    QGroupBox* fraPath;
-    std::array<QRadioButton*, 3> optPosition;
-    QGroupBox* fraPlacement;
-    QFrame* fraHoriz;
-    std::array<QRadioButton*, 3> optHoriz;
-    QFrame* fraVert;
-    std::array<QRadioButton*, 3> optVert;
-    QFrame* fraDirection;
-    std::array<QRadioButton*, 4> optDirection;
-
-    QGroupBox* fraSample;
-    QLabel* lblSampleText;
-    QLabel* lblSampleDate;
-
-    QPushButton* cmdAbout;
-    QPushButton* cmdHelp;
-    QPushButton* cmdRestoreSettings;
-    QPushButton* cmdOK;
-    QPushButton* cmdCancel;
-
-    // Form-level state.
-    bool Loading = false;
-    bool Changed = false;
-    EditedSettings DialogSettings;
-    std::int16_t SampleLineHeight = 0;
+    const SettingsDialogController& controller() const { return m_controller; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -113,72 +42,116 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The controls, made from the layout table and named as its rows.
+    struct Controls {
+        QGroupBox* fraTextDate;
+        QLabel* lblText;
+        QLineEdit* txtTitle;
+        QLabel* lblComplete;
+        QLineEdit* txtTarget;
+        QLabel* lblTargetPassed;
+        QLineEdit* txtTargetPassed;
+        QLabel* lblDate;
+        QLineEdit* txtDate;
+        QLineEdit* txtDateLong;
+        QPushButton* cmdCalendar;
+        QLabel* lblTargetMsg;
+        QLabel* lblTargetPastMsg;
+        QCheckBox* chkSynchronize;
+        QGroupBox* fraDateRangeMsg;
+        QLabel* lblDateRangeMsg;
+        QPushButton* cmdFixDate;
+        QCalendarWidget* MonthView;
+
+        QGroupBox* fraStyle;
+        std::array<QPushButton*, FontEntries> cmdFormat;
+        std::array<QFrame*, FontEntries> picFontColour;
+        QPushButton* cmdBackground;
+        QFrame* picBackColour;
+        QCheckBox* chkDays;
+        std::array<QRadioButton*, 2> optStyle;
+
+        QGroupBox* fraImage;
+        QCheckBox* chkImage;
+        QPushButton* cmdImage;
+        std::array<QRadioButton*, 2> optImageStyle;
+        QLabel* lblBaseImage;
+        QLabel* lblFileImage;
+
+        QGroupBox* fraMovement;
+        QLabel* lblSpeedMsg;
+        QLabel* lblSlow;
+        QScrollBar* HScrollSpeed;
+        QLabel* lblFast;
+        QLabel* lblSpeed;
+        QGroupBox* fraPath;
+        std::array<QRadioButton*, 3> optPosition;
+        QGroupBox* fraPlacement;
+        QFrame* fraHoriz;
+        std::array<QRadioButton*, 3> optHoriz;
+        QFrame* fraVert;
+        std::array<QRadioButton*, 3> optVert;
+        QFrame* fraDirection;
+        std::array<QRadioButton*, 4> optDirection;
+
+        QGroupBox* fraSample;
+        QLabel* lblSampleText;
+        QLabel* lblSampleDate;
+
+        QPushButton* cmdAbout;
+        QPushButton* cmdHelp;
+        QPushButton* cmdRestoreSettings;
+        QPushButton* cmdOK;
+        QPushButton* cmdCancel;
+
+        void bind(const FormBuilder& form);
+    };
+
     SettingsDialog(ProgramState& state, Choosers* choosers, QWidget* parent);
 
     // From the layout table, in settings_dialog_layout.cpp.
     void buildControls();
     void connectHandlers();
-    template <std::size_t N>
-    void groupOptions(const std::array<QRadioButton*, N>& options, void (SettingsDialog::*handler)(int));
     void chainTabOrder();
 
-    // What an edit of the working copy refreshes besides the change state.
-    enum class Refresh { Nothing, Sample, TimeLeft, Placement, SharedTexts };
-    // The one way a handler edits the working copy: not while the controls are being loaded.
-    void edit(const std::function<void(EditedSettings&)>& change, Refresh refresh);
-
-    void load();
-    void loadControls();
-    void showSharedTexts();
-    void checkChanges();
-    void onOkClicked();
-    void onCancelClicked();
-    void onRestoreClicked();
-    void onAboutClicked();
-    void onHelpClicked();
-
-    void onTitleEdited();
-    void onTargetEdited();
-    void onTargetPassedEdited();
-    void onDateEdited();
-    void showDateError(bool show);
-    void onFixDateClicked();
-    void onCalendarClicked();
     void onCalendarDateClicked(const QDate& date);
     void onTextDatePaneMouseMoved(int x);
     // Where the focus goes if the calendar has it.
     void hideCalendar(QWidget* focusTo);
-    void onSynchronizeClicked();
 
-    void onFormatClicked(int index);
-    void onBackgroundClicked();
-    void onIncludeDaysClicked();
-    void onStyleClicked(int index);
-    void updateSample();
+    // What the controller says, in settings_dialog_panes.cpp.
+    void showText(std::string_view control, const std::string& text) override;
+    void showChecked(std::string_view control, bool checked) override;
+    void showEnabled(std::string_view control, bool enabled) override;
+    void showVisible(std::string_view control, bool visible) override;
+    void showMessage(const std::string& text, MessageIcon icon) override;
+    void beep() override;
+    std::optional<FontChoice> chooseFont(const FontChoice& preset) override;
+    std::optional<std::int32_t> chooseColour(std::int32_t preset) override;
+    std::optional<BrowsedPicture> openImageBrowser(const PictureChoice& start) override;
+    void openAbout() override;
+    void openHelp(int topic) override;
+    void openCalendar(Date selected) override;
+    void showSliderValue(std::string_view control, int value) override;
+    void showSwatch(std::string_view control, std::int32_t colour) override;
+    void showEmphasis(std::string_view control, bool emphasised) override;
+    void showToolTip(std::string_view control, const std::string& text) override;
+    void showSample(const SampleLook& look, const SettingsRecord& record) override;
+    void focus(std::string_view control) override;
+    void closeDialog(bool accepted) override;
+    void logWarning(const std::string& text) override;
 
-    void onPositionClicked(int index);
-    void onRowClicked(int index);
-    void onColumnClicked(int index);
-    void onDirectionClicked(int index);
-    void onSpeedChanged();
-    void updatePlacement();
-    void onImageStyleClicked(int index);
-    void onSelectImageClicked();
-
-    // The sample's time left for the dialog's date and its "Include Number of Days".
-    void recalculateTimeLeft();
-    void showPlacementLook(bool vertical);
-    void showImageEmphasis(std::int16_t style);
-    void paintSwatch(QFrame* swatch, std::int32_t colour);
-    void paintSampleLabel(QLabel* label, const std::string& caption, int fontEntry);
+    // Runs a change the controller asks for; the signals it raises are not the user's.
+    template <typename Change>
+    void shown(Change change);
 
     ProgramState& m_state;
-    const SettingsRecord& settings;
     std::unique_ptr<Choosers> m_ownChoosers;
     Choosers& m_choosers; // the font and colour choosers
     TwipsGeometry m_geometry;
-    TimeLeftOutputs m_timeLeft;
-    bool m_written = false;
+    Controls m_ui{};
+    bool m_showing = false;
+    SettingsDialogController m_controller;
 };
 
 } // namespace varnholt

@@ -2,6 +2,7 @@
 
 #include "gui/setup/settings_dialog.h"
 #include "gui/widgets/form_builder.h"
+#include "gui/widgets/text_style.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -39,11 +40,8 @@ public:
 
 } // namespace
 
-void SettingsDialog::buildControls()
+void SettingsDialog::Controls::bind(const FormBuilder& form)
 {
-    FormBuilder form(*this, m_geometry, {.autoDefaultButtons = false});
-    form.build(settingsDialogLayout());
-
     BIND_CONTROLS(form, fraTextDate, lblText, txtTitle, lblComplete, txtTarget, lblTargetPassed, txtTargetPassed,
                   lblDate, txtDate, txtDateLong, cmdCalendar, lblTargetMsg, lblTargetPastMsg, chkSynchronize,
                   fraDateRangeMsg, lblDateRangeMsg, cmdFixDate, MonthView, fraStyle, cmdFormat, picFontColour,
@@ -51,25 +49,44 @@ void SettingsDialog::buildControls()
                   lblBaseImage, lblFileImage, fraMovement, lblSpeedMsg, lblSlow, HScrollSpeed, lblFast, lblSpeed,
                   fraPath, optPosition, fraPlacement, fraHoriz, optHoriz, fraVert, optVert, fraDirection, optDirection,
                   fraSample, lblSampleText, lblSampleDate, cmdAbout, cmdHelp, cmdRestoreSettings, cmdOK, cmdCancel);
+}
 
-    fraTextDate->setMouseTracking(true);
-    fraTextDate->installEventFilter(this);
-    MonthView->setDateRange(QDate(1753, 1, 1), QDate(9999, 12, 31));
+void SettingsDialog::buildControls()
+{
+    FormBuilder form(*this, m_geometry, {.autoDefaultButtons = false});
+    form.build(settingsDialogLayout());
+
+    m_ui.bind(form);
+
+    m_ui.fraTextDate->setMouseTracking(true);
+    m_ui.fraTextDate->installEventFilter(this);
+    m_ui.MonthView->setDateRange(QDate(1753, 1, 1), QDate(9999, 12, 31));
     // The design's calendar is small: one letter per day keeps the header readable.
-    MonthView->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
-    MonthView->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    HScrollSpeed->setRange(SpeedMinimum, SpeedMaximum);
-    HScrollSpeed->setSingleStep(SpeedStep);
-    HScrollSpeed->setPageStep(SpeedStep);
+    m_ui.MonthView->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
+    m_ui.MonthView->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    m_ui.HScrollSpeed->setRange(SpeedMinimum, SpeedMaximum);
+    m_ui.HScrollSpeed->setSingleStep(SpeedStep);
+    m_ui.HScrollSpeed->setPageStep(SpeedStep);
     // A scroll bar takes no focus by default: keyboard users could neither reach nor move it.
-    HScrollSpeed->setFocusPolicy(Qt::StrongFocus);
+    m_ui.HScrollSpeed->setFocusPolicy(Qt::StrongFocus);
     static FocusFrameStyle* const focusFrame = new FocusFrameStyle;
-    HScrollSpeed->setStyle(focusFrame);
+    m_ui.HScrollSpeed->setStyle(focusFrame);
     // Scroll bars invert their keys by default; here Right means faster, as the right arrow button does.
-    HScrollSpeed->setInvertedControls(false);
+    m_ui.HScrollSpeed->setInvertedControls(false);
     // Enter on a focused button presses it, as Space does; Enter elsewhere presses nothing.
     for (QPushButton* button : findChildren<QPushButton*>())
         button->installEventFilter(this);
+    setWindowTitle(text(settingsDialogTitle()));
+    m_ui.lblDateRangeMsg->setText(text(dateRangeMessage()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    m_ui.fraDateRangeMsg->move(m_ui.txtDate->x(), m_ui.txtDate->y() + m_ui.txtDate->height());
+    m_ui.fraDateRangeMsg->raise();
+    m_ui.fraVert->move(m_ui.fraHoriz->pos());
+    for (QRadioButton* option : m_ui.optDirection)
+        option->move(option->x(), m_ui.optDirection[0]->y());
+    m_ui.optDirection[2]->move(m_ui.optDirection[0]->x(), m_ui.optDirection[2]->y());
+    m_ui.optDirection[3]->move(m_ui.optDirection[1]->x(), m_ui.optDirection[3]->y());
+    for (QFrame* frame : {m_ui.fraHoriz, m_ui.fraVert, m_ui.fraDirection})
+        frame->setFrameShape(QFrame::NoFrame);
 }
 
 void SettingsDialog::chainTabOrder()

@@ -1,20 +1,17 @@
-#include "core/common/errors.h"
-#include "core/settings/conversions.h"
-#include "core/settings/settings_io.h"
+#include "gui/about/about_box.h"
 #include "gui/browse/image_browser.h"
 #include "gui/setup/settings_dialog.h"
+#include "gui/widgets/control_states.h"
 #include "gui/widgets/font_chooser.h"
-#include "gui/widgets/form_builder.h"
 #include "gui/widgets/palette.h"
 #include "gui/widgets/text_style.h"
 
 #include <QApplication>
 #include <QCalendarWidget>
-#include <QCheckBox>
 #include <QDate>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLoggingCategory>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -22,6 +19,8 @@
 namespace varnholt {
 
 namespace {
+
+Q_LOGGING_CATEGORY(setupLog, "varnholt.setup")
 
 QDate toQDate(Date date)
 {
@@ -34,297 +33,168 @@ Date fromQDate(const QDate& date)
                 std::chrono::day{unsigned(date.day())}};
 }
 
+QString name(std::string_view control)
+{
+    return QString::fromLatin1(control.data(), qsizetype(control.size()));
+}
+
 } // namespace
 
-// ---- Text and date pane
-
-void SettingsDialog::onTitleEdited()
+template <typename Change>
+void SettingsDialog::shown(Change change)
 {
-    edit([this](EditedSettings& edited) { edited.record.Title = txtTitle->text().toStdString(); }, Refresh::Sample);
-}
-
-void SettingsDialog::onTargetEdited()
-{
-    edit([this](EditedSettings& edited) { edited.record.Target = txtTarget->text().toStdString(); }, Refresh::Sample);
-}
-
-void SettingsDialog::onTargetPassedEdited()
-{
-    edit([this](EditedSettings& edited) { edited.record.TargetPassed = txtTargetPassed->text().toStdString(); },
-         Refresh::Sample);
-}
-
-void SettingsDialog::onDateEdited()
-{
-    if (Loading)
-        return;
-    const std::optional<Date> date = acceptedDate(m_state.services.dates, txtDate->text().toStdString());
-    if (!date) {
-        showDateError(true);
-        return;
-    }
-    edit(
-        [&](EditedSettings& edited) {
-            edited.date = *date;
-            showDateError(false);
-        },
-        Refresh::TimeLeft);
-}
-
-void SettingsDialog::showDateError(bool show)
-{
-    txtDateLong->setText(show ? QString() : text(m_state.services.dates.longText(DialogSettings.date)));
-    fraDateRangeMsg->setVisible(show);
-    cmdCalendar->setEnabled(!show);
-}
-
-void SettingsDialog::onFixDateClicked()
-{
-    const DateForms& dates = m_state.services.dates;
-    txtDate->setText(text(dates.shortText(editedSettingsFrom(settings, dates, m_state.today).date)));
-}
-
-void SettingsDialog::onCalendarClicked()
-{
-    const std::optional<Date> date = m_state.services.dates.parse(txtDate->text().toStdString());
-    if (!date)
-        return;
-    MonthView->setSelectedDate(toQDate(*date));
-    MonthView->show();
-    MonthView->raise();
-    MonthView->setFocus();
+    const bool wasShowing = m_showing;
+    m_showing = true;
+    change();
+    m_showing = wasShowing;
 }
 
 void SettingsDialog::onCalendarDateClicked(const QDate& date)
 {
-    txtDate->setText(text(m_state.services.dates.shortText(fromQDate(date))));
-    // After a click too: the next key goes to the date just picked, not to whichever control follows the calendar.
-    txtDate->setFocus();
-    MonthView->hide();
+    m_controller.calendarDatePicked(fromQDate(date));
 }
 
 void SettingsDialog::onTextDatePaneMouseMoved(int x)
 {
-    if (m_geometry.toTwipsX(MonthView->x()) > x)
-        hideCalendar(cmdCalendar);
+    if (m_geometry.toTwipsX(m_ui.MonthView->x()) > x)
+        hideCalendar(m_ui.cmdCalendar);
 }
 
 void SettingsDialog::hideCalendar(QWidget* focusTo)
 {
     // Else Qt hands the calendar's focus to whichever control follows it in the chain.
-    if (MonthView->isAncestorOf(QApplication::focusWidget()))
+    if (m_ui.MonthView->isAncestorOf(QApplication::focusWidget()))
         focusTo->setFocus();
-    MonthView->hide();
+    m_ui.MonthView->hide();
 }
 
-void SettingsDialog::onSynchronizeClicked()
+// ---- What the controller says
+
+void SettingsDialog::showText(std::string_view control, const std::string& text)
 {
-    edit(
-        [this](EditedSettings& edited) {
-            SettingsRecord& record = edited.record;
-            record.Synchronize = chkSynchronize->isChecked() ? FlagOn : FlagOff;
-            const SharedTexts shared = loadSharedTexts(m_state.services.store, record.Synchronize, m_state.today,
-                                                       m_state.services.dates);
-            record.Title = shared.Title;
-            record.Target = shared.Target;
-            record.TargetPassed = shared.TargetPassed;
-            edited.date = shared.Date.value_or(m_state.today);
-        },
-        Refresh::SharedTexts);
+    shown([&] { showControlText(*this, control, text); });
 }
 
-void SettingsDialog::recalculateTimeLeft()
+void SettingsDialog::showChecked(std::string_view control, bool checked)
 {
-    const SettingsRecord& record = DialogSettings.record;
-    const EventTexts texts{record.Title, record.Target, record.TargetPassed, record.IncludeDays};
-    m_timeLeft = calculateTimeLeft(m_state.services.clock.today(), DialogSettings.date, texts);
-}
-
-// ---- Style pane and sample
-
-void SettingsDialog::onFormatClicked(int index)
-{
-    const std::optional<FontChoice> choice = m_choosers.chooseFont(fontChoiceOf(DialogSettings.record, index));
-    if (!choice)
+    shown([&] { showControlChecked(*this, control, checked); });
+    if (!control.starts_with("optDirection"))
         return;
-    try {
-        edit(
-            [&](EditedSettings& edited) {
-                applyFontChoice(edited.record, index, *choice);
-                paintSwatch(picFontColour[std::size_t(index)], edited.record.TextFontColor[std::size_t(index)]);
-            },
-            Refresh::Sample);
-    } catch (const RuntimeError&) {
-        // A failing chooser ends the handler silently.
-    }
-}
-
-void SettingsDialog::onBackgroundClicked()
-{
-    const std::optional<std::int32_t> colour = m_choosers.chooseColour(DialogSettings.record.Background);
-    if (!colour)
-        return;
-    edit(
-        [&](EditedSettings& edited) {
-            edited.record.Background = *colour;
-            paintSwatch(picBackColour, *colour);
-        },
-        Refresh::Sample);
-}
-
-void SettingsDialog::onIncludeDaysClicked()
-{
-    edit([this](EditedSettings& edited) { edited.record.IncludeDays = chkDays->isChecked() ? FlagOn : FlagOff; },
-         Refresh::TimeLeft);
-}
-
-void SettingsDialog::onStyleClicked(int index)
-{
-    edit([index](EditedSettings& edited) { edited.record.Style = std::int16_t(index); }, Refresh::Nothing);
-}
-
-void SettingsDialog::updateSample()
-{
-    const std::optional<SampleLook> look = sampleLook(DialogSettings.record, m_timeLeft, SampleLineHeight);
-    if (!look)
-        return;
-    paintSampleLabel(lblSampleText, look->textCaption, look->textFontEntry);
-    lblSampleText->resize(lblSampleText->width(), m_geometry.toPixelsY(look->textHeight));
-    if (look->dateVisible)
-        paintSampleLabel(lblSampleDate, look->dateCaption, 1);
-    lblSampleDate->setVisible(look->dateVisible);
-}
-
-void SettingsDialog::paintSampleLabel(QLabel* label, const std::string& caption, int fontEntry)
-{
-    label->setText(text(caption));
-    const SettingsRecord& record = DialogSettings.record;
-    label->setFont(fontOfEntry(record, fontEntry));
-    setTextColour(label, colourFromStored(record.TextFontColor[std::size_t(fontEntry)]));
-    setBackColour(label, colourFromStored(record.Background));
-}
-
-void SettingsDialog::paintSwatch(QFrame* swatch, std::int32_t colour)
-{
-    setBackColour(swatch, colourFromStored(colour));
-}
-
-// ---- Movement and image panes
-
-void SettingsDialog::onPositionClicked(int index)
-{
-    edit([index](EditedSettings& edited) { edited.record.Position = std::int16_t(index); }, Refresh::Placement);
-}
-
-void SettingsDialog::onRowClicked(int index)
-{
-    edit([index](EditedSettings& edited) { edited.record.Horizontal = std::int16_t(index); }, Refresh::Placement);
-}
-
-void SettingsDialog::onColumnClicked(int index)
-{
-    edit([index](EditedSettings& edited) { edited.record.Vertical = std::int16_t(index); }, Refresh::Placement);
-}
-
-void SettingsDialog::onDirectionClicked(int index)
-{
-    edit([index](EditedSettings& edited) { chooseDirection(edited.record, std::int16_t(index)); }, Refresh::Nothing);
-}
-
-void SettingsDialog::onSpeedChanged()
-{
-    edit(
-        [this](EditedSettings& edited) {
-            edited.record.Speed = std::int16_t(HScrollSpeed->value());
-            lblSpeed->setText(QString::number(edited.record.Speed));
-        },
-        Refresh::Nothing);
-}
-
-void SettingsDialog::updatePlacement()
-{
-    for (auto* option : optDirection)
-        option->setEnabled(true);
-    for (std::size_t i = 0; i < optHoriz.size(); ++i) {
-        optHoriz[i]->setEnabled(true);
-        optVert[i]->setEnabled(true);
-    }
-    const SettingsRecord& record = DialogSettings.record;
-    const bool random = record.Position == PositionRandom;
-    fraPlacement->setEnabled(!random);
-    fraDirection->setEnabled(!random);
-    if (random) {
-        for (auto* option : optDirection)
-            option->setEnabled(false);
-        for (std::size_t i = 0; i < optHoriz.size(); ++i) {
-            optHoriz[i]->setEnabled(false);
-            optVert[i]->setEnabled(false);
-        }
-        return;
-    }
-    const bool vertical = record.Position == PositionVertical;
-    showPlacementLook(vertical);
-    select(optDirection, vertical ? record.VertDirection : record.HorizDirection);
     // Qt keeps the Tab stop of an option group on the option that last had the focus, which may now be hidden.
-    for (QRadioButton* option : optDirection) {
+    for (QRadioButton* option : m_ui.optDirection) {
         const Qt::FocusPolicy policy = option->focusPolicy();
         option->setFocusPolicy(option->isChecked() ? Qt::FocusPolicy(policy | Qt::TabFocus)
                                                    : Qt::FocusPolicy(policy & ~Qt::TabFocus));
     }
 }
 
-void SettingsDialog::showPlacementLook(bool vertical)
+void SettingsDialog::showEnabled(std::string_view control, bool enabled)
 {
-    fraHoriz->setVisible(!vertical);
-    fraVert->setVisible(vertical);
-    for (std::size_t i = 0; i < optDirection.size(); ++i)
-        optDirection[i]->setVisible(isVerticalDirection(std::int16_t(i)) == vertical);
+    showControlEnabled(*this, control, enabled);
 }
 
-void SettingsDialog::refreshImagePane()
+void SettingsDialog::showVisible(std::string_view control, bool visible)
 {
-    // The image browser's choice comes back here.
-    SettingsRecord& record = DialogSettings.record;
-    record.picture = m_state.imageSelection;
-    const PictureChoice& image = record.picture;
-    record.ImageUsed = chkImage->isChecked() ? FlagOn : FlagOff;
-    const bool used = record.ImageUsed == FlagOn;
-    cmdImage->setEnabled(used);
-    optImageStyle[BaseImage]->setEnabled(used);
-    optImageStyle[FileImage]->setEnabled(used && !image.ImageName.empty());
-    lblFileImage->setText(image.ImageName.empty() ? QStringLiteral("No Image") : text(image.ImageName));
-    lblBaseImage->setText(text(image.ImageTag));
-    select(optImageStyle, image.ImageStyle);
-    showImageEmphasis(image.ImageStyle);
-    checkChanges();
+    showControlVisible(*this, control, visible);
 }
 
-void SettingsDialog::onImageStyleClicked(int index)
+void SettingsDialog::showMessage(const std::string& text, MessageIcon icon)
 {
-    edit(
-        [&](EditedSettings& edited) {
-            edited.record.picture.ImageStyle = std::int16_t(index);
-            m_state.imageSelection.ImageStyle = edited.record.picture.ImageStyle; // the image browser opens on it
-            showImageEmphasis(edited.record.picture.ImageStyle);
-        },
-        Refresh::Nothing);
+    m_state.services.platform.messageBox(text, icon);
 }
 
-void SettingsDialog::showImageEmphasis(std::int16_t style)
+void SettingsDialog::beep()
 {
-    if (style != BaseImage && style != FileImage)
-        return;
-    QLabel* emphasised = style == BaseImage ? lblBaseImage : lblFileImage;
-    QLabel* plain = style == BaseImage ? lblFileImage : lblBaseImage;
-    emphasise(emphasised, true);
-    emphasise(plain, false);
+    m_state.services.platform.beep();
 }
 
-void SettingsDialog::onSelectImageClicked()
+std::optional<FontChoice> SettingsDialog::chooseFont(const FontChoice& preset)
 {
-    ImageBrowser browser(
-        m_state, [this] { refreshImagePane(); }, this);
-    browser.exec();
+    return m_choosers.chooseFont(preset);
+}
+
+std::optional<std::int32_t> SettingsDialog::chooseColour(std::int32_t preset)
+{
+    return m_choosers.chooseColour(preset);
+}
+
+// The browser works on the program state's selection and natural size, which it leaves as it closes.
+std::optional<BrowsedPicture> SettingsDialog::openImageBrowser(const PictureChoice& start)
+{
+    m_state.imageSelection = start;
+    ImageBrowser browser(m_state, {}, this);
+    if (browser.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return BrowsedPicture{m_state.imageSelection, m_state.browse.ActualWidth, m_state.browse.ActualHeight};
+}
+
+void SettingsDialog::openAbout()
+{
+    AboutBox about(m_state, this);
+    about.exec();
+}
+
+void SettingsDialog::openHelp(int topic)
+{
+    m_state.services.platform.shellOpen(m_state.helpPage(topic));
+}
+
+void SettingsDialog::openCalendar(Date selected)
+{
+    m_ui.MonthView->setSelectedDate(toQDate(selected));
+    m_ui.MonthView->show();
+    m_ui.MonthView->raise();
+    m_ui.MonthView->setFocus();
+}
+
+void SettingsDialog::showSliderValue(std::string_view, int value)
+{
+    shown([&] { m_ui.HScrollSpeed->setValue(value); });
+}
+
+void SettingsDialog::showSwatch(std::string_view control, std::int32_t colour)
+{
+    setBackColour(findChild<QWidget*>(name(control)), colourFromStored(colour));
+}
+
+void SettingsDialog::showEmphasis(std::string_view control, bool emphasised)
+{
+    emphasise(findChild<QWidget*>(name(control)), emphasised);
+}
+
+void SettingsDialog::showToolTip(std::string_view control, const std::string& text)
+{
+    findChild<QWidget*>(name(control))->setToolTip(QString::fromStdString(text));
+}
+
+void SettingsDialog::showSample(const SampleLook& look, const SettingsRecord& record)
+{
+    const auto paint = [&record](QLabel* label, const std::string& caption, int fontEntry) {
+        label->setText(text(caption));
+        label->setFont(fontOfEntry(record, fontEntry));
+        setTextColour(label, colourFromStored(record.TextFontColor[std::size_t(fontEntry)]));
+        setBackColour(label, colourFromStored(record.Background));
+    };
+    paint(m_ui.lblSampleText, look.textCaption, look.textFontEntry);
+    m_ui.lblSampleText->resize(m_ui.lblSampleText->width(), m_geometry.toPixelsY(look.textHeight));
+    if (look.dateVisible)
+        paint(m_ui.lblSampleDate, look.dateCaption, 1);
+    m_ui.lblSampleDate->setVisible(look.dateVisible);
+}
+
+void SettingsDialog::focus(std::string_view control)
+{
+    findChild<QWidget*>(name(control))->setFocus();
+}
+
+void SettingsDialog::closeDialog(bool accepted)
+{
+    accepted ? accept() : reject();
+}
+
+void SettingsDialog::logWarning(const std::string& text)
+{
+    qCWarning(setupLog, "%s", text.c_str());
 }
 
 } // namespace varnholt

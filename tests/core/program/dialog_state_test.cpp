@@ -1,6 +1,5 @@
 #include "core/program/dialog_state.h"
 
-#include "core/common/errors.h"
 #include "core/settings/key_table.h"
 #include "support/fakes.h"
 
@@ -109,14 +108,6 @@ TEST(SettingsChanged, ComparesEveryValueAgainstTheLoadedRecord)
         row.edit(edited);
         EXPECT_EQ(settingsChanged(edited, record, dates), row.changed) << row.what;
     }
-}
-
-TEST(ApplyFontChoice, ASizeBeyond16BitsStopsAfterTheFace)
-{
-    SettingsRecord record;
-    EXPECT_THROW(applyFontChoice(record, 0, {"Serif", 40000.0, 1, true, false, false, false}), RuntimeError);
-    EXPECT_EQ(record.TextFontName[0], "Serif");
-    EXPECT_EQ(record.TextFontSize[0], 16);
 }
 
 } // namespace

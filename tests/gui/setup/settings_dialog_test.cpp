@@ -1,6 +1,7 @@
 #include "gui/setup/settings_dialog.h"
 
 #include "core/forms/settings_dialog_layout.h"
+#include "core/settings/key_table.h"
 #include "core/settings/settings_io.h"
 #include "gui/widgets/font_chooser.h"
 #include "gui/widgets/palette.h"
@@ -56,7 +57,7 @@ struct Harness : WindowHarness {
 
 } // namespace
 
-class FrmSetupTest : public QObject {
+class SettingsDialogTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -160,75 +161,11 @@ private slots:
         }
     }
 
-    void changeStateFollowsTheEdits()
+    // The calendar's own keys, its range and what hides it; the days count is the controller's.
+    void calendar()
     {
         Harness h;
-        SettingsDialog& dialog = h.open();
-        auto* box = h.find<QLineEdit>("txtTitle");
-        box->end(false);
-        for (const bool changed : {true, false}) {
-            QTest::keyClick(box, changed ? Qt::Key_X : Qt::Key_Backspace);
-            QCOMPARE(h.text("cmdCancel"), changed ? QStringLiteral("Cancel") : QStringLiteral("Close"));
-            QCOMPARE(h.find("cmdCancel")->toolTip(),
-                     changed ? QStringLiteral(" Cancel any changes and Exit Settings Dialog ")
-                             : QStringLiteral(" Exit Settings Dialog "));
-            QCOMPARE(h.okEnabled(), changed);
-            QCOMPARE(h.find("cmdRestoreSettings")->isEnabled(), changed);
-            QCOMPARE(h.text("lblSampleText"), box->text());
-        }
-        h.state.imageSelection.ImageTag = "Bells"; // as the image browser leaves it
-        dialog.refreshImagePane();
-        QCOMPARE(h.text("lblBaseImage"), QStringLiteral("Bells"));
-        h.click(QStringLiteral("cmdRestoreSettings"));
-        QVERIFY(h.okEnabled());
-    }
-
-    void dateEdgesAndRestore_data()
-    {
-        QTest::addColumn<QString>("typed");            // one key at a time
-        QTest::addColumn<QString>("refusedAfterEach"); // 1: the frame is shown after that key
-        QTest::newRow("first day") << "1/1/1753"
-                                   << "11111110";
-        QTest::newRow("last good date kept under a refused one") << "2/2/17531"
-                                                                 << "111111101";
-    }
-
-    void dateEdgesAndRestore()
-    {
-        QFETCH(QString, typed);
-        QFETCH(QString, refusedAfterEach);
-        Harness h;
-        SettingsDialog& dialog = h.open();
-        auto* box = h.find<QLineEdit>("txtDate");
-        h.type("txtDate", QString());
-        QString seen;
-        for (QChar c : typed) {
-            QTest::keyClicks(box, QString(c));
-            seen += h.shown("fraDateRangeMsg") ? u'1' : u'0';
-            QCOMPARE(h.find("cmdCalendar")->isEnabled(), !h.shown("fraDateRangeMsg"));
-        }
-        QCOMPARE(seen, refusedAfterEach);
-        QCOMPARE(h.find("fraDateRangeMsg")->pos(), box->geometry().bottomLeft() + QPoint(0, 1));
-        const bool accepted = refusedAfterEach.endsWith(u'0');
-        QCOMPARE(h.text("txtDateLong"), accepted ? QStringLiteral("long 01/01/1753") : QString());
-        const QString good = refusedAfterEach.contains(u'0') ? typed.left(refusedAfterEach.lastIndexOf(u'0') + 1)
-                                                             : QStringLiteral("01/06/2012");
-        QCOMPARE(dialog.DialogSettings.date == *h.fakes.dates.parse(good.toStdString()), true);
-        QCOMPARE(h.okEnabled(), good != u"01/06/2012"); // a refused text alone does not enable OK
-        h.click(QStringLiteral("cmdFixDate"));
-        QCOMPARE(box->text(), QStringLiteral("01/06/2012"));
-        QVERIFY(!h.shown("fraDateRangeMsg"));
-        QCOMPARE(h.text("cmdCancel"), QStringLiteral("Close"));
-    }
-
-    void calendarAndIncludeDays()
-    {
-        Harness h;
-        SettingsDialog& dialog = h.open(true);
-        const QString without = h.text("lblSampleDate");
-        h.click(QStringLiteral("chkDays"));
-        QVERIFY(h.text("lblSampleDate") != without);
-        QVERIFY(h.text("lblSampleDate").startsWith(without));
+        h.open(true);
         auto* calendar = h.find<QCalendarWidget>("MonthView");
         QVERIFY(calendar->isHidden());
         QCOMPARE(calendar->minimumDate(), QDate(1753, 1, 1));
@@ -250,148 +187,96 @@ private slots:
         emit calendar->clicked(QDate(2014, 7, 4));
         QCOMPARE(h.text("txtDate"), QStringLiteral("04/07/2014"));
         QVERIFY(calendar->isHidden());
-        // The days are counted from the fixed clock's 15/03/2011, with the dialog's setting, not the stored one.
-        QVERIFY(h.text("lblSampleDate").contains(QStringLiteral("1207")));
-        QCOMPARE(h.state.settings.IncludeDays, std::int16_t(0));
-        QCOMPARE(dialog.DialogSettings.date == ymd(2014, 7, 4), true);
     }
 
-    void synchronizeRereadsTheStore()
-    {
-        Harness h(true);
-        h.set("Common", "Title", "Shared title");
-        h.set("ScreenSaver", QStringLiteral("Title=Own Date=24/12/2013"));
-        SettingsDialog& dialog = h.open();
-        QTest::keyClicks(h.find("txtTitle"), QStringLiteral(" edited"));
-        h.click(QStringLiteral("chkSynchronize"));
-        QCOMPARE(h.text("txtTitle"), QStringLiteral("Own"));
-        QCOMPARE(h.text("txtDate"), QStringLiteral("24/12/2013"));
-        QCOMPARE(dialog.DialogSettings.record.Synchronize, std::int16_t(0));
-
-        IniStore desktop(h.iniPath()); // the sibling program writes while the dialog is open
-        desktop.saveSetting("Common", "Title", "Changed by the desktop");
-        QVERIFY(desktop.commit());
-        h.click(QStringLiteral("chkSynchronize"));
-        QCOMPARE(h.text("txtTitle"), QStringLiteral("Changed by the desktop"));
-        QCOMPARE(h.text("txtDate"), QStringLiteral("01/06/2012"));
-    }
-
-    void fontAndBackgroundChoosers_data()
-    {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<double>("size"); // 0: the chooser is cancelled
-        QTest::addColumn<int>("storedSize");
-        QTest::addColumn<QColor>("colour");
-        QTest::newRow("font cancelled") << "cmdFormat1" << 0.0 << 16 << QColor(255, 0, 0);
-        QTest::newRow("font 10.5 gives 10") << "cmdFormat1" << 10.5 << 10 << QColor(0, 255, 0);
-        QTest::newRow("background") << "cmdBackground" << 0.0 << 16 << QColor(0, 0, 255);
-    }
-
-    void fontAndBackgroundChoosers()
-    {
-        QFETCH(QString, button);
-        QFETCH(double, size);
-        QFETCH(int, storedSize);
-        QFETCH(QColor, colour);
-        Harness h;
-        SettingsDialog& dialog = h.open();
-        if (size > 0)
-            h.choosers.fontAnswer = FontChoice{"Serif", size, 0x00FF00, false, true, true, true};
-        h.choosers.colourAnswer = 0xFF0000; // blue
-        h.click(button);
-        const bool background = button == u"cmdBackground";
-        QCOMPARE(int(dialog.DialogSettings.record.TextFontSize[1]), storedSize);
-        QCOMPARE(h.okEnabled(), background || size > 0);
-        QCOMPARE(h.find(background ? "picBackColour" : "picFontColour1")->palette().color(QPalette::Window), colour);
-        // Before the date, entry 1 is the font of the time-left line.
-        const QWidget* line = h.find("lblSampleDate");
-        QCOMPARE(line->palette().color(background ? QPalette::Window : QPalette::WindowText), colour);
-        QCOMPARE(line->font().pointSize(), storedSize);
-        QCOMPARE(line->font().italic(), size > 0);
-        QCOMPARE(h.find("lblSampleText")->font().italic(), false);
-    }
-
-    void sampleStates_data()
-    {
-        QTest::addColumn<QString>("date");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<int>("pointSize");
-        QTest::addColumn<int>("height");
-        QTest::addColumn<bool>("secondLine");
-        QTest::newRow("ahead") << "01/06/2012"
-                               << "Event" << 10 << 26 << true;
-        QTest::newRow("today") << "15/03/2011"
-                               << "Target" << 12 << 53 << false;
-        QTest::newRow("passed") << "13/03/2011"
-                                << "Passed   (2 days ago!)" << 14 << 53 << false;
-    }
-
-    void sampleStates()
-    {
-        QFETCH(QString, date);
-        QFETCH(QString, caption);
-        QFETCH(int, pointSize);
-        QFETCH(int, height);
-        QFETCH(bool, secondLine);
-        Harness h;
-        h.set("Common", QStringLiteral("Title=Event Target=Target TargetPassed=Passed"));
-        h.set("ScreenSaver", QStringLiteral("TextFontSize0=10 TextFontSize1=12 TextFontSize2=14"));
-        h.open();
-        h.type("txtDate", date);
-        auto* text = h.find<QLabel>("lblSampleText");
-        QCOMPARE(text->text(), caption);
-        QCOMPARE(text->font().pointSize(), pointSize);
-        QCOMPARE(text->height(), height);
-        QCOMPARE(h.shown("lblSampleDate"), secondLine);
-        // The line style changes the change state, not the sample.
-        h.click(QStringLiteral("optStyle1"));
-        QVERIFY(h.okEnabled());
-        QCOMPARE(text->height(), height);
-    }
-
-    void placementAndDirections_data()
+    // Each control's event reaches the controller: typed into or clicked as a user does.
+    void eventsReachTheController_data()
     {
         QTest::addColumn<QString>("stored");
-        QTest::addColumn<QString>("clicks");
-        QTest::addColumn<bool>("vertical");
-        QTest::addColumn<int>("direction");
-        QTest::addColumn<QString>("remembered"); // HorizDirection, VertDirection
-        QTest::addColumn<bool>("placement");
-        QTest::newRow("backward, then vertical") << ""
-                                                 << "optDirection1 optPosition1" << true << 2 << "12" << true;
-        QTest::newRow("back to horizontal: backward again")
-            << ""
-            << "optDirection1 optPosition1 optDirection3 optPosition0" << false << 1 << "13" << true;
-        QTest::newRow("stored vertical, upward") << "Position=1 Direction=3 VertDirection=3"
-                                                 << "" << true << 3 << "03" << true;
-        QTest::newRow("random paths grey the placement") << "Horizontal=2 Direction=1 HorizDirection=1"
-                                                         << "optPosition2" << false << 1 << "12" << false;
+        QTest::addColumn<QString>("actions"); // "name" clicks it, "name=text" types into it
+        QTest::addColumn<QString>("key");     // of the working copy; date, changed and result are the dialog's
+        QTest::addColumn<QString>("value");
+        const auto row = [](const char* stored, const char* actions, const char* key, const char* value) {
+            QTest::newRow(actions) << QString::fromLatin1(stored) << QString::fromLatin1(actions)
+                                   << QString::fromLatin1(key) << QString::fromLatin1(value);
+        };
+        row("", "txtTitle=Mine", "Title", "Mine");
+        row("", "txtTarget=There", "Target", "There");
+        row("", "txtTargetPassed=Gone", "TargetPassed", "Gone");
+        row("", "txtDate=04/07/2014", "date", "04/07/2014");
+        row("", "txtDate=1/1/2000 cmdFixDate", "date", "01/06/2012");
+        row("", "chkSynchronize", "Synchronize", "0");
+        row("", "chkDays", "IncludeDays", "1");
+        row("ImageUsed=0", "chkImage", "ImageUsed", "1");
+        row("", "optStyle1", "Style", "1");
+        row("", "optPosition2", "Position", "2");
+        row("", "optHoriz2", "Horizontal", "2");
+        row("Position=1", "optVert2", "Vertical", "2");
+        row("", "optDirection1", "Direction", "1");
+        row("ImageUsed=1 ImageName=beach.jpg", "optImageStyle1", "ImageStyle", "1");
+        row("", "cmdFormat2", "TextFontName2", "Serif");
+        row("", "cmdBackground", "Background", "16711680");
+        row("", "txtTitle=Mine cmdRestoreSettings", "changed", "0");
+        row("", "txtTitle=Mine cmdOK", "result", "1");
     }
 
-    void placementAndDirections()
+    void eventsReachTheController()
     {
         QFETCH(QString, stored);
-        QFETCH(QString, clicks);
-        QFETCH(bool, vertical);
-        QFETCH(int, direction);
-        QFETCH(QString, remembered);
-        QFETCH(bool, placement);
+        QFETCH(QString, actions);
+        QFETCH(QString, key);
+        QFETCH(QString, value);
         Harness h;
         h.set("ScreenSaver", stored);
-        SettingsDialog& dialog = h.open();
-        h.click(clicks);
-        QCOMPARE(h.shown("fraVert"), vertical);
-        QCOMPARE(h.shown("fraHoriz"), !vertical);
-        for (int i = 0; i < 4; ++i)
-            QCOMPARE(h.shown(("optDirection" + std::to_string(i)).c_str()), (i >= 2) == vertical);
-        QVERIFY(h.find<QRadioButton>(("optDirection" + std::to_string(direction)).c_str())->isChecked());
-        const SettingsRecord& values = dialog.DialogSettings.record;
-        QCOMPARE(int(values.Direction), direction);
-        QCOMPARE(QString::number(values.HorizDirection) + QString::number(values.VertDirection), remembered);
-        QCOMPARE(h.okEnabled(), !clicks.isEmpty());
-        QCOMPARE(h.find("fraPlacement")->isEnabled(), placement);
-        for (QRadioButton* option : h.find("fraPlacement")->findChildren<QRadioButton*>())
-            QVERIFY2(option->isEnabled() == placement, qPrintable(option->objectName()));
+        h.choosers.fontAnswer = FontChoice{"Serif", 10.0, 0, false, false, false, false};
+        h.choosers.colourAnswer = 0xFF0000;
+        SettingsDialog& dialog = h.open(true);
+        for (const QString& action : actions.split(u' ')) {
+            const QByteArray name = action.section(u'=', 0, 0).toLatin1();
+            action.contains(u'=') ? h.type(name.constData(), action.section(u'=', 1)) : h.click(action);
+        }
+        const SettingsDialogController& controller = dialog.controller();
+        const std::map<QString, std::string> dialogValues{
+            {QStringLiteral("date"), h.fakes.dates.shortText(controller.workingCopy().date)},
+            {QStringLiteral("changed"), std::to_string(controller.changed())},
+            {QStringLiteral("result"), std::to_string(dialog.result())}};
+        const auto own = dialogValues.find(key);
+        QCOMPARE(own != dialogValues.end() ? own->second
+                                           : storedText(controller.workingCopy().record, keyNamed(key.toStdString())),
+                 value.toStdString());
+    }
+
+    // The view shows what the controller says: colours, fonts, emphasis, captions and the date error frame.
+    void theViewShowsWhatTheControllerSays()
+    {
+        Harness h;
+        h.set("ScreenSaver", QStringLiteral("ImageUsed=1 ImageName=beach.jpg TextFontSize1=12"));
+        h.open();
+        h.choosers.fontAnswer = FontChoice{"Serif", 10.5, 0x00FF00, false, true, true, true};
+        h.choosers.colourAnswer = 0xFF0000; // blue
+        h.click(QStringLiteral("cmdFormat1 cmdBackground optImageStyle1"));
+        QCOMPARE(h.find("picFontColour1")->palette().color(QPalette::Window), QColor(Qt::green));
+        QCOMPARE(h.find("picBackColour")->palette().color(QPalette::Window), QColor(Qt::blue));
+        const QWidget* line = h.find("lblSampleDate"); // before the date, entry 1 is the time-left line's font
+        QCOMPARE(line->palette().color(QPalette::WindowText), QColor(Qt::green));
+        QCOMPARE(line->palette().color(QPalette::Window), QColor(Qt::blue));
+        QCOMPARE(line->font().pointSize(), 10);
+        QVERIFY(line->font().italic() && !h.find("lblSampleText")->font().italic());
+        const auto emphasised = [&h](const char* label) {
+            const QWidget* control = h.find(label);
+            return control->font().bold() && control->palette().color(QPalette::WindowText) == DarkBlue;
+        };
+        QVERIFY(emphasised("lblFileImage") && !emphasised("lblBaseImage"));
+        QCOMPARE(h.text("cmdCancel"), QStringLiteral("Cancel"));
+        QCOMPARE(h.find("cmdCancel")->toolTip(), QStringLiteral(" Cancel any changes and Exit Settings Dialog "));
+        QVERIFY(h.okEnabled() && h.find("cmdRestoreSettings")->isEnabled());
+        h.type("txtDate", QStringLiteral("15/03/2011")); // today: one label of two lines
+        QCOMPARE(h.find("lblSampleText")->height(), 53);
+        QVERIFY(!h.shown("lblSampleDate"));
+        h.type("txtDate", QStringLiteral("1/1/1"));
+        QVERIFY(h.shown("fraDateRangeMsg") && !h.find("cmdCalendar")->isEnabled());
+        QCOMPARE(h.find("fraDateRangeMsg")->pos(), h.find("txtDate")->geometry().bottomLeft() + QPoint(0, 1));
+        QCOMPARE(h.text("txtDateLong"), QString());
     }
 
     void speed_data()
@@ -425,93 +310,8 @@ private slots:
         }
         slider->triggerAction(QAbstractSlider::SliderAction(action));
         QCOMPARE(h.text("lblSpeed"), label);
-        QCOMPARE(int(dialog.DialogSettings.record.Speed), label.toInt());
+        QCOMPARE(int(dialog.controller().workingCopy().record.Speed), label.toInt());
         QVERIFY(h.okEnabled());
-    }
-
-    void imagePane_data()
-    {
-        QTest::addColumn<QString>("used");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("fileEnabled");
-        QTest::addColumn<QString>("fileLabel");
-        QTest::newRow("no file") << "1"
-                                 << "" << false << "No Image";
-        QTest::newRow("file known") << "1"
-                                    << "beach.jpg" << true << "beach.jpg";
-        QTest::newRow("not used, file known") << "0"
-                                              << "beach.jpg" << false << "beach.jpg";
-    }
-
-    void imagePane()
-    {
-        QFETCH(QString, used);
-        QFETCH(QString, name);
-        QFETCH(bool, fileEnabled);
-        QFETCH(QString, fileLabel);
-        Harness h;
-        h.set("ScreenSaver", QStringLiteral("ImageTag=Bells ImageUsed=") + used + QStringLiteral(" ImageName=") + name);
-        h.open();
-        const auto look = [&h](const char* label) {
-            const QWidget* control = h.find(label);
-            const QColor colour = control->palette().color(QPalette::WindowText);
-            if (control->font().bold() && colour == DarkBlue)
-                return QStringLiteral("emphasised");
-            return !control->font().bold() && colour == Qt::black ? QStringLiteral("plain") : QStringLiteral("mixed");
-        };
-        QCOMPARE(h.find("cmdImage")->isEnabled(), used == u"1");
-        QCOMPARE(h.find("optImageStyle0")->isEnabled(), used == u"1");
-        QCOMPARE(h.find("optImageStyle1")->isEnabled(), fileEnabled);
-        QCOMPARE(h.text("lblFileImage"), fileLabel);
-        QCOMPARE(h.text("lblBaseImage"), QStringLiteral("Bells"));
-        QCOMPARE(look("lblBaseImage") + u' ' + look("lblFileImage"), QStringLiteral("emphasised plain"));
-        if (fileEnabled) {
-            h.click(QStringLiteral("optImageStyle1"));
-            QCOMPARE(look("lblBaseImage") + u' ' + look("lblFileImage"), QStringLiteral("plain emphasised"));
-            QCOMPARE(h.state.imageSelection.ImageStyle, std::int16_t(1));
-        }
-        h.click(QStringLiteral("chkImage"));
-        QCOMPARE(h.find("cmdImage")->isEnabled(), used != u"1");
-        QCOMPARE(h.text("lblFileImage"), fileLabel);
-    }
-
-    // A read-only folder does not stop root, who runs these tests here; a folder where the file should be does.
-    void okTellsAFailedWriteThenWritesOnceForTheSaver()
-    {
-        Harness h(true);
-        SettingsDialog& dialog = h.open(true);
-        const QString pasted(10000, u'p');
-        h.find<QLineEdit>("txtTarget")->selectAll();
-        h.find<QLineEdit>("txtTarget")->insert(pasted);
-        h.type("txtDate", QStringLiteral("24/12/2013"));
-        h.choosers.fontAnswer = FontChoice{"Serif", 20.5, 0x123456, false, true, false, true};
-        h.click(QStringLiteral("cmdFormat2"));
-        h.find<QScrollBar>("HScrollSpeed")->triggerAction(QAbstractSlider::SliderSingleStepSub);
-        QVERIFY(QFile::remove(h.iniPath()) && QDir().mkdir(h.iniPath()));
-        h.click(QStringLiteral("cmdOK"));
-        QCOMPARE(h.fakes.platform.messages.size(), std::size_t(1));
-        QCOMPARE(h.fakes.platform.messages[0].text,
-                 "The settings could not be saved to " + h.iniPath().toStdString()
-                     + ":\r\nA folder has the name of the file.");
-        QCOMPARE(h.fakes.platform.messages[0].icon, MessageIcon::Critical);
-        QVERIFY(dialog.isVisible() && h.okEnabled());
-        QVERIFY(QDir().rmdir(h.iniPath()));
-        h.click(QStringLiteral("cmdOK"));
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        IniStore stored(h.iniPath()); // a second press must not write over what came since
-        stored.saveSetting("ScreenSaver", "Style", "1");
-        QVERIFY(stored.commit());
-        h.click(QStringLiteral("cmdOK"));
-
-        const SettingsRecord record = loadSettings(stored, h.fakes.clock).settings;
-        QCOMPARE(record.Style, std::int16_t(1));
-        QCOMPARE(QString::fromStdString(record.Target), pasted);
-        QCOMPARE(record.Date, std::string("2013-12-24")); // one form for every locale
-        QCOMPARE(record.Speed, std::int16_t(40));
-        QCOMPARE(record.TextFontName[2], std::string("Serif"));
-        QCOMPARE(record.TextFontSize[2], std::int16_t(20));
-        QCOMPARE(record.TextFontColor[2], 0x123456);
-        QCOMPARE(record.TextFontUnderline[2], true);
     }
 
     void waysOutWithoutWriting_data()
@@ -595,5 +395,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(FrmSetupTest)
+QTEST_MAIN(SettingsDialogTest)
 #include "settings_dialog_test.moc"
