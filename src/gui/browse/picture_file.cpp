@@ -2,7 +2,7 @@
 
 #include "core/common/errors.h"
 #include "gui/browse/metafile.h"
-#include "gui/browse/picture_completeness.h"
+#include "core/program/picture_completeness.h"
 
 #include <QFile>
 #include <QImageReader>
