@@ -322,9 +322,13 @@ void SettingsDialog::showImageEmphasis(std::int16_t style)
 
 void SettingsDialog::onSelectImageClicked()
 {
-    ImageBrowser browser(
-        m_state, [this] { refreshImagePane(); }, this);
-    browser.exec();
+    BrowseMemory& size = m_state.browse;
+    ImageBrowser browser(m_state.imageSelection, {size.ActualWidth, size.ActualHeight}, m_state.services.platform,
+                         this);
+    const bool chosen = browser.exec() == QDialog::Accepted;
+    size = {browser.previewSize().width, browser.previewSize().height};
+    m_state.imageSelection = chosen ? browser.choice() : m_state.settings.picture;
+    refreshImagePane();
 }
 
 } // namespace varnholt
