@@ -213,6 +213,11 @@ std::string unescaped(const std::string& text)
 
 class ImageBrowserControllerTest : public testing::TestWithParam<Row> {};
 
+void PrintTo(const Row& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
 TEST_P(ImageBrowserControllerTest, EventsGiveTheChoiceAndTheWindow)
 {
     const Row& row = GetParam();

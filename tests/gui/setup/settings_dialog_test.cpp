@@ -475,6 +475,28 @@ private slots:
         QCOMPARE(h.text("lblFileImage"), fileLabel);
     }
 
+    // The browser's OK keeps its choice for the dialog; its Cancel returns to the stored one, even after an OK.
+    void imageBrowserAnswers()
+    {
+        Harness h;
+        h.set("ScreenSaver", QStringLiteral("ImageUsed=1 ImageIndex=3 ImageTag=Candles"));
+        h.open(true);
+        const auto answer = [&h](const char* photo, const char* button) {
+            QTimer::singleShot(0, [photo, button] {
+                QWidget* browser = QApplication::activeModalWidget();
+                QTest::mouseClick(browser->findChild<QWidget*>(QString::fromLatin1(photo)), Qt::LeftButton);
+                QTest::mouseClick(browser->findChild<QWidget*>(QString::fromLatin1(button)), Qt::LeftButton);
+            });
+            h.click(QStringLiteral("cmdImage"));
+        };
+        answer("imgPhotos4", "cmdOK");
+        QCOMPARE(h.state.imageSelection.ImageIndex, std::int16_t(4));
+        QCOMPARE(h.text("lblBaseImage"), QStringLiteral("Hammock"));
+        answer("imgPhotos8", "cmdCancel");
+        QCOMPARE(h.state.imageSelection.ImageIndex, std::int16_t(3));
+        QCOMPARE(h.text("lblBaseImage"), QStringLiteral("Candles"));
+    }
+
     // A read-only folder does not stop root, who runs these tests here; a folder where the file should be does.
     void okTellsAFailedWriteThenWritesOnceForTheSaver()
     {
