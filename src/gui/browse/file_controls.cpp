@@ -1,16 +1,14 @@
 #include "gui/browse/file_controls.h"
 
 #include "core/common/errors.h"
+#include "core/program/picture_folders.h"
 #include "core/program/volumes.h"
+#include "platform/mount_table.h"
 
-#include <QFile>
 #include <QKeyEvent>
 #include <QStyle>
 
-#include <algorithm>
-#include <cctype>
 #include <filesystem>
-#include <unistd.h>
 
 namespace varnholt {
 
@@ -20,61 +18,10 @@ namespace fs = std::filesystem;
 
 constexpr int PathRole = Qt::UserRole;
 
-std::string cleanFolder(const std::string& path)
+// The order of the lists: by the shown name, in any letter case.
+bool shownBefore(const std::string& a, const std::string& b)
 {
-    std::error_code error;
-    std::string folder = fs::absolute(fs::path(path), error).lexically_normal().native();
-    if (folder.size() > 1 && folder.back() == '/')
-        folder.pop_back();
-    return folder;
-}
-
-void requireReadableFolder(const std::string& path)
-{
-    std::error_code error;
-    if (!fs::is_directory(path, error))
-        throw RuntimeError(ErrPathNotFound);
-    if (access(path.c_str(), R_OK | X_OK) != 0)
-        throw RuntimeError(ErrPathNotFound, errorDescription(ErrPathNotFound) + " (the folder cannot be read)");
-}
-
-// The names in a folder, without hidden ones, in the order the lists show them.
-template <typename Keep>
-std::vector<std::string> namesIn(const std::string& folder, Keep keep)
-{
-    std::vector<std::string> names;
-    std::error_code error;
-    for (fs::directory_iterator it(folder, fs::directory_options::skip_permission_denied, error), end;
-         !error && it != end; it.increment(error)) {
-        std::string name = it->path().filename().native();
-        if (!name.starts_with('.') && keep(*it))
-            names.push_back(std::move(name));
-    }
-    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-        const int order = shownName(a).compare(shownName(b), Qt::CaseInsensitive);
-        return order != 0 ? order < 0 : a < b;
-    });
-    return names;
-}
-
-std::string lowerCase(std::string text)
-{
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return char(std::tolower(c)); });
-    return text;
-}
-
-std::vector<std::string> readVolumes()
-{
-    QFile mounts(QStringLiteral("/proc/self/mounts"));
-    // The file reports a size of 0: read it to its end.
-    const QByteArray text = mounts.open(QIODevice::ReadOnly) ? mounts.readAll() : QByteArray();
-    std::vector<std::string> volumes;
-    for (const std::string& volume : mountedVolumes(text.toStdString())) {
-        std::error_code error;
-        if (fs::is_directory(volume, error))
-            volumes.push_back(volume);
-    }
-    return volumes;
+    return shownName(a).compare(shownName(b), Qt::CaseInsensitive) < 0;
 }
 
 bool isReturn(const QKeyEvent* event)
@@ -94,7 +41,7 @@ QString shownName(const std::string& name)
     return shown;
 }
 
-DriveList::DriveList(QWidget* parent) : QComboBox(parent), m_volumes(readVolumes())
+DriveList::DriveList(QWidget* parent) : QComboBox(parent), m_volumes(driveFolders(readMountTable()))
 {
     for (const std::string& volume : m_volumes)
         addItem(shownName(volume), QByteArray::fromStdString(volume));
@@ -154,11 +101,7 @@ void FolderList::setPath(const std::string& path)
         parent->setData(0, PathRole, QByteArray::fromStdString(step));
     }
     const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
-    const auto isFolder = [](const fs::directory_entry& entry) {
-        std::error_code error;
-        return entry.is_directory(error);
-    };
-    for (const std::string& inside : namesIn(folder, isFolder)) {
+    for (const std::string& inside : folderNames(folder, shownBefore)) {
         auto* item = new QTreeWidgetItem(parent, {shownName(inside)});
         item->setIcon(0, closed);
         item->setData(0, PathRole, QByteArray::fromStdString((fs::path(folder) / inside).native()));
@@ -208,13 +151,7 @@ void FileList::setPath(const std::string& path)
     m_path.clear();
     requireReadableFolder(folder);
     m_path = folder;
-    const auto isPicture = [this](const fs::directory_entry& entry) {
-        std::error_code error;
-        const std::string type = lowerCase(entry.path().extension().native());
-        return entry.is_regular_file(error) && type.size() > 1
-            && std::find(m_types.begin(), m_types.end(), type.substr(1)) != m_types.end();
-    };
-    for (const std::string& name : namesIn(folder, isPicture)) {
+    for (const std::string& name : pictureFileNames(folder, m_types, shownBefore)) {
         auto* item = new QListWidgetItem(shownName(name), this);
         item->setData(PathRole, QByteArray::fromStdString(name));
     }

@@ -1,13 +1,10 @@
 #include "gui/browse/image_browser.h"
 
-#include "core/common/errors.h"
-#include "core/motion/preview_layout.h"
-#include "core/motion/size_steps.h"
-#include "core/program/browse_texts.h"
+#include "core/common/program_info.h"
 #include "gui/browse/file_controls.h"
 #include "gui/browse/picture_file.h"
+#include "gui/widgets/control_states.h"
 #include "gui/widgets/palette.h"
-#include "gui/widgets/text_style.h"
 
 #include <QFrame>
 #include <QKeyEvent>
@@ -23,114 +20,74 @@
 
 namespace varnholt {
 
-ImageBrowser::ImageBrowser(ProgramState& state, std::function<void()> refreshImagePane, QWidget* parent)
+ImageBrowser::ImageBrowser(const PictureChoice& choice, PreviewSize previewSize, Platform& platform, QWidget* parent)
     : QDialog(parent),
-      m_state(state),
-      imageSelection(state.imageSelection),
-      ActualWidth(state.browse.ActualWidth),
-      ActualHeight(state.browse.ActualHeight),
-      m_refreshImagePane(std::move(refreshImagePane)),
-      m_twips(state.services.platform.screen())
+      m_platform(platform),
+      m_twips(platform.screen()),
+      m_controller(*this, choice, previewSize, platform.screen())
 {
     setModal(true);
     buildControls();
     connectHandlers();
-    load();
+    setWindowTitle(QStringLiteral("Browse for Images - ") + QString::fromUtf8(ProgramTitle));
+    m_ui.cmdTakeFocus->lower();
+    for (int i = 1; i <= m_images.count(); ++i) {
+        m_ui.imgPhotos[i]->setPixmap(m_images.picture(i));
+        m_ui.lblPhotos[i]->setText(m_images.tag(i));
+    }
+    m_controller.load();
 }
 
 void ImageBrowser::connectHandlers()
 {
-    connect(tbsImages, &QTabBar::currentChanged, this, [this] { onTabClicked(); });
-    connect(dirImages, &FolderList::changed, this, [this] { onFolderChanged(); });
-    connect(dirImages, &FolderList::openRequested, this,
-            [this](const QByteArray& path) { openFolder(path.toStdString()); });
-    connect(flbFiles, &FileList::fileClicked, this, [this] { onFileClicked(); });
-    connect(flbFiles, &QListWidget::itemDoubleClicked, this, [this] { onFileDoubleClicked(); });
-    connect(flbFiles, &FileList::chosen, this, &ImageBrowser::onFileDoubleClicked);
-    connect(drvImages, &QComboBox::currentIndexChanged, this, [this] { onDriveChanged(); });
-    for (int index = SizeDecrease; index <= SizeIncrease; ++index)
-        connect(cmdSize[index], &QPushButton::clicked, this, [this, index] { onSizeClicked(index); });
+    ImageBrowserController& c = m_controller;
+    connect(m_ui.tbsImages, &QTabBar::currentChanged, this,
+            [this](int index) { m_controller.tabChosen(index, std::exchange(m_tabChosenByKey, false)); });
+    connect(m_ui.dirImages, &FolderList::changed, this, [&c] { c.folderChanged(); });
+    connect(m_ui.dirImages, &FolderList::openRequested, this,
+            [&c](const QByteArray& path) { c.folderOpened(path.toStdString()); });
+    connect(m_ui.flbFiles, &FileList::fileClicked, this, [&c] { c.fileChosen(); });
+    connect(m_ui.flbFiles, &QListWidget::itemDoubleClicked, this, [&c] { c.fileDoubleClicked(); });
+    connect(m_ui.flbFiles, &FileList::chosen, this, [&c] { c.fileDoubleClicked(); });
+    connect(m_ui.drvImages, &QComboBox::currentIndexChanged, this, [&c] { c.driveChosen(); });
+    for (int index = 0; index < int(m_ui.cmdSize.size()); ++index)
+        connect(m_ui.cmdSize[index], &QPushButton::clicked, this, [&c, index] { c.sizeStepPressed(index); });
     for (int index = 0; index < 2; ++index) {
-        connect(optImageStyle[index], &QRadioButton::toggled, this, [this, index](bool checked) {
+        connect(m_ui.optImageStyle[index], &QRadioButton::toggled, this, [&c, index](bool checked) {
             if (checked)
-                onImageStyleClicked(index);
+                c.imageStyleChosen(index);
         });
     }
-    connect(cmdOK, &QPushButton::clicked, this, [this] { onOkClicked(); });
-    connect(cmdCancel, &QPushButton::clicked, this, [this] { onCancelClicked(); });
-}
-
-void ImageBrowser::load()
-{
-    Loading = true;
-    setWindowTitle(QStringLiteral("Browse for Images - ") + QString::fromUtf8(ProgramTitle));
-    if (imageSelection.ImageStyle == BaseImage || imageSelection.ImageStyle == FileImage)
-        optImageStyle[imageSelection.ImageStyle]->setChecked(true);
-    cmdTakeFocus->lower();
-    for (int i = 1; i <= ilsImages.count(); ++i) {
-        imgPhotos[i]->setPixmap(ilsImages.picture(i));
-        lblPhotos[i]->setText(ilsImages.tag(i));
-    }
-    highlightPhoto(imageSelection.ImageIndex, true);
-    try {
-        loadStoredChoice();
-    } catch (const RuntimeError& error) {
-        if (error.number() == ErrFileNotFound || error.number() == ErrPathNotFound)
-            openStoredDrive();
-        else
-            m_state.services.platform.messageBox(errorNumberText(error.number(), error.description()),
-                                                 MessageIcon::None);
-    }
-    Loading = false;
-}
-
-void ImageBrowser::loadStoredChoice()
-{
-    drvImages->setDrive(imageSelection.ImageDrive);
-    dirImages->setPath(imageSelection.ImagePath);
-    flbFiles->setPath(dirImages->path());
-    if (flbFiles->select(imageSelection.ImageName)) {
-        showPreview(imageSelection.ImagePath, imageSelection.ImageName);
-        showSizeCaptions(true);
-    } else {
-        txtCurImage->setText(QStringLiteral("No Image"));
-        showSizeCaptions(false);
-    }
-    if (imageSelection.ImageStyle == BaseImage || imageSelection.ImageStyle == FileImage) {
-        tbsImages->setCurrentIndex(imageSelection.ImageStyle);
-        showPage(imageSelection.ImageStyle);
-    }
-}
-
-// The stored folder or file is gone: open the stored drive instead, without a word.
-void ImageBrowser::openStoredDrive()
-{
-    try {
-        dirImages->setPath(imageSelection.ImageDrive);
-    } catch (const RuntimeError&) {
-        dirImages->setPath("/");
-    }
-    drvImages->setDrive(drvImages->driveOf(dirImages->path()));
-    flbFiles->setPath(dirImages->path());
-    emptyPreview();
+    connect(m_ui.cmdOK, &QPushButton::clicked, this, [&c] { c.okClicked(); });
+    connect(m_ui.cmdCancel, &QPushButton::clicked, this, [&c] { c.cancelClicked(); });
 }
 
 void ImageBrowser::reject()
 {
-    onCancelClicked();
+    m_controller.cancelClicked();
 }
 
 bool ImageBrowser::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == tbsImages) {
+    if (watched == m_ui.tbsImages) {
         const QEvent::Type type = event->type();
         if (type == QEvent::KeyPress || type == QEvent::MouseButtonPress || type == QEvent::Wheel)
             m_tabChosenByKey = type == QEvent::KeyPress;
         return QDialog::eventFilter(watched, event);
     }
-    if (watched == fraImages[0]) {
-        if (event->type() == QEvent::KeyPress && photoKeyPressed(static_cast<QKeyEvent*>(event)))
-            return true;
+    if (watched == m_ui.fraImages[0]) {
+        if (event->type() == QEvent::KeyPress) {
+            static const std::pair<int, PhotoKey> keys[] = {
+                {Qt::Key_Space, PhotoKey::Choose}, {Qt::Key_Return, PhotoKey::Choose},
+                {Qt::Key_Enter, PhotoKey::Choose}, {Qt::Key_Left, PhotoKey::Left},
+                {Qt::Key_Right, PhotoKey::Right},  {Qt::Key_Up, PhotoKey::Up},
+                {Qt::Key_Down, PhotoKey::Down}};
+            const int pressed = static_cast<QKeyEvent*>(event)->key();
+            for (const auto& [key, photoKey] : keys) {
+                if (key == pressed)
+                    return m_controller.photoKeyPressed(photoKey);
+            }
+        }
         if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
             placePhotoFocus();
         return QDialog::eventFilter(watched, event);
@@ -144,251 +101,157 @@ bool ImageBrowser::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::MouseButtonDblClick) {
         m_releaseEndsDoubleClick = true;
         if (mouse->button() == Qt::LeftButton)
-            onPhotoDoubleClicked(index);
+            m_controller.photoDoubleClicked(index);
         return true;
     }
     const bool endsDoubleClick = std::exchange(m_releaseEndsDoubleClick, false);
     const bool inside = static_cast<QWidget*>(watched)->rect().contains(mouse->position().toPoint());
     if (!endsDoubleClick && inside && mouse->button() == Qt::LeftButton)
-        onPhotoClicked(index);
+        m_controller.photoClicked(index);
     return true;
 }
 
-void ImageBrowser::onTabClicked()
+void ImageBrowser::showText(std::string_view control, const std::string& text)
 {
-    showPage(tbsImages->currentIndex());
-    // A tab chosen by the arrow keys keeps the focus, so that the keyboard user still sees it.
-    if (!std::exchange(m_tabChosenByKey, false) && !Loading)
-        cmdTakeFocus->setFocus();
+    showControlText(*this, control, text);
 }
 
-void ImageBrowser::onImageStyleClicked(int Index)
+void ImageBrowser::showChecked(std::string_view control, bool checked)
 {
-    if (Loading)
-        return;
-    imageSelection.ImageStyle = std::int16_t(Index);
-    tbsImages->setCurrentIndex(Index);
+    showControlChecked(*this, control, checked);
 }
 
-void ImageBrowser::onPhotoClicked(int Index)
+void ImageBrowser::showEnabled(std::string_view control, bool enabled)
 {
-    highlightPhoto(imageSelection.ImageIndex, false);
-    imageSelection.ImageIndex = std::int16_t(Index);
-    imageSelection.ImageTag = ilsImages.tag(Index).toStdString();
-    highlightPhoto(Index, true);
-    placePhotoFocus();
+    showControlEnabled(*this, control, enabled);
 }
 
-void ImageBrowser::onPhotoDoubleClicked(int Index)
+void ImageBrowser::showVisible(std::string_view control, bool visible)
 {
-    onPhotoClicked(Index);
-    imageSelection.ImageStyle = BaseImage;
-    onOkClicked();
+    showControlVisible(*this, control, visible);
 }
 
-void ImageBrowser::onFileClicked()
+void ImageBrowser::showMessage(const std::string& text, MessageIcon icon)
 {
-    const std::string fileName = flbFiles->fileName();
-    if (Loading || fileName.empty())
-        return;
-    imageSelection.ImageDrive = drvImages->drive();
-    imageSelection.ImagePath = dirImages->path();
-    try {
-        flbFiles->setPath(dirImages->path());
-        if (fileName == imageSelection.ImageName)
-            return;
-        clearPreview();
-        // The store holds one line per key: such a name would come back as another.
-        if (fileName.find_first_of("\r\n") != std::string::npos)
-            throw RuntimeError(ErrInvalidPicture);
-        imageSelection.ImageName = fileName;
-        showPreview(imageSelection.ImagePath, imageSelection.ImageName);
-        showSizeCaptions(true);
-    } catch (const RuntimeError& error) {
-        clearPreview();
-        refuse(pictureRefusedText(shownName(fileName).toStdString(), error.number(), error.description()));
-    }
+    m_platform.messageBox(text, icon);
 }
 
-void ImageBrowser::onFileDoubleClicked()
+void ImageBrowser::beep()
 {
-    onFileClicked();
-    imageSelection.ImageStyle = FileImage;
-    onOkClicked();
+    m_platform.beep();
 }
 
-void ImageBrowser::onDriveChanged()
+std::string ImageBrowser::shownName(const std::string& name) const
 {
-    if (Loading)
-        return;
-    const std::string drive = drvImages->drive();
-    if (drvImages->driveOf(dirImages->path()) != drive) {
-        try {
-            dirImages->setPath(drive);
-        } catch (const RuntimeError& error) {
-            refuse(folderRefusedText(shownName(drive).toStdString(), error.number(), error.description()));
-            const QSignalBlocker blocker(drvImages);
-            drvImages->setDrive(drvImages->driveOf(dirImages->path()));
-            return;
-        }
-    }
-    clearPreview();
+    return varnholt::shownName(name).toStdString();
 }
 
-void ImageBrowser::onFolderChanged()
+std::string ImageBrowser::drive() const
 {
-    if (Loading)
-        return;
-    drvImages->setDrive(drvImages->driveOf(dirImages->path()));
-    try {
-        flbFiles->setPath(dirImages->path());
-    } catch (const RuntimeError& error) {
-        refuse(folderRefusedText(shownName(dirImages->path()).toStdString(), error.number(), error.description()));
-    }
-    clearPreview();
+    return m_ui.drvImages->drive();
 }
 
-void ImageBrowser::openFolder(const std::string& path)
+void ImageBrowser::showDrive(const std::string& drive, bool quietly)
 {
-    try {
-        dirImages->setPath(path);
-    } catch (const RuntimeError& error) {
-        refuse(folderRefusedText(shownName(path).toStdString(), error.number(), error.description()));
-    }
+    const QSignalBlocker blocker(quietly ? m_ui.drvImages : nullptr);
+    m_ui.drvImages->setDrive(drive);
 }
 
-void ImageBrowser::onOkClicked()
+std::string ImageBrowser::driveOf(const std::string& path) const
 {
-    if (imageSelection.ImageStyle == FileImage && imageSelection.ImageName.empty()) {
-        refuse(fileImageRequiredText());
-        return;
-    }
-    if (m_refreshImagePane)
-        m_refreshImagePane();
-    done(Accepted);
+    return m_ui.drvImages->driveOf(path);
 }
 
-void ImageBrowser::onCancelClicked()
+std::string ImageBrowser::folder() const
 {
-    imageSelection = m_state.settings.picture;
-    if (m_refreshImagePane)
-        m_refreshImagePane();
-    done(Rejected);
+    return m_ui.dirImages->path();
 }
 
-void ImageBrowser::onSizeClicked(int Index)
+void ImageBrowser::showFolder(const std::string& path)
 {
-    const SizeStepOutcome outcome = pressSizeButton(imageSelection.ImageSize, Index, ActualWidth, ActualHeight,
-                                                    m_twips.screen());
-    if (outcome.refusal != SizeRefusal::None)
-        m_state.services.platform.messageBox(sizeRefusalText(outcome.refusal), MessageIcon::Information);
-    imageSelection.ImageSize = outcome.step;
-    if (outcome.refusal == SizeRefusal::None)
-        showSizeCaptions(true);
-    cmdTakeFocus->setFocus();
+    m_ui.dirImages->setPath(path);
 }
 
-void ImageBrowser::showPreview(std::string& folder, const std::string& fileName)
+void ImageBrowser::showFiles(const std::string& folder)
 {
-    if (folder.empty() || folder.back() != '/')
-        folder += '/';
-    const QImage picture = loadPictureFile(folder + fileName);
-    const PreviewPlacement placement = placePreview(picture.width(), picture.height(), m_twips.screen());
-    const QSize shown(m_twips.toPixelsX(placement.width), m_twips.toPixelsY(placement.height));
-    // Scaled once here, so that a large file is not kept at full size.
-    imgPreview->setPixmap(QPixmap::fromImage(
-        placement.reduced ? picture.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation) : picture));
-    imgPreview->setScaledContents(placement.reduced);
-    imgPreview->resize(shown);
-    txtCurImage->setText(shownName(fileName));
-    imageSelection.ImageName = fileName;
-    ActualWidth = placement.actualWidth;
-    ActualHeight = placement.actualHeight;
-    lblPreview->setText(text(placement.caption));
+    m_ui.flbFiles->setPath(folder);
 }
 
-void ImageBrowser::clearPreview()
+std::string ImageBrowser::chosenFile() const
 {
-    if (!Loading)
-        emptyPreview();
+    return m_ui.flbFiles->fileName();
 }
 
-void ImageBrowser::emptyPreview()
+bool ImageBrowser::showChosenFile(const std::string& name)
 {
-    imgPreview->setScaledContents(false);
-    imgPreview->clear();
-    lblPreview->setText(QStringLiteral("Preview"));
-    txtCurImage->setText(QStringLiteral("No Image"));
-    imageSelection.ImageName.clear();
-    imageSelection.ImageSize = 1;
-    showSizeCaptions(false);
+    return m_ui.flbFiles->select(name);
 }
 
-void ImageBrowser::showSizeCaptions(bool previewed)
+void ImageBrowser::showTab(int page)
 {
-    const SizeCaptions captions = sizeCaptions(previewed, imageSelection.ImageSize, ActualWidth, ActualHeight);
-    lblSize->setText(text(captions.lblSize));
-    lblScrollSize->setText(text(captions.lblScrollSize));
+    m_ui.tbsImages->setCurrentIndex(page);
 }
 
 void ImageBrowser::showPage(int page)
 {
-    fraImages[page]->show();
-    fraImages[page]->raise();
+    m_ui.fraImages[page]->show();
+    m_ui.fraImages[page]->raise();
     // The page behind is hidden as well, so that no key reaches its controls.
-    fraImages[1 - page]->hide();
+    m_ui.fraImages[1 - page]->hide();
 }
 
-void ImageBrowser::highlightPhoto(int index, bool highlighted)
+void ImageBrowser::showPhotoEmphasis(int index, bool emphasised)
 {
-    if (index >= 1 && index <= BuiltinPictureCount)
-        emphasise(lblPhotos[index], highlighted);
+    emphasise(m_ui.lblPhotos[index], emphasised);
 }
 
-// Left and Right step through the pictures in reading order, Up and Down by a row; Space or Return
-// chooses, as a double click does.
-bool ImageBrowser::photoKeyPressed(const QKeyEvent* event)
+void ImageBrowser::showPhotoFocus(int)
 {
-    const int index = imageSelection.ImageIndex;
-    const bool shown = index >= 1 && index <= BuiltinPictureCount;
-    int step = 0;
-    switch (event->key()) {
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (shown)
-            onPhotoDoubleClicked(index);
-        return true;
-    case Qt::Key_Left:
-        step = -1;
-        break;
-    case Qt::Key_Right:
-        step = 1;
-        break;
-    case Qt::Key_Up:
-        step = -3;
-        break;
-    case Qt::Key_Down:
-        step = 3;
-        break;
-    default:
-        return false;
-    }
-    const int next = shown ? index + step : 1;
-    if (next >= 1 && next <= BuiltinPictureCount && next != index)
-        onPhotoClicked(next);
-    return true;
+    placePhotoFocus();
+}
+
+NaturalSize ImageBrowser::loadPreview(const std::string& path)
+{
+    m_preview = loadPictureFile(path);
+    return {m_preview.width(), m_preview.height()};
+}
+
+void ImageBrowser::showPreview(const PreviewPlacement& placement)
+{
+    const QSize shown(m_twips.toPixelsX(placement.width), m_twips.toPixelsY(placement.height));
+    // Scaled once here, so that a large file is not kept at full size.
+    m_ui.imgPreview->setPixmap(QPixmap::fromImage(
+        placement.reduced ? m_preview.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation) : m_preview));
+    m_preview = QImage();
+    m_ui.imgPreview->setScaledContents(placement.reduced);
+    m_ui.imgPreview->resize(shown);
+}
+
+void ImageBrowser::clearPreview()
+{
+    m_ui.imgPreview->setScaledContents(false);
+    m_ui.imgPreview->clear();
+}
+
+void ImageBrowser::takeFocus()
+{
+    m_ui.cmdTakeFocus->setFocus();
+}
+
+void ImageBrowser::close(bool accepted)
+{
+    done(accepted ? Accepted : Rejected);
 }
 
 void ImageBrowser::placePhotoFocus()
 {
-    const int index = imageSelection.ImageIndex;
-    const bool shown = index >= 1 && index <= BuiltinPictureCount && fraImages[0]->hasFocus();
+    const int index = m_controller.choice().ImageIndex;
+    const bool shown = index >= 1 && index <= BuiltinPictureCount && m_ui.fraImages[0]->hasFocus();
     if (shown) {
         const int margin = 3;
-        m_photoFocus->setGeometry(imgPhotos[index]
+        m_photoFocus->setGeometry(m_ui.imgPhotos[index]
                                       ->geometry()
-                                      .united(lblPhotos[index]->geometry())
+                                      .united(m_ui.lblPhotos[index]->geometry())
                                       .adjusted(-margin, -margin, margin, margin));
     }
     m_photoFocus->setVisible(shown);
@@ -397,15 +260,10 @@ void ImageBrowser::placePhotoFocus()
 int ImageBrowser::photoIndexOf(const QObject* control) const
 {
     for (int i = 1; i <= BuiltinPictureCount; ++i) {
-        if (control == imgPhotos[i] || control == lblPhotos[i])
+        if (control == m_ui.imgPhotos[i] || control == m_ui.lblPhotos[i])
             return i;
     }
     return 0;
-}
-
-void ImageBrowser::refuse(const std::string& text)
-{
-    m_state.services.platform.messageBox(text, MessageIcon::Critical);
 }
 
 } // namespace varnholt

@@ -1,18 +1,16 @@
 #pragma once
 
+#include "core/controllers/image_browser_controller.h"
 #include "core/motion/builtin_pictures.h"
-#include "core/program/program_state.h"
 #include "gui/widgets/image_list.h"
 #include "gui/widgets/twips_geometry.h"
 
 #include <QDialog>
+#include <QImage>
 
 #include <array>
-#include <functional>
-#include <string>
 
 class QFrame;
-class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -24,45 +22,21 @@ namespace varnholt {
 class DriveList;
 class FileList;
 class FolderList;
+class FormBuilder;
+class Platform;
 
-// The modal image browser: picks a built-in picture or a picture file with its
-// size step, working on imageSelection only.
-class ImageBrowser final : public QDialog {
+// The modal image browser: picks a built-in picture or a picture file with its size step.
+class ImageBrowser final : public QDialog, private ImageBrowserView {
     Q_OBJECT
 
 public:
-    // refreshImagePane refreshes the settings dialog's image pane; it runs before OK or Cancel closes.
-    ImageBrowser(ProgramState& state, std::function<void()> refreshImagePane, QWidget* parent = nullptr);
+    // Opens on a choice and the natural size of the file previewed last.
+    ImageBrowser(const PictureChoice& choice, PreviewSize previewSize, Platform& platform, QWidget* parent = nullptr);
 
-    ImageList ilsImages;
-
-    QTabBar* tbsImages;
-    std::array<QFrame*, 2> fraImages{};
-    // Indexed 1 to 9 as the pictures are; element 0 stays empty.
-    std::array<QLabel*, BuiltinPictureCount + 1> imgPhotos{};
-    std::array<QLabel*, BuiltinPictureCount + 1> lblPhotos{};
-    QLabel* lblFolders;
-    FolderList* dirImages;
-    QLabel* lblFiles;
-    FileList* flbFiles;
-    QLabel* lblDrives;
-    DriveList* drvImages;
-    QLabel* lblCurFile;
-    QLineEdit* txtCurImage;
-    QLabel* lblPreview;
-    QFrame* fraPreview;
-    QLabel* imgPreview;
-    QLabel* lblResize;
-    QLabel* lblScrollSize;
-    QLabel* lblSmaller;
-    std::array<QPushButton*, 3> cmdSize{};
-    QLabel* lblLarger;
-    QLabel* lblSize;
-    QLabel* lblImageStyleMsg;
-    std::array<QRadioButton*, 2> optImageStyle{};
-    QPushButton* cmdOK;
-    QPushButton* cmdCancel;
-    QPushButton* cmdTakeFocus;
+    // The choice that OK closed with.
+    const PictureChoice& choice() const { return m_controller.choice(); }
+    // The natural size of the file previewed last, however the browser closed.
+    PreviewSize previewSize() const { return m_controller.previewSize(); }
 
 public slots:
     // Escape and the window's close button count as Cancel.
@@ -72,47 +46,80 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void load();
-    void loadStoredChoice();
-    void openStoredDrive();
+    // The controls of the layout table, bound by their names.
+    struct Controls {
+        QTabBar* tbsImages;
+        std::array<QFrame*, 2> fraImages{};
+        // Indexed 1 to 9 as the pictures are; element 0 stays empty.
+        std::array<QLabel*, BuiltinPictureCount + 1> imgPhotos{};
+        std::array<QLabel*, BuiltinPictureCount + 1> lblPhotos{};
+        QLabel* lblFolders;
+        FolderList* dirImages;
+        QLabel* lblFiles;
+        FileList* flbFiles;
+        QLabel* lblDrives;
+        DriveList* drvImages;
+        QLabel* lblCurFile;
+        QLineEdit* txtCurImage;
+        QLabel* lblPreview;
+        QFrame* fraPreview;
+        QLabel* imgPreview;
+        QLabel* lblResize;
+        QLabel* lblScrollSize;
+        QLabel* lblSmaller;
+        std::array<QPushButton*, 3> cmdSize{};
+        QLabel* lblLarger;
+        QLabel* lblSize;
+        QLabel* lblImageStyleMsg;
+        std::array<QRadioButton*, 2> optImageStyle{};
+        QPushButton* cmdOK;
+        QPushButton* cmdCancel;
+        QPushButton* cmdTakeFocus;
 
-    void onTabClicked();
-    void onImageStyleClicked(int Index);
-    void onPhotoClicked(int Index);
-    void onPhotoDoubleClicked(int Index);
-    void onFileClicked();
-    void onFileDoubleClicked();
-    void onDriveChanged();
-    void onFolderChanged();
-    void openFolder(const std::string& path);
-    void onOkClicked();
-    void onCancelClicked();
-    void onSizeClicked(int Index);
+        void bind(const FormBuilder& form);
+    };
 
-    void showPreview(std::string& folder, const std::string& fileName);
-    void clearPreview();
-    void emptyPreview();
-    void showSizeCaptions(bool previewed);
+    // ImageBrowserView
+    void showText(std::string_view control, const std::string& text) override;
+    void showChecked(std::string_view control, bool checked) override;
+    void showEnabled(std::string_view control, bool enabled) override;
+    void showVisible(std::string_view control, bool visible) override;
+    void showMessage(const std::string& text, MessageIcon icon) override;
+    void beep() override;
+    std::string shownName(const std::string& name) const override;
+    std::string drive() const override;
+    void showDrive(const std::string& drive, bool quietly) override;
+    std::string driveOf(const std::string& path) const override;
+    std::string folder() const override;
+    void showFolder(const std::string& path) override;
+    void showFiles(const std::string& folder) override;
+    std::string chosenFile() const override;
+    bool showChosenFile(const std::string& name) override;
+    void showTab(int page) override;
+    void showPage(int page) override;
+    void showPhotoEmphasis(int index, bool emphasised) override;
+    void showPhotoFocus(int index) override;
+    NaturalSize loadPreview(const std::string& path) override;
+    void showPreview(const PreviewPlacement& placement) override;
+    void clearPreview() override;
+    void takeFocus() override;
+    void close(bool accepted) override;
 
-    void showPage(int page);
-    void highlightPhoto(int index, bool highlighted);
-    bool photoKeyPressed(const QKeyEvent* event);
     void placePhotoFocus();
     int photoIndexOf(const QObject* control) const;
-    void refuse(const std::string& text);
 
     // From the layout table, in image_browser_layout.cpp.
     void buildControls();
     void connectHandlers();
 
-    ProgramState& m_state;
-    PictureChoice& imageSelection;
-    std::int16_t& ActualWidth;
-    std::int16_t& ActualHeight;
-    std::function<void()> m_refreshImagePane;
+    Platform& m_platform;
     TwipsGeometry m_twips;
+    ImageList m_images;
+    Controls m_ui;
     QFrame* m_photoFocus = nullptr;
-    bool Loading = false;
+    // The picture loaded for the preview, until it is shown.
+    QImage m_preview;
+    ImageBrowserController m_controller;
     // The last tab change came from a key on the tab strip, not from the mouse.
     bool m_tabChosenByKey = false;
     // The release that ends a double click is no click of its own.

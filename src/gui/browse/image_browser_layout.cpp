@@ -48,34 +48,39 @@ private:
 
 } // namespace
 
-void ImageBrowser::buildControls()
+void ImageBrowser::Controls::bind(const FormBuilder& form)
 {
-    FormBuilder form(*this, m_twips, {.labelAlignment = Qt::AlignLeft | Qt::AlignTop});
-    form.build(imageBrowserLayout(), makeCustomControl);
-
     BIND_CONTROLS(form, cmdTakeFocus, tbsImages, fraImages, lblFolders, dirImages, lblFiles, flbFiles, lblDrives,
                   drvImages, lblCurFile, txtCurImage, lblPreview, fraPreview, imgPreview, lblResize, lblScrollSize,
                   lblSmaller, cmdSize, lblLarger, lblSize, lblImageStyleMsg, optImageStyle, cmdOK, cmdCancel);
     // Numbered as the pictures are, from 1.
     form.fill(imgPhotos, "imgPhotos", 1);
     form.fill(lblPhotos, "lblPhotos", 1);
+}
 
-    tbsImages->installEventFilter(this);
+void ImageBrowser::buildControls()
+{
+    FormBuilder form(*this, m_twips, {.labelAlignment = Qt::AlignLeft | Qt::AlignTop});
+    form.build(imageBrowserLayout(), makeCustomControl);
+
+    m_ui.bind(form);
+
+    m_ui.tbsImages->installEventFilter(this);
     // The row's box is the whole strip: the tabs take their own height, a pane under them the rest.
-    const int tabBarHeight = tbsImages->sizeHint().height();
+    const int tabBarHeight = m_ui.tbsImages->sizeHint().height();
     auto* pane = new TabPane(this, tabBarHeight);
     // Filled, so that cmdTakeFocus stays hidden behind the strip.
     pane->setAutoFillBackground(true);
-    pane->setGeometry(tbsImages->geometry());
-    pane->stackUnder(tbsImages);
-    tbsImages->resize(tbsImages->width(), tabBarHeight);
+    pane->setGeometry(m_ui.tbsImages->geometry());
+    pane->stackUnder(m_ui.tbsImages);
+    m_ui.tbsImages->resize(m_ui.tbsImages->width(), tabBarHeight);
 
-    for (QFrame* page : fraImages)
+    for (QFrame* page : m_ui.fraImages)
         page->setAutoFillBackground(true);
     // The picture grid is one Tab stop, as a list is, and shows its focus around the chosen picture.
-    fraImages[0]->setFocusPolicy(Qt::StrongFocus);
-    fraImages[0]->installEventFilter(this);
-    m_photoFocus = new QFrame(fraImages[0]);
+    m_ui.fraImages[0]->setFocusPolicy(Qt::StrongFocus);
+    m_ui.fraImages[0]->installEventFilter(this);
+    m_photoFocus = new QFrame(m_ui.fraImages[0]);
     m_photoFocus->setFrameStyle(QFrame::Box | QFrame::Plain);
     m_photoFocus->setLineWidth(2);
     QPalette focusPalette = m_photoFocus->palette();
@@ -84,18 +89,18 @@ void ImageBrowser::buildControls()
     m_photoFocus->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_photoFocus->hide();
     // cmdTakeFocus only takes the focus from buttons and tabs: it is no stop of its own.
-    cmdTakeFocus->setFocusPolicy(Qt::NoFocus);
+    m_ui.cmdTakeFocus->setFocusPolicy(Qt::NoFocus);
     for (int i = 1; i <= BuiltinPictureCount; ++i) {
-        for (QLabel* control : {imgPhotos[i], lblPhotos[i]})
+        for (QLabel* control : {m_ui.imgPhotos[i], m_ui.lblPhotos[i]})
             control->installEventFilter(this);
     }
-    flbFiles->setTypes(m_state.services.platform.pictureFileTypes());
-    fraPreview->setFrameShadow(QFrame::Sunken);
+    m_ui.flbFiles->setTypes(m_platform.pictureFileTypes());
+    m_ui.fraPreview->setFrameShadow(QFrame::Sunken);
     const std::array<const char*, 3> pictures{"size_smaller", "size_actual", "size_larger"};
     for (int index = SizeDecrease; index <= SizeIncrease; ++index) {
         const QPixmap picture = renderSvg(QStringLiteral(":/pictures/%1.svg").arg(QLatin1String(pictures[index])));
-        cmdSize[index]->setIcon(picture);
-        cmdSize[index]->setIconSize(picture.size());
+        m_ui.cmdSize[index]->setIcon(picture);
+        m_ui.cmdSize[index]->setIconSize(picture.size());
     }
     showPage(0);
 }

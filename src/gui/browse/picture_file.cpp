@@ -1,8 +1,8 @@
 #include "gui/browse/picture_file.h"
 
 #include "core/common/errors.h"
+#include "core/program/picture_completeness.h"
 #include "gui/browse/metafile.h"
-#include "gui/browse/picture_completeness.h"
 
 #include <QFile>
 #include <QImageReader>

@@ -118,14 +118,16 @@ std::optional<std::int32_t> SettingsDialog::chooseColour(std::int32_t preset)
     return m_choosers.chooseColour(preset);
 }
 
-// The browser works on the program state's selection and natural size, which it leaves as it closes.
+// The preview's natural size outlives the browser: it opens on the size it last showed.
 std::optional<BrowsedPicture> SettingsDialog::openImageBrowser(const PictureChoice& start)
 {
-    m_state.imageSelection = start;
-    ImageBrowser browser(m_state, {}, this);
-    if (browser.exec() != QDialog::Accepted)
+    BrowseMemory& size = m_state.browse;
+    ImageBrowser browser(start, {size.ActualWidth, size.ActualHeight}, m_state.services.platform, this);
+    const bool chosen = browser.exec() == QDialog::Accepted;
+    size = {browser.previewSize().width, browser.previewSize().height};
+    if (!chosen)
         return std::nullopt;
-    return BrowsedPicture{m_state.imageSelection, m_state.browse.ActualWidth, m_state.browse.ActualHeight};
+    return BrowsedPicture{browser.choice(), size.ActualWidth, size.ActualHeight};
 }
 
 void SettingsDialog::openAbout()

@@ -35,17 +35,19 @@ void doubleClick(QWidget* widget, QPoint at = {})
 }
 
 struct Browse : WindowHarness {
-    int refreshes = 0;
     PictureFolder pictures;
+    PictureChoice start = state.settings.picture;
+    PreviewSize previewSize;
 
     void storeFolder(const QString& folder, const std::string& name)
     {
-        state.imageSelection.ImagePath = (folder + QLatin1Char('/')).toStdString();
-        state.imageSelection.ImageName = name;
+        start.ImagePath = (folder + QLatin1Char('/')).toStdString();
+        start.ImageName = name;
     }
     ImageBrowser& open()
     {
-        auto& browser = WindowHarness::open<ImageBrowser>([this] { ++refreshes; });
+        window = std::make_unique<ImageBrowser>(start, previewSize, fakes.platform);
+        auto& browser = static_cast<ImageBrowser&>(*window);
         browser.show();
         if (!QTest::qWaitForWindowExposed(&browser))
             qFatal("the browser was not shown");
@@ -111,17 +113,17 @@ bool emphasised(const QWidget* control)
 
 } // namespace
 
-class FrmBrowseTest : public QObject {
+class ImageBrowserTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void layoutAndPictureClicks()
+    // Each control reaches its controller event, and the window shows what the controller says.
+    void wiring()
     {
         Browse b;
-        b.state.imageSelection.ImageStyle = 1;
-        b.state.imageSelection.ImageName = "kept.jpg";
-        b.state.imageSelection.ImageIndex = 12; // names no picture: nothing is highlighted
-        ImageBrowser& browser = b.open();
+        b.start.ImageStyle = 1;
+        b.start.ImageIndex = 12; // names no picture: nothing is highlighted
+        ImageBrowser& browser = b.openInPictures();
         QCOMPARE(browser.windowTitle(), QStringLiteral("Browse for Images - Varnholt ScreenSaver"));
         QCOMPARE(browser.size(), QSize(602, 416));
         QCOMPARE(layoutMistakes(browser, imageBrowserLayout()), QString());
@@ -131,20 +133,60 @@ private slots:
         QVERIFY(browser.childAt(takeFocus->geometry().center()) != takeFocus);
         QVERIFY(takeFocus->isVisible());
         QCOMPARE(b.text("lblPhotos5"), QStringLiteral("Mountains"));
-        QVERIFY(!b.find("lblPhotos1")->font().bold());
+        QVERIFY(b.find<QRadioButton>("optImageStyle1")->isChecked());
+        QVERIFY(b.find("fraImages1")->isVisible());
 
-        PictureChoice& chosen = b.state.imageSelection;
         QTest::mouseClick(b.find("imgPhotos5"), Qt::LeftButton);
-        QCOMPARE(chosen.ImageIndex, std::int16_t(5));
-        QCOMPARE(chosen.ImageTag, std::string("Mountains"));
         QVERIFY(emphasised(b.find("lblPhotos5")));
-        QVERIFY(!b.find("lblPhotos1")->font().bold());
         QTest::mouseClick(b.find("lblPhotos7"), Qt::LeftButton);
-        QCOMPARE(chosen.ImageTag, std::string("Sunset"));
+        QVERIFY(emphasised(b.find("lblPhotos7")));
         QVERIFY(!b.find("lblPhotos5")->font().bold());
-        QCOMPARE(chosen.ImageStyle, std::int16_t(1));
-        QVERIFY(browser.isVisible());
-        QCOMPARE(b.refreshes, 0);
+        b.click(QStringLiteral("optImageStyle0"));
+        QCOMPARE(b.find<QTabBar>("tbsImages")->currentIndex(), 0);
+        QVERIFY(b.find("fraImages0")->isVisible() && !b.find("fraImages1")->isVisible());
+
+        b.clickFile(QStringLiteral("wide.jpg"));
+        QCOMPARE(b.text("txtCurImage"), QStringLiteral("wide.jpg"));
+        b.press(QStringLiteral("2"));
+        QCOMPARE(browser.focusWidget(), takeFocus);
+        QCOMPARE(b.text("lblSize"), QStringLiteral("Increase 2 times"));
+        QCOMPARE(b.text("lblScrollSize"), QStringLiteral("600 x 400"));
+        auto* drives = b.find<QComboBox>("drvImages");
+        // A volume unmounted after the list was made.
+        drives->addItem(QStringLiteral("/no-such-volume"), QByteArray("/no-such-volume"));
+        drives->setCurrentIndex(drives->count() - 1);
+        QCOMPARE(b.messages().size(), std::size_t(1));
+        QVERIFY(b.messages()[0].text.starts_with("This folder cannot be opened:\r\n/no-such-volume"));
+        QCOMPARE(drives->currentText(), QStringLiteral("/"));
+
+        b.openFolder(QStringLiteral("sub"), true);
+        QCOMPARE(b.folders()->currentItem()->text(0), QStringLiteral("sub"));
+        QCOMPARE(b.files()->count(), 0);
+        QCOMPARE(b.text("lblPreview"), QStringLiteral("Preview"));
+        QVERIFY(b.find<QLabel>("imgPreview")->pixmap().isNull());
+        b.openFolder(QDir(b.pictures.path()).dirName());
+        b.showTab(1);
+        doubleClick(b.files()->viewport(), b.fileAt(QStringLiteral("tall.bmp")));
+        QVERIFY(!browser.isVisible());
+        QCOMPARE(browser.result(), int(QDialog::Accepted));
+        QCOMPARE(browser.choice().ImageName, std::string("tall.bmp"));
+        QCOMPARE(browser.choice().ImageStyle, std::int16_t(1));
+        QCOMPARE(browser.choice().ImageIndex, std::int16_t(7));
+        QCOMPARE(browser.previewSize().width, std::int16_t(200));
+
+        b.previewSize = browser.previewSize();
+        b.start.ImageStyle = 0;
+        for (const char* ending : {"cmdCancel", "Escape", "cmdOK"}) {
+            ImageBrowser& again = b.open();
+            b.press(QStringLiteral("1")); // on the size the last opening previewed
+            QCOMPARE(b.text("lblScrollSize"), QStringLiteral("200 x 250"));
+            if (ending == std::string("Escape"))
+                QTest::keyClick(b.window.get(), Qt::Key_Escape);
+            else
+                b.click(QString::fromLatin1(ending));
+            QVERIFY(!again.isVisible());
+            QCOMPARE(again.result(), int(ending == std::string("cmdOK") ? QDialog::Accepted : QDialog::Rejected));
+        }
     }
 
     void previewOfEachFormat_data()
@@ -172,7 +214,7 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(QSize, shown);
         Browse b;
-        b.state.imageSelection.ImageSize = 3;
+        b.start.ImageSize = 3;
         b.openInPictures();
         b.clickFile(file);
         QCOMPARE(b.text("lblPreview"), caption);
@@ -181,68 +223,13 @@ private slots:
         QCOMPARE(preview->hasScaledContents(), caption.contains(QLatin1String("(Reduced)")));
         QVERIFY(!preview->pixmap().isNull());
         QCOMPARE(b.text("txtCurImage"), file);
-        const PictureChoice& chosen = b.state.imageSelection;
+        b.click(QStringLiteral("cmdOK"));
+        const PictureChoice& chosen = static_cast<ImageBrowser&>(*b.window).choice();
         QCOMPARE(QString::fromStdString(chosen.ImageName), file);
         QCOMPARE(QString::fromStdString(chosen.ImagePath), b.pictures.path() + QLatin1Char('/'));
         QCOMPARE(chosen.ImageDrive, b.find<QComboBox>("drvImages")->currentText().toStdString());
         QCOMPARE(chosen.ImageSize, std::int16_t(1));
         QVERIFY(b.messages().empty());
-    }
-
-    void sizeStepsAgainstTheScreen_data()
-    {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("presses");
-        QTest::addColumn<int>("step");
-        QTest::addColumn<QString>("words");
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QString>("refusal");
-        QTest::addColumn<bool>("reopened"); // cancelled after the file click and opened again, no file chosen
-        const QString larger = QStringLiteral("The Image Size you have selected will be larger than");
-        const QString smaller = QStringLiteral("The Image Size you have selected will be too small.");
-        const auto row = [](const char* name, const char* file, const char* presses, int step, const char* words,
-                            const char* line, const QString& refusal, bool reopened) {
-            QTest::newRow(name) << QString::fromUtf8(file) << QString::fromUtf8(presses) << step
-                                << QString::fromUtf8(words) << QString::fromUtf8(line) << refusal << reopened;
-        };
-        row("beyond the screen", "big.gif", "22", 2, "Increase 2 times", "1000 x 600", larger, false);
-        row("below a pixel", "PHOTO.JPG", "00", -2, "Decrease 2 times", "20 x 20", smaller, false);
-        row("the last previewed size, opened again", "PHOTO.JPG", "2", 2, "Increase 2 times", "80 x 80", {}, true);
-        row("nothing previewed: 0 x 0", "", "022", 3, "Increase 3 times", "0 x 0", smaller, false);
-        row("refused with nothing previewed", "", "0", -1, "Use Actual Size", "", smaller, false);
-    }
-
-    void sizeStepsAgainstTheScreen()
-    {
-        QFETCH(QString, file);
-        QFETCH(QString, presses);
-        QFETCH(int, step);
-        QFETCH(QString, words);
-        QFETCH(QString, line);
-        QFETCH(QString, refusal);
-        QFETCH(bool, reopened);
-        Browse b;
-        b.state.settings.picture.ImageSize = 1;
-        b.state.imageSelection = b.state.settings.picture;
-        b.openInPictures();
-        b.showTab(1);
-        if (!file.isEmpty())
-            b.clickFile(file);
-        if (reopened) {
-            b.click(QStringLiteral("cmdCancel"));
-            b.open();
-            b.showTab(1);
-        }
-        b.press(presses);
-        QCOMPARE(int(b.state.imageSelection.ImageSize), step);
-        QCOMPARE(b.text("lblSize"), words);
-        QCOMPARE(b.text("lblScrollSize"), line);
-        QCOMPARE(b.messages().size(), std::size_t(refusal.isEmpty() ? 0 : 1));
-        if (!refusal.isEmpty()) {
-            QVERIFY(QString::fromStdString(b.messages()[0].text).startsWith(refusal));
-            QCOMPARE(b.messages()[0].icon, MessageIcon::Information);
-        }
-        QCOMPARE(b.window->focusWidget(), b.find("cmdTakeFocus"));
     }
 
     // Names are the bytes of the file system: shown with U+FFFD, stored and found again as they are.
@@ -258,13 +245,13 @@ private slots:
         QVERIFY2(b.messages()[0].text.starts_with("This picture cannot be shown:\r\ntwo\uFFFDlines.jpg\r\n\r\n"
                                                   "Error Number: 481"),
                  b.messages()[0].text.c_str());
-        QCOMPARE(b.state.imageSelection.ImageName, std::string());
+        QCOMPARE(b.text("txtCurImage"), QStringLiteral("No Image"));
 
         b.clickFile(QStringLiteral("na\uFFFDve.jpg"));
-        QCOMPARE(b.state.imageSelection.ImageName, std::string("na\xefve.jpg"));
         QCOMPARE(b.text("txtCurImage"), QStringLiteral("na\uFFFDve.jpg"));
         b.click(QStringLiteral("cmdOK"));
-        b.state.settings.picture = b.state.imageSelection;
+        b.start = static_cast<ImageBrowser&>(*b.window).choice();
+        QCOMPARE(b.start.ImageName, std::string("na\xefve.jpg"));
         b.open();
         QCOMPARE(b.text("lblPreview"), QStringLiteral("Preview - Actual Size 30 x 20"));
         QCOMPARE(b.files()->currentItem()->text(), QStringLiteral("na\uFFFDve.jpg"));
@@ -333,8 +320,8 @@ private slots:
             {QStringLiteral("Up"), Qt::Key_Up},       {QStringLiteral("Down"), Qt::Key_Down},
             {QStringLiteral("Space"), Qt::Key_Space}, {QStringLiteral("Return"), Qt::Key_Return}};
         Browse b;
-        b.state.imageSelection.ImageStyle = 1;
-        b.state.imageSelection.ImageIndex = std::int16_t(start);
+        b.start.ImageStyle = 1;
+        b.start.ImageIndex = std::int16_t(start);
         ImageBrowser& browser = b.openInPictures();
         QVERIFY(QTest::qWaitForWindowActive(&browser));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
@@ -344,213 +331,12 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), named.at(key));
         QVERIFY(!browser.isVisible());
         QCOMPARE(browser.result(), int(QDialog::Accepted));
-        const PictureChoice& choice = b.state.imageSelection;
+        const PictureChoice& choice = browser.choice();
         QCOMPARE(choice.ImageStyle, std::int16_t(0));
         QCOMPARE(choice.ImageIndex, std::int16_t(chosen));
         const QByteArray label = "lblPhotos" + QByteArray::number(chosen);
         QCOMPARE(QString::fromStdString(choice.ImageTag), b.text(label.constData()));
         QVERIFY(emphasised(b.find(label.constData())));
-    }
-
-    void sameFileAgainAndAfterAFolderChange()
-    {
-        Browse b;
-        b.openInPictures();
-        PictureChoice& chosen = b.state.imageSelection;
-        b.clickFile(QStringLiteral("wide.jpg"));
-        b.press(QStringLiteral("2"));
-        b.clickFile(QStringLiteral("wide.jpg"));
-        QCOMPARE(chosen.ImageSize, std::int16_t(2));
-        QCOMPARE(chosen.ImagePath, b.pictures.path().toStdString()); // recorded again, without the "/"
-        QCOMPARE(b.text("lblSize"), QStringLiteral("Increase 2 times"));
-
-        b.openFolder(QStringLiteral("sub"), true);
-        QCOMPARE(b.folders()->currentItem()->text(0), QStringLiteral("sub"));
-        QCOMPARE(b.files()->count(), 0);
-        QCOMPARE(chosen.ImageName, std::string());
-        QCOMPARE(chosen.ImageSize, std::int16_t(1));
-        QCOMPARE(b.text("txtCurImage"), QStringLiteral("No Image"));
-        QCOMPARE(b.text("lblPreview"), QStringLiteral("Preview"));
-        QCOMPARE(b.text("lblScrollSize"), QString());
-
-        b.openFolder(QDir(b.pictures.path()).dirName());
-        b.clickFile(QStringLiteral("wide.jpg"));
-        QCOMPARE(chosen.ImageName, std::string("wide.jpg"));
-        QCOMPARE(chosen.ImageSize, std::int16_t(1));
-        QCOMPARE(b.text("lblScrollSize"), QStringLiteral("300 x 200"));
-    }
-
-    void doubleClickChoosesAndCloses()
-    {
-        for (const int way : {0, 1, 2}) { // a built-in picture, a file, a file by Return
-            const int style = way == 0 ? 0 : 1;
-            Browse b;
-            b.state.imageSelection.ImageStyle = std::int16_t(1 - style);
-            ImageBrowser& browser = b.openInPictures();
-            if (way == 0) {
-                doubleClick(b.find("lblPhotos3"));
-            } else if (way == 1) {
-                b.showTab(1);
-                doubleClick(b.files()->viewport(), b.fileAt(QStringLiteral("tall.bmp")));
-            } else {
-                b.clickFile(QStringLiteral("tall.bmp"));
-                QTest::keyClick(b.files(), Qt::Key_Return);
-            }
-            QVERIFY(!browser.isVisible());
-            QCOMPARE(browser.result(), int(QDialog::Accepted));
-            QCOMPARE(b.refreshes, 1);
-            const PictureChoice& chosen = b.state.imageSelection;
-            QCOMPARE(chosen.ImageStyle, std::int16_t(style));
-            QCOMPARE(chosen.ImageIndex, std::int16_t(style == 0 ? 3 : 1));
-            QCOMPARE(chosen.ImageName, std::string(style == 0 ? "" : "tall.bmp"));
-            // The double click is a second click on the chosen file: the folder is recorded again, without "/".
-            QCOMPARE(chosen.ImagePath, b.pictures.path().toStdString() + (style == 0 ? "/" : ""));
-        }
-    }
-
-    void tabsFollowTheStyleAndOkWantsAFile()
-    {
-        Browse b;
-        b.state.imageSelection.ImageStyle = 1;
-        ImageBrowser& browser = b.open();
-        auto* tabs = b.find<QTabBar>("tbsImages");
-        QCOMPARE(tabs->currentIndex(), 1);
-        QVERIFY(b.find<QRadioButton>("optImageStyle1")->isChecked());
-        QVERIFY(b.find("fraImages1")->isVisible());
-        b.click(QStringLiteral("optImageStyle0"));
-        QCOMPARE(tabs->currentIndex(), 0);
-        QVERIFY(b.find("fraImages0")->isVisible());
-        b.showTab(1);
-        QCOMPARE(b.state.imageSelection.ImageStyle, std::int16_t(0));
-        QVERIFY(b.find("fraImages1")->isVisible());
-        QVERIFY(!b.find("fraImages0")->isVisible());
-        b.showTab(0);
-        b.click(QStringLiteral("optImageStyle1"));
-        QCOMPARE(b.state.imageSelection.ImageStyle, std::int16_t(1));
-        QCOMPARE(tabs->currentIndex(), 1);
-
-        b.click(QStringLiteral("cmdOK"));
-        QVERIFY(browser.isVisible());
-        QCOMPARE(b.refreshes, 0);
-        QCOMPARE(b.messages().size(), std::size_t(1));
-        QVERIFY(b.messages()[0].text.starts_with("Using a File Image without selecting an Image is not allowed."));
-        QCOMPARE(b.messages()[0].icon, MessageIcon::Critical);
-        b.click(QStringLiteral("optImageStyle0 cmdOK"));
-        QVERIFY(!browser.isVisible());
-        QCOMPARE(b.refreshes, 1);
-    }
-
-    void cancelReturnsToTheStoredChoice()
-    {
-        Browse b;
-        b.state.settings.picture.ImageIndex = 2;
-        b.state.settings.picture.ImageTag = "Birthday Cake";
-        b.state.imageSelection = b.state.settings.picture;
-        b.open();
-        QTest::mouseClick(b.find("imgPhotos4"), Qt::LeftButton);
-        b.click(QStringLiteral("cmdOK"));
-        QCOMPARE(b.state.imageSelection.ImageTag, std::string("Hammock"));
-
-        ImageBrowser& again = b.open();
-        QVERIFY(emphasised(b.find("lblPhotos4")));
-        QTest::mouseClick(b.find("imgPhotos8"), Qt::LeftButton);
-        b.click(QStringLiteral("cmdCancel"));
-        QCOMPARE(b.state.imageSelection, b.state.settings.picture);
-        QCOMPARE(again.result(), int(QDialog::Rejected));
-        QCOMPARE(b.refreshes, 2);
-
-        b.open();
-        QTest::mouseClick(b.find("imgPhotos9"), Qt::LeftButton);
-        QTest::keyClick(b.window.get(), Qt::Key_Escape);
-        QCOMPARE(b.state.imageSelection.ImageIndex, std::int16_t(2));
-        QCOMPARE(b.refreshes, 3);
-    }
-
-    void startUpFromTheStoredChoice_data()
-    {
-        QTest::addColumn<QString>("folder"); // under the pictures' folder
-        QTest::addColumn<QString>("drive");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("step");
-        QTest::addColumn<QString>("shown"); // preview caption | current file | size words | size line
-        QTest::addColumn<QString>("after"); // the name and step then chosen
-        QTest::addColumn<QString>("message");
-        const auto row = [](const char* name, const char* folder, const char* drive, const char* file, int step,
-                            const char* shown, const char* after, const char* message) {
-            QTest::newRow(name) << QString::fromUtf8(folder) << QString::fromUtf8(drive) << QString::fromUtf8(file)
-                                << step << QString::fromUtf8(shown) << QString::fromUtf8(after)
-                                << QString::fromUtf8(message);
-        };
-        const char* const nothingShown = "Preview|No Image|Use Actual Size|";
-        row("stored file", "", "/", "big.gif", -2,
-            "Preview - (Reduced) - Actual Size 500 x 300|big.gif|Decrease 2 times|250 x 150", "big.gif -2", "");
-        row("stored PNG", "", "/", "small.png", 1, "Preview - Actual Size 10 x 10|small.png|Use Actual Size|10 x 10",
-            "small.png 1", "");
-        row("name absent from its folder", "", "/", "missing.jpg", 2, nothingShown, "missing.jpg 2", "");
-        row("folder gone", "gone", "/", "wide.jpg", 3, nothingShown, " 1", "");
-        row("drive not mounted", "", "/media/not-mounted", "wide.jpg", 3, nothingShown, " 1", "");
-        row("file no longer loads", "", "/", "text.jpg", 1, "Preview|No Image||", "text.jpg 1",
-            "Error Number: 481\r\nInvalid picture");
-    }
-
-    void startUpFromTheStoredChoice()
-    {
-        QFETCH(QString, folder);
-        QFETCH(QString, drive);
-        QFETCH(QString, name);
-        QFETCH(int, step);
-        QFETCH(QString, shown);
-        QFETCH(QString, after);
-        QFETCH(QString, message);
-        Browse b;
-        b.pictures.pictures();
-        b.pictures.write(QStringLiteral("text.jpg"), "no picture");
-        b.storeFolder(b.pictures.path(folder), name.toStdString());
-        b.state.imageSelection.ImageDrive = drive.toStdString();
-        b.state.imageSelection.ImageSize = std::int16_t(step);
-        ImageBrowser& browser = b.open();
-        QCOMPARE(QStringList({b.text("lblPreview"), b.text("txtCurImage"), b.text("lblSize"), b.text("lblScrollSize")})
-                     .join(u'|'),
-                 shown);
-        const PictureChoice& chosen = b.state.imageSelection;
-        QCOMPARE(QString::fromStdString(chosen.ImageName) + u' ' + QString::number(chosen.ImageSize), after);
-        QStringList told;
-        for (const RecordedMessage& m : b.messages())
-            told << QString::fromStdString(m.text);
-        QCOMPARE(told, message.isEmpty() ? QStringList() : QStringList(message));
-        const bool moved = folder == QLatin1String("gone") || drive != QLatin1String("/");
-        QCOMPARE(b.folders()->currentItem()->text(0), moved ? QStringLiteral("/") : QDir(b.pictures.path()).dirName());
-        b.showTab(1); // Loading is over: a tab click moves the focus
-        QCOMPARE(browser.focusWidget(), b.find("cmdTakeFocus"));
-    }
-
-    void unreadableDriveAndRemovedFolder()
-    {
-        Browse b;
-        ImageBrowser& browser = b.openInPictures();
-        b.clickFile(QStringLiteral("wide.jpg"));
-        auto* drives = b.find<QComboBox>("drvImages");
-        // A volume unmounted after the list was made.
-        drives->addItem(QStringLiteral("/no-such-volume"), QByteArray("/no-such-volume"));
-        drives->setCurrentIndex(drives->count() - 1);
-        QCOMPARE(b.messages().size(), std::size_t(1));
-        QCOMPARE(b.messages()[0].text,
-                 std::string("This folder cannot be opened:\r\n/no-such-volume\r\n\r\n"
-                             "Error Number: 76\r\nPath not found"));
-        QCOMPARE(drives->currentText(), QStringLiteral("/"));
-        QCOMPARE(b.state.imageSelection.ImageName, std::string("wide.jpg"));
-
-        QVERIFY(QDir(b.pictures.path()).removeRecursively());
-        b.clickFile(QStringLiteral("tall.bmp"));
-        QCOMPARE(b.messages().size(), std::size_t(2));
-        QVERIFY(b.messages()[1].text.find("Error Number: 76") != std::string::npos);
-        QCOMPARE(b.state.imageSelection.ImageName, std::string());
-        b.openFolder(QStringLiteral("sub"));
-        QCOMPARE(b.messages().size(), std::size_t(3));
-        QVERIFY(b.messages()[2].text.starts_with("This folder cannot be opened:"));
-        b.openFolder(QStringLiteral("/"));
-        QCOMPARE(b.folders()->currentItem()->text(0), QStringLiteral("/"));
-        QVERIFY(browser.isVisible());
     }
 
     void unreadableFilesGiveAMessage_data()
@@ -580,14 +366,13 @@ private slots:
             + "\r\n\r\nError Number: 481";
         QVERIFY2(text.starts_with(start), text.c_str());
         QVERIFY2(text.find(reason.toStdString()) != std::string::npos, text.c_str());
-        QCOMPARE(b.state.imageSelection.ImageName, std::string());
         QCOMPARE(b.text("txtCurImage"), QStringLiteral("No Image"));
         QCOMPARE(b.text("lblPreview"), QStringLiteral("Preview"));
         b.clickFile(QStringLiteral("tall.bmp"));
-        QCOMPARE(b.state.imageSelection.ImageName, std::string("tall.bmp"));
+        QCOMPARE(b.text("txtCurImage"), QStringLiteral("tall.bmp"));
         QVERIFY(browser.isVisible());
     }
 };
 
-QTEST_MAIN(FrmBrowseTest)
+QTEST_MAIN(ImageBrowserTest)
 #include "image_browser_test.moc"

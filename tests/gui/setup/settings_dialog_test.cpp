@@ -314,6 +314,26 @@ private slots:
         QVERIFY(h.okEnabled());
     }
 
+    // The browser's OK keeps its choice for the dialog; its Cancel returns to the stored one, even after an OK.
+    void imageBrowserAnswers()
+    {
+        Harness h;
+        h.set("ScreenSaver", QStringLiteral("ImageUsed=1 ImageIndex=3 ImageTag=Candles"));
+        h.open(true);
+        const auto answer = [&h](const char* photo, const char* button) {
+            QTimer::singleShot(0, [photo, button] {
+                QWidget* browser = QApplication::activeModalWidget();
+                QTest::mouseClick(browser->findChild<QWidget*>(QString::fromLatin1(photo)), Qt::LeftButton);
+                QTest::mouseClick(browser->findChild<QWidget*>(QString::fromLatin1(button)), Qt::LeftButton);
+            });
+            h.click(QStringLiteral("cmdImage"));
+        };
+        answer("imgPhotos4", "cmdOK");
+        QCOMPARE(h.text("lblBaseImage"), QStringLiteral("Hammock"));
+        answer("imgPhotos8", "cmdCancel");
+        QCOMPARE(h.text("lblBaseImage"), QStringLiteral("Candles"));
+    }
+
     void waysOutWithoutWriting_data()
     {
         QTest::addColumn<QString>("focus"); // none: the close box

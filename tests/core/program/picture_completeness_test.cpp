@@ -1,4 +1,4 @@
-#include "gui/browse/picture_completeness.h"
+#include "core/program/picture_completeness.h"
 
 #include <gtest/gtest.h>
 

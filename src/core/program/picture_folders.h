@@ -1,0 +1,34 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace varnholt {
+
+// Paths and names are kept as the bytes the system gives, which need not be UTF-8.
+
+// Orders two names as a list shows them to the user.
+using NameOrder = std::function<bool(const std::string&, const std::string&)>;
+
+// The absolute, clean form of a folder path, without a trailing separator except at the root.
+std::string cleanFolder(const std::string& path);
+
+// RuntimeError 76 when the path is no folder that can be listed and entered.
+void requireReadableFolder(const std::string& folder);
+
+// The folders inside a folder, without hidden ones.
+std::vector<std::string> folderNames(const std::string& folder, const NameOrder& order);
+
+// The files of a folder whose ending (lower case, without the dot) is one of types, in any letter case.
+std::vector<std::string> pictureFileNames(const std::string& folder, const std::vector<std::string>& types,
+                                          const NameOrder& order);
+
+// The mounted volumes in the text of the mount table that are folders here.
+std::vector<std::string> driveFolders(std::string_view mountsText);
+
+// The folder as a picture's stored path: with one trailing separator.
+std::string folderWithSeparator(std::string folder);
+
+} // namespace varnholt
