@@ -1,5 +1,6 @@
 #include "core/controllers/about_controller.h"
 
+#include "core/program/about_texts.h"
 #include "support/fakes.h"
 
 #include <gtest/gtest.h>
@@ -34,12 +35,8 @@ const std::vector<std::string> Texts = {
     "lblVersion Version 3.0",
     "lblCopyRight Copyright \u00a9 Kestle",
     "lblDate Copyright 2031",
-    "lblDescription Use this program to count down to a specific date. The date is calculated by subtracting the "
-    "Current Date from the Target Date. While the Target Date has not been reached the Event Text is displayed "
-    "along with the remaining Year(s), Month(s) and Day(s). The Target Text will be displayed when the Target Date "
-    "is reached. The Target Passed Text will be displayed when the Future Date has passed.",
-    "lblContact Please report any problems or ideas for new features to the email address shown below.  Thank you "
-    "for your consideration.",
+    "lblDescription " + descriptionText(),
+    "lblContact " + contactText(),
     "lblEmail Email: support@kestle.example",
 };
 
@@ -57,7 +54,6 @@ TEST(AboutControllerTest, EventsTextsAndWhatOpens)
     const Row rows[] = {
         {"opened", [](AboutController& c) { c.opened(); }, Texts, {}},
         {"opened in 812", [](AboutController& c) { c.opened(); }, inYear812, {}},
-        {"OK", [](AboutController& c) { c.okClicked(); }, {"close"}, {}},
         {"read-me", [](AboutController& c) { c.readMeClicked(); }, {}, {"/opt/k/ReadMe.rtf"}},
         {"web site", [](AboutController& c) { c.webSiteClicked(); }, {"close"}, {"https://kestle.example/"}},
         {"e-mail", [](AboutController& c) { c.emailClicked(); }, {"close"}, {"mailto:support@kestle.example"}},
