@@ -6,6 +6,7 @@
 #include "platform/display.h"
 #include "platform/ini_store.h"
 #include "platform/locale_date_forms.h"
+#include "platform/qt_log.h"
 #include "platform/system_clock.h"
 #include "platform/termination_signal.h"
 
@@ -80,7 +81,8 @@ int main(int argc, char* argv[])
     varnholt::SystemClock clock;
     varnholt::PatternDateForms dates = varnholt::localeDateForms();
     varnholt::DesktopPlatform platform;
-    varnholt::ProgramState state{varnholt::Services{store, clock, dates, platform}};
+    varnholt::QtLog log;
+    varnholt::ProgramState state{varnholt::Services{store, clock, dates, platform, log}};
     state.dataFolder = varnholt::chooseDataFolder(varnholt::dataFolderCandidates());
     varnholt::WindowLauncher windows(state);
     QObject::connect(&windows, &varnholt::WindowLauncher::endProcess, &app, [] { QCoreApplication::exit(0); });

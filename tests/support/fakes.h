@@ -76,12 +76,19 @@ public:
     std::vector<std::string> pictureFileTypes() const override { return pictureTypes; }
 };
 
+class RecordingLog final : public Log {
+public:
+    std::vector<std::string> warnings;
+    void warning(const std::string& text) override { warnings.push_back(text); }
+};
+
 // A fresh program-wide state over the fakes.
 struct FakeServices {
     MemoryStore store;
     FixedClock clock{ymd(2011, 3, 15)};
     DayFirstDates dates;
     RecordingPlatform platform;
+    RecordingLog log;
 };
 
 } // namespace varnholt::test

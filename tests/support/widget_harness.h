@@ -57,7 +57,7 @@ private:
 
 public:
     FakeServices fakes;
-    ProgramState state{Services{store(), fakes.clock, fakes.dates, fakes.platform}};
+    ProgramState state{Services{store(), fakes.clock, fakes.dates, fakes.platform, fakes.log}};
     std::unique_ptr<QWidget> window;
 };
 

@@ -36,4 +36,14 @@ RuntimeError::RuntimeError(int number, const std::string& description, const std
 {
 }
 
+RuntimeError pictureError(const PictureFault& fault)
+{
+    const int number = fault.kind == PictureFault::FileMissing ? ErrFileNotFound
+        : fault.kind == PictureFault::FolderMissing            ? ErrPathNotFound
+                                                               : ErrInvalidPicture;
+    if (fault.reason.empty())
+        return RuntimeError(number);
+    return RuntimeError(number, errorDescription(number) + " (" + fault.reason + ")");
+}
+
 } // namespace varnholt

@@ -35,4 +35,15 @@ private:
     std::string m_cause;
 };
 
+// Why a picture file did not load.
+struct PictureFault {
+    enum Kind { FileMissing, FolderMissing, NotAPicture };
+    Kind kind = NotAPicture;
+    // What was wrong with it, for the user; empty when the kind says all.
+    std::string reason;
+};
+
+// The error a window reports for the fault: 53, 76 or 481, the reason in brackets.
+RuntimeError pictureError(const PictureFault& fault);
+
 } // namespace varnholt

@@ -109,4 +109,11 @@ public:
     virtual std::vector<std::string> pictureFileTypes() const = 0;
 };
 
+// Where the program quietly does something other than asked: a trace for a user's report, never shown.
+class Log {
+public:
+    virtual ~Log() = default;
+    virtual void warning(const std::string& text) = 0;
+};
+
 } // namespace varnholt

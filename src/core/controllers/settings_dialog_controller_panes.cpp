@@ -93,7 +93,7 @@ void SettingsDialogController::formatClicked(int entry)
         // The face is taken, the rest of the choice is not.
         std::ostringstream text;
         text << "font size " << choice->size << " of entry " << entry << " not taken: " << error.what();
-        m_view.logWarning(text.str());
+        m_services.log.warning(text.str());
     }
 }
 

@@ -38,8 +38,6 @@ public:
     virtual void showSample(const SampleLook& look, const SettingsRecord& record) = 0;
     virtual void focus(std::string_view control) = 0;
     virtual void closeDialog(bool accepted) = 0;
-    // A fallback the user is not told about.
-    virtual void logWarning(const std::string& text) = 0;
 };
 
 } // namespace varnholt

@@ -12,14 +12,14 @@ namespace {
 struct BlockSums {
     std::int16_t across; // the shared side: the taller height, or the wider width
     std::int16_t along;  // the two labels' sides added up
-    std::int16_t offset; // where lblTime begins along the block
+    std::int16_t offset; // where the time-left line begins along the block
 };
 
 // Both labels take the larger of their `across` sides; the block adds up their `along` sides.
 BlockSums joinLabels(TextLabels& labels, double LabelSize::*across, double LabelSize::*along)
 {
-    LabelSize& text = labels.lblText;
-    LabelSize& time = labels.lblTime;
+    LabelSize& text = labels.title;
+    LabelSize& time = labels.timeLeft;
     const double shared = text.*across > time.*across ? text.*across : time.*across;
     text.*across = shared;
     time.*across = shared;
@@ -61,7 +61,7 @@ TextLabels layOutTextBlock(TextBlockState& block, TextLabels measured, std::int1
         // The Event Text is to blame when the block would fit without its length.
         TextBlockState scratch = block;
         TextLabels untitled = measured;
-        untitled.lblText.width = 0;
+        untitled.title.width = 0;
         joinBlock(scratch, untitled, style);
         throw RuntimeError(error.number(), error.description(), EventTextTooLong);
     }

@@ -16,8 +16,8 @@ struct LabelSize {
 inline constexpr const char* EventTextTooLong = "The Event Text is too long for the screen.";
 
 struct TextLabels {
-    LabelSize lblText;
-    LabelSize lblTime;
+    LabelSize title;
+    LabelSize timeLeft;
 };
 
 // Lays the two labels out as one block: writes BlockWidth, BlockHeight,

@@ -18,7 +18,7 @@ public:
     virtual void setLabelsCentred(bool centred) = 0;
     // The window's whole set-up again (load); in saver mode it calls nextPath.
     virtual void rerunSetup() = 0;
-    // The current width and height of imgPhoto, in twips.
+    // The current width and height of the picture, in twips.
     virtual std::pair<std::int32_t, std::int32_t> pictureSize() const = 0;
     virtual void movePicture(std::int32_t left, std::int32_t top) = 0;
 };

@@ -19,6 +19,7 @@ struct Services {
     Clock& clock;
     DateForms& dates;
     Platform& platform;
+    Log& log;
 };
 
 struct Rect {

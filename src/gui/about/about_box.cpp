@@ -1,7 +1,7 @@
 #include "gui/about/about_box.h"
 
 #include "core/forms/about_box_layout.h"
-#include "core/program/about_texts.h"
+#include "gui/widgets/control_states.h"
 #include "gui/widgets/image_list.h"
 #include "gui/widgets/text_style.h"
 
@@ -12,7 +12,16 @@
 
 namespace varnholt {
 
-AboutBox::AboutBox(ProgramState& state, QWidget* parent) : QDialog(parent), m_state(state)
+void AboutBox::Controls::bind(const FormBuilder& form)
+{
+    BIND_CONTROLS(form, imgLogo, lblTitle, lblVersion, lblCopyRight, lblDate, lblDescription, lblContact, Line1,
+                  lblWebSite, lblEmail, cmdViewReadMe, cmdOK);
+}
+
+AboutBox::AboutBox(ProgramState& state, QWidget* parent)
+    : QDialog(parent),
+      m_platform(state.services.platform),
+      m_controller(*this, state.services.platform, state.services.clock, state.readMe())
 {
     setModal(true);
     // The twips boxes were measured for an 8-point face: larger text is clipped.
@@ -21,29 +30,27 @@ AboutBox::AboutBox(ProgramState& state, QWidget* parent) : QDialog(parent), m_st
     const FormLook look{.font = small, .labelAlignment = Qt::AlignLeft | Qt::AlignTop};
     FormBuilder form(*this, TwipsGeometry(state.services.platform.screen()), look);
     form.build(aboutBoxLayout());
+    m_ui.bind(form);
 
-    BIND_CONTROLS(form, imgLogo, lblTitle, lblVersion, lblCopyRight, lblDate, lblDescription, lblContact, Line1,
-                  lblWebSite, lblEmail, cmdViewReadMe, cmdOK);
-
-    QFont titleFont = lblTitle->font();
+    QFont titleFont = m_ui.lblTitle->font();
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.5);
-    lblTitle->setFont(titleFont);
-    for (QLabel* label : {lblDescription, lblContact})
+    m_ui.lblTitle->setFont(titleFont);
+    for (QLabel* label : {m_ui.lblDescription, m_ui.lblContact})
         label->setWordWrap(true);
-    for (QLabel* link : {lblWebSite, lblEmail}) {
-        link->setCursor(Qt::PointingHandCursor);
+    for (QLabel* link : {m_ui.lblWebSite, m_ui.lblEmail})
         link->installEventFilter(this);
-    }
-    cmdOK->setDefault(true);
-    cmdOK->setFocus();
-    connect(cmdViewReadMe, &QPushButton::clicked, this, &AboutBox::onViewReadMeClicked);
-    connect(cmdOK, &QPushButton::clicked, this, &AboutBox::onOkClicked);
+    m_ui.cmdOK->setDefault(true);
+    m_ui.cmdOK->setFocus();
+    connect(m_ui.cmdViewReadMe, &QPushButton::clicked, this, [this] { m_controller.readMeClicked(); });
+    connect(m_ui.cmdOK, &QPushButton::clicked, this, [this] { m_controller.okClicked(); });
 }
 
 void AboutBox::showEvent(QShowEvent* event)
 {
-    if (!event->spontaneous())
-        load();
+    if (!event->spontaneous()) {
+        m_controller.opened();
+        m_ui.imgLogo->setPixmap(renderSvg(QStringLiteral(":/pictures/logo_about.svg")));
+    }
     QDialog::showEvent(event);
 }
 
@@ -53,48 +60,53 @@ bool AboutBox::eventFilter(QObject* watched, QEvent* event)
         const auto* mouse = static_cast<QMouseEvent*>(event);
         const auto* label = static_cast<QWidget*>(watched);
         if (mouse->button() == Qt::LeftButton && label->rect().contains(mouse->position().toPoint())) {
-            if (watched == lblWebSite)
-                onWebSiteClicked();
+            if (watched == m_ui.lblWebSite)
+                m_controller.webSiteClicked();
             else
-                onEmailClicked();
+                m_controller.emailClicked();
             return true;
         }
     }
     return QDialog::eventFilter(watched, event);
 }
 
-void AboutBox::load()
+void AboutBox::showText(std::string_view control, const std::string& text)
 {
-    setWindowTitle(QStringLiteral("About - ") + QString::fromUtf8(ProgramTitle));
-    lblTitle->setText(QString::fromUtf8(ProgramTitle));
-    lblVersion->setText(text(versionLine(VersionMajor, VersionMinor)));
-    lblCopyRight->setText(QString::fromUtf8(LegalCopyright));
-    lblDate->setText(text(copyrightYearLine(int(m_state.services.clock.today().year()))));
-    lblDescription->setText(text(descriptionText()));
-    lblContact->setText(text(contactText()));
-    lblEmail->setText(text(emailLine()));
-    imgLogo->setPixmap(renderSvg(QStringLiteral(":/pictures/logo_about.svg")));
+    showControlText(*this, control, text);
 }
 
-void AboutBox::onOkClicked()
+void AboutBox::showChecked(std::string_view control, bool checked)
 {
-    accept();
+    showControlChecked(*this, control, checked);
 }
 
-void AboutBox::onViewReadMeClicked()
+void AboutBox::showEnabled(std::string_view control, bool enabled)
 {
-    m_state.services.platform.shellOpen(m_state.readMe());
+    showControlEnabled(*this, control, enabled);
 }
 
-void AboutBox::onWebSiteClicked()
+void AboutBox::showVisible(std::string_view control, bool visible)
 {
-    m_state.services.platform.shellOpen(WebSiteAddress);
-    accept();
+    showControlVisible(*this, control, visible);
 }
 
-void AboutBox::onEmailClicked()
+void AboutBox::showMessage(const std::string& text, MessageIcon icon)
 {
-    m_state.services.platform.shellOpen(mailtoTarget());
+    m_platform.messageBox(text, icon);
+}
+
+void AboutBox::beep()
+{
+    m_platform.beep();
+}
+
+void AboutBox::showCaption(const std::string& caption)
+{
+    setWindowTitle(text(caption));
+}
+
+void AboutBox::closeAccepted()
+{
     accept();
 }
 

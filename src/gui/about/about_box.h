@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/controllers/about_controller.h"
 #include "core/program/program_state.h"
 #include "gui/widgets/form_builder.h"
 
@@ -11,39 +12,48 @@ class QPushButton;
 
 namespace varnholt {
 
-// The modal About window of the settings dialog.
-class AboutBox final : public QDialog {
+// The modal About window of the settings dialog: it shows what its AboutController says.
+class AboutBox final : public QDialog, private AboutView {
     Q_OBJECT
 
 public:
     explicit AboutBox(ProgramState& state, QWidget* parent = nullptr);
 
-    QLabel* imgLogo;
-    QLabel* lblTitle;
-    QLabel* lblVersion;
-    QLabel* lblCopyRight;
-    QLabel* lblDate;
-    QLabel* lblDescription;
-    QLabel* lblContact;
-    QFrame* Line1;
-    QLabel* lblWebSite;
-    QLabel* lblEmail;
-    QPushButton* cmdViewReadMe;
-    QPushButton* cmdOK;
-
 protected:
-    // Filled on every opening, so that the year follows the clock.
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void load();
-    void onOkClicked();
-    void onViewReadMeClicked();
-    void onWebSiteClicked();
-    void onEmailClicked();
+    struct Controls {
+        QLabel* imgLogo;
+        QLabel* lblTitle;
+        QLabel* lblVersion;
+        QLabel* lblCopyRight;
+        QLabel* lblDate;
+        QLabel* lblDescription;
+        QLabel* lblContact;
+        QFrame* Line1;
+        QLabel* lblWebSite;
+        QLabel* lblEmail;
+        QPushButton* cmdViewReadMe;
+        QPushButton* cmdOK;
 
-    ProgramState& m_state;
+        void bind(const FormBuilder& form);
+    };
+
+    // AboutView
+    void showText(std::string_view control, const std::string& text) override;
+    void showChecked(std::string_view control, bool checked) override;
+    void showEnabled(std::string_view control, bool enabled) override;
+    void showVisible(std::string_view control, bool visible) override;
+    void showMessage(const std::string& text, MessageIcon icon) override;
+    void beep() override;
+    void showCaption(const std::string& caption) override;
+    void closeAccepted() override;
+
+    Controls m_ui;
+    Platform& m_platform;
+    AboutController m_controller;
 };
 
 } // namespace varnholt

@@ -19,11 +19,9 @@ namespace {
 // Metafiles are lists of drawing commands: a real one is far smaller than this.
 constexpr qint64 MaxMetafileBytes = 16 * 1024 * 1024;
 
-[[noreturn]] void refuse(int number, const QString& why = {})
+PictureFault noPicture(const char* why = "")
 {
-    if (why.isEmpty())
-        throw RuntimeError(number);
-    throw RuntimeError(number, errorDescription(number) + " (" + why.toStdString() + ")");
+    return PictureFault{PictureFault::NotAPicture, why};
 }
 
 // Mapped, not read, so that a large file costs no memory here.
@@ -39,25 +37,25 @@ bool fileComplete(QFile& file, const QByteArray& format)
 }
 
 // Qt reads no metafiles: they are drawn apart, and anything else is no picture.
-QImage loadMetafile(QFile& file)
+std::variant<QImage, PictureFault> readMetafile(QFile& file)
 {
     const QByteArray bytes = file.seek(0) ? file.read(MaxMetafileBytes + 1) : QByteArray();
     if (!looksLikeMetafile(bytes))
-        refuse(ErrInvalidPicture);
+        return noPicture();
     const QImage image = bytes.size() <= MaxMetafileBytes ? renderMetafile(bytes) : QImage();
     if (image.isNull())
-        refuse(ErrInvalidPicture, QStringLiteral("the metafile could not be drawn"));
+        return noPicture("the metafile could not be drawn");
     return image;
 }
 
 } // namespace
 
-QImage loadPictureFile(const std::string& path)
+std::variant<QImage, PictureFault> readPictureFile(const std::string& path)
 {
     namespace fs = std::filesystem;
     std::error_code error;
     if (!fs::is_directory(fs::absolute(fs::path(path), error).parent_path(), error))
-        refuse(ErrPathNotFound);
+        return PictureFault{PictureFault::FolderMissing, {}};
     // Opened by its bytes: Qt's file names are text, and a name that is no UTF-8 would be lost.
     // Not blocking, so that a pipe in its place does not hang the program.
     const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
@@ -65,27 +63,35 @@ QImage loadPictureFile(const std::string& path)
     if (descriptor < 0 || fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
         if (descriptor >= 0)
             ::close(descriptor);
-        refuse(ErrFileNotFound);
+        return PictureFault{PictureFault::FileMissing, {}};
     }
     QFile file;
     if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(descriptor);
-        refuse(ErrFileNotFound);
+        return PictureFault{PictureFault::FileMissing, {}};
     }
 
     QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
     if (!reader.canRead())
-        return loadMetafile(file);
+        return readMetafile(file);
     const QSize size = reader.size();
     if (size.isValid() && qint64(size.width()) * size.height() > MaxPicturePixels)
-        refuse(ErrInvalidPicture, QStringLiteral("the picture is too large"));
+        return noPicture("the picture is too large");
     if (!fileComplete(file, reader.format()))
-        refuse(ErrInvalidPicture, QStringLiteral("the file is incomplete"));
+        return noPicture("the file is incomplete");
     const QImage image = reader.read();
     if (image.isNull())
-        refuse(ErrInvalidPicture);
+        return noPicture();
     return image;
+}
+
+QImage loadPictureFile(const std::string& path)
+{
+    auto read = readPictureFile(path);
+    if (const auto* fault = std::get_if<PictureFault>(&read))
+        throw pictureError(*fault);
+    return std::get<QImage>(std::move(read));
 }
 
 } // namespace varnholt

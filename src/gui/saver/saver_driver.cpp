@@ -1,6 +1,5 @@
 #include "gui/saver/saver_driver.h"
 
-#include "core/common/errors.h"
 #include "gui/saver/saver_window.h"
 #include "gui/widgets/desktop_platform.h"
 
@@ -13,7 +12,7 @@
 
 namespace varnholt {
 
-SaverDriver::SaverDriver(ProgramState& state) : m_state(state), m_timer(new QTimer(this))
+SaverDriver::SaverDriver(ProgramState& state) : m_state(state), m_controller(state, *this), m_timer(new QTimer(this))
 {
     m_timer->setObjectName(QStringLiteral("tmrScroll"));
     m_timer->setTimerType(Qt::PreciseTimer);
@@ -31,7 +30,7 @@ SaverDriver::~SaverDriver()
 
 bool SaverDriver::coversScreens() const
 {
-    // Only the full-screen saver of our own ends on input; a host ends its saver itself.
+    // A host's saver draws into the one window the host gives it.
     return m_state.runMode == ModeSaver && m_state.hostWindow == 0;
 }
 
@@ -57,30 +56,46 @@ SaverWindow& SaverDriver::addWindow(const ScreenMetrics& layout, QScreen* covere
 
 void SaverDriver::load()
 {
-    m_state.loadSettings();
-    m_state.calculateTimeLeft(m_state.settings.Date);
-    m_state.services.platform.showCursor(false);
-    if (!setUpWindows(m_windows))
-        return;
+    m_controller.load();
+}
+
+std::vector<SaverWindowView*> SaverDriver::windowViews()
+{
+    std::vector<SaverWindowView*> views;
+    for (SaverWindow* window : m_windows)
+        views.push_back(&window->view());
+    return views;
+}
+
+void SaverDriver::startTimer()
+{
     if (!m_timer->isActive())
         m_pacer.start(monotonicNow());
     armForNextTick();
 }
 
-bool SaverDriver::setUpWindows(const std::vector<SaverWindow*>& windows)
+void SaverDriver::stopTimer()
 {
-    try {
-        for (SaverWindow* window : windows)
-            window->setUp();
-        return true;
-    } catch (const RuntimeError& error) {
-        // The settings are the same for every window: one message for all of them.
-        std::string message = "Load Error Number: " + std::to_string(error.number()) + "\r\n" + error.description();
-        if (!error.cause().empty())
-            message += "\r\n" + error.cause();
-        m_state.services.platform.messageBox(message, MessageIcon::None);
-        return false;
+    stop();
+}
+
+void SaverDriver::hideWindows()
+{
+    for (SaverWindow* window : m_windows)
+        window->hide();
+}
+
+void SaverDriver::dropTopMost()
+{
+    for (SaverWindow* window : m_windows) {
+        if (QWindow* handle = window->windowHandle())
+            handle->setFlags(handle->flags() & ~Qt::WindowStaysOnTopHint);
     }
+}
+
+void SaverDriver::endRun()
+{
+    emit endProcess();
 }
 
 void SaverDriver::showFullScreen()
@@ -108,7 +123,7 @@ void SaverDriver::grabInput()
 void SaverDriver::onScreenAdded(QScreen* screen)
 {
     SaverWindow& window = addWindow(screenMetrics(*screen), screen);
-    if (!setUpWindows({&window}) || !m_shown)
+    if (!m_controller.setUpWindows({&window.view()}) || !m_shown)
         return;
     window.showCovering();
     if (m_windows.size() == 1)
@@ -164,52 +179,9 @@ bool SaverDriver::running() const
     return m_timer->isActive();
 }
 
-void SaverDriver::rerunSetup()
-{
-    load();
-}
-
-void SaverDriver::onClick()
-{
-    if (coversScreens())
-        endSaver();
-}
-
-void SaverDriver::onMouseMoved()
-{
-    ++mouseMoveCount;
-    if (coversScreens() && mouseMoveCount > 8) {
-        mouseMoveCount = 0;
-        endSaver();
-    }
-}
-
-void SaverDriver::endSaver()
-{
-    m_state.services.platform.showCursor(true);
-    for (SaverWindow* window : m_windows) {
-        if (QWindow* handle = window->windowHandle())
-            handle->setFlags(handle->flags() & ~Qt::WindowStaysOnTopHint);
-    }
-    m_state.services.platform.setScreenSaverRunning(false);
-    unload();
-    emit endProcess();
-}
-
 void SaverDriver::unload()
 {
-    if (m_unloaded)
-        return;
-    m_unloaded = true;
-    stop();
-    for (SaverWindow* window : m_windows)
-        window->hide();
-    if (m_state.runMode == ModePreview) {
-        m_state.services.platform.activateWindow(ProgramTitle);
-        emit endProcess();
-    } else if (m_state.runMode == ModeSaver) {
-        m_state.services.platform.showCursor(true);
-    }
+    m_controller.unload();
 }
 
 } // namespace varnholt

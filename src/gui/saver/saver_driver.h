@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/controllers/saver_controller.h"
 #include "core/motion/tick_pacer.h"
 #include "core/program/program_state.h"
 
@@ -18,9 +19,9 @@ namespace varnholt {
 class SaverWindow;
 
 // Drives the saver windows of one run: one window per screen in the full-screen saver, one
-// otherwise. It loads the settings and the time left once for all of them, moves them all
-// from one tick timer and ends the run on input to any of them.
-class SaverDriver final : public QObject {
+// otherwise. It keeps them as screens come and go and moves them all from one tick timer;
+// its SaverController loads them and ends the run on input to any of them.
+class SaverDriver final : public QObject, private SaverRunView {
     Q_OBJECT
 
 public:
@@ -41,15 +42,10 @@ public:
     void unload();
 
     const std::vector<SaverWindow*>& windows() const { return m_windows; }
-    std::int32_t mouseMoveCount = 0;
+    SaverController& controller() { return m_controller; }
     // Ticks run and frames moved since the run started (for the benchmark).
     std::int64_t ticksRun() const { return m_ticksRun; }
     std::int64_t framesMoved() const { return m_framesMoved; }
-
-    // From the windows.
-    void onClick();
-    void onMouseMoved();
-    void rerunSetup();
 
 signals:
     // The run is over: the process is to end at once.
@@ -62,19 +58,25 @@ private:
     void onScreenAdded(QScreen* screen);
     void onScreenRemoved(QScreen* screen);
     void grabInput();
-    bool setUpWindows(const std::vector<SaverWindow*>& windows);
     void onTick();
     void armForNextTick();
     std::chrono::nanoseconds monotonicNow() const;
-    void endSaver();
+
+    // SaverRunView
+    std::vector<SaverWindowView*> windowViews() override;
+    void startTimer() override;
+    void stopTimer() override;
+    void hideWindows() override;
+    void dropTopMost() override;
+    void endRun() override;
 
     ProgramState& m_state;
+    SaverController m_controller;
     QTimer* m_timer;
     TickPacer m_pacer;
     QElapsedTimer m_monotonic;
     std::vector<SaverWindow*> m_windows;
     bool m_shown = false;
-    bool m_unloaded = false;
     std::int64_t m_ticksRun = 0;
     std::int64_t m_framesMoved = 0;
 };

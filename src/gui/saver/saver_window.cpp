@@ -1,7 +1,5 @@
 #include "gui/saver/saver_window.h"
 
-#include "core/common/errors.h"
-#include "core/motion/block_layout.h"
 #include "gui/browse/picture_file.h"
 #include "gui/saver/saver_driver.h"
 #include "gui/widgets/desktop_platform.h"
@@ -13,15 +11,11 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
-#include <QScopeGuard>
 #include <QWindow>
 
 namespace varnholt {
 
 namespace {
-
-// A stretched picture larger than this would cost more memory than a screen saver should.
-constexpr qint64 MaxShownPicturePixels = 64'000'000;
 
 QLabel* makeLabel(QWidget* parent, const char* name)
 {
@@ -52,10 +46,7 @@ QPixmap snapshotOf(QLabel& label, qreal pixelRatio)
 SaverWindow::SaverWindow(ProgramState& state, SaverDriver& driver, const ScreenMetrics& layout, QScreen* covered,
                          QWidget* parent)
     : QWidget(parent),
-      lblText(makeLabel(this, "lblText")),
-      lblTime(makeLabel(this, "lblTime")),
-      imgPhoto(new QLabel(this)),
-      imgDefault(defaultPicture()),
+      m_ui{makeLabel(this, "lblText"), makeLabel(this, "lblTime"), new QLabel(this)},
       m_state(state),
       m_driver(driver),
       m_covered(covered),
@@ -71,35 +62,14 @@ SaverWindow::SaverWindow(ProgramState& state, SaverDriver& driver, const ScreenM
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
-    lblText->setText(QStringLiteral("lblText"));
-    lblTime->setText(QStringLiteral("lblTime"));
-    imgPhoto->setObjectName(QStringLiteral("imgPhoto"));
-    imgPhoto->setAttribute(Qt::WA_TransparentForMouseEvents);
-    imgPhoto->hide();
+    m_ui.lblText->setText(QStringLiteral("lblText"));
+    m_ui.lblTime->setText(QStringLiteral("lblTime"));
+    m_ui.imgPhoto->setObjectName(QStringLiteral("imgPhoto"));
+    m_ui.imgPhoto->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_ui.imgPhoto->hide();
 }
 
 SaverWindow::~SaverWindow() = default;
-
-void SaverWindow::setUp()
-{
-    // Whatever the set-up got to, also before an error, is drawn.
-    const auto redraw = qScopeGuard([this, drawnBefore = drawnArea()] { update(drawnBefore + drawnArea()); });
-    setUpPicture();
-    const TimeLeftOutputs& lines = m_state.timeLeft;
-    dressLabel(lblText, lines.TitleLine, 0);
-    dressLabel(lblTime, lines.TimeLeftLine, lines.TimeLeftState == DatePassed ? 2 : 1);
-    layOutBlock();
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, colourFromStored(m_state.settings.Background));
-    setPalette(palette);
-    forgetSnapshots();
-    if (m_state.runMode == ModeSaver) {
-        m_engine.nextPath();
-    } else if (m_state.settings.ImageUsed == FlagOn) {
-        placePreviewPicture(m_block);
-        movePicture(m_block.PictureLeft, m_block.PictureTop);
-    }
-}
 
 void SaverWindow::showCovering()
 {
@@ -116,87 +86,105 @@ void SaverWindow::showCovering()
         clearNetWmName(x11->connection(), std::uint32_t(winId()));
 }
 
-void SaverWindow::setUpPicture()
+QLabel* SaverWindow::label(SaverLine line) const
 {
-    const SettingsRecord& settings = m_state.settings;
-    if (settings.ImageUsed != FlagOn) {
-        imgPhoto->clear();
-        imgPhoto->hide();
-        return;
-    }
-    if (m_state.runMode != ModeSaver) {
-        showPicture(imgDefault, imgDefault.size());
-        m_block.PictureHeight = pictureSize().second;
-        m_block.PictureWidth = pictureSize().first;
-        return;
-    }
-    const PictureChoice& choice = settings.picture;
-    if (choice.ImageStyle == BaseImage) {
-        const QPixmap picture = builtinPicture(choice.ImageIndex);
-        showPicture(picture, picture.size());
-    } else if (choice.ImageStyle == FileImage) {
-        const QPixmap picture = pictureForSaver();
-        const ShownPicture shown = applySizeStep(picture.width(), picture.height(), choice.ImageSize);
-        if (qint64(shown.width) * shown.height > MaxShownPicturePixels)
-            throw RuntimeError(ErrOverflow);
-        showPicture(picture, QSize(shown.width, shown.height));
-    }
+    return line == SaverLine::Title ? m_ui.lblText : m_ui.lblTime;
 }
 
-QPixmap SaverWindow::pictureForSaver()
+void SaverWindow::showNoPicture()
 {
-    const PictureChoice& choice = m_state.settings.picture;
-    try {
-        return QPixmap::fromImage(loadPictureFile(choice.ImagePath + choice.ImageName));
-    } catch (const RuntimeError& error) {
-        if (error.number() != ErrFileNotFound && error.number() != ErrPathNotFound)
-            throw;
-        return builtinPicture(choice.ImageIndex);
-    }
+    m_ui.imgPhoto->clear();
+    m_ui.imgPhoto->hide();
+    update(m_ui.imgPhoto->geometry());
 }
 
-QPixmap SaverWindow::builtinPicture(int index)
+PixelSize SaverWindow::takePicture(const QPixmap& picture)
 {
-    return ImageList().picture(index);
+    m_takenPicture = picture;
+    return PixelSize{picture.width(), picture.height()};
 }
 
-void SaverWindow::showPicture(const QPixmap& picture, QSize shownPixels)
+PixelSize SaverWindow::loadDefaultPicture()
 {
+    return takePicture(defaultPicture());
+}
+
+PixelSize SaverWindow::loadBuiltinPicture(int index)
+{
+    return takePicture(ImageList().picture(index));
+}
+
+std::variant<PixelSize, PictureFault> SaverWindow::loadPictureFile(const std::string& path)
+{
+    auto read = readPictureFile(path);
+    if (auto* fault = std::get_if<PictureFault>(&read))
+        return std::move(*fault);
+    return takePicture(QPixmap::fromImage(std::get<QImage>(read)));
+}
+
+void SaverWindow::showPicture(PixelSize shown)
+{
+    const QRect before = m_ui.imgPhoto->geometry();
+    const QSize pixels(shown.width, shown.height);
     // Scaled once here, so that a tick only copies pixels.
-    imgPhoto->setPixmap(shownPixels == picture.size()
-                            ? picture
-                            : picture.scaled(shownPixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-    imgPhoto->resize(shownPixels);
+    m_ui.imgPhoto->setPixmap(pixels == m_takenPicture.size()
+                                 ? m_takenPicture
+                                 : m_takenPicture.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    m_ui.imgPhoto->resize(pixels);
+    m_takenPicture = QPixmap();
+    update(QRegion(before) + m_ui.imgPhoto->geometry());
 }
 
-void SaverWindow::dressLabel(QLabel* label, const std::string& caption, int fontEntry)
+void SaverWindow::showLine(SaverLine line, const std::string& caption, int fontEntry, std::optional<int> pointSize)
 {
     const SettingsRecord& settings = m_state.settings;
     QFont font = fontOfEntry(settings, fontEntry);
-    if (m_state.runMode == ModePreview)
-        font.setPointSize(8);
-    label->setText(QString::fromStdString(caption));
-    label->setFont(font);
-    QPalette palette = label->palette();
+    if (pointSize)
+        font.setPointSize(*pointSize);
+    QLabel* shown = label(line);
+    shown->setText(QString::fromStdString(caption));
+    shown->setFont(font);
+    QPalette palette = shown->palette();
     palette.setColor(QPalette::WindowText, colourFromStored(settings.TextFontColor[fontEntry]));
     palette.setColor(QPalette::Window, colourFromStored(settings.Background));
-    label->setPalette(palette);
+    shown->setPalette(palette);
+    forgetSnapshots();
 }
 
-void SaverWindow::layOutBlock()
+LabelSize SaverWindow::lineExtent(SaverLine line) const
 {
-    const auto measure = [this](QLabel* label) {
-        const QSize size = label->text().isEmpty() ? QSize(0, label->fontMetrics().height()) : label->sizeHint();
-        const ScreenMetrics& screen = m_twips.screen();
-        return LabelSize{size.width() * screen.twipsPerPixelX, size.height() * screen.twipsPerPixelY};
-    };
-    const TextLabels sized = layOutTextBlock(m_block, TextLabels{measure(lblText), measure(lblTime)},
-                                             m_state.settings.Style);
+    const QSize size = label(line)->sizeHint();
+    const ScreenMetrics& screen = m_twips.screen();
+    return LabelSize{size.width() * screen.twipsPerPixelX, size.height() * screen.twipsPerPixelY};
+}
+
+double SaverWindow::lineHeight(SaverLine line) const
+{
+    return label(line)->fontMetrics().height() * m_twips.screen().twipsPerPixelY;
+}
+
+void SaverWindow::sizeLines(const TextLabels& sized)
+{
+    const QRegion before = blockArea();
     const auto pixels = [this](LabelSize size) {
         return QSize(m_twips.toPixelsX(size.width), m_twips.toPixelsY(size.height));
     };
-    lblText->resize(pixels(sized.lblText));
-    lblTime->resize(pixels(sized.lblTime));
+    m_ui.lblText->resize(pixels(sized.title));
+    m_ui.lblTime->resize(pixels(sized.timeLeft));
+    update(before + blockArea());
+}
+
+void SaverWindow::showBackground(std::int32_t colour)
+{
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, colourFromStored(colour));
+    setPalette(palette);
+    forgetSnapshots();
+}
+
+void SaverWindow::startFirstPath()
+{
+    m_engine.nextPath();
 }
 
 void SaverWindow::advance(std::int64_t ticks)
@@ -205,8 +193,8 @@ void SaverWindow::advance(std::int64_t ticks)
     for (std::int64_t tick = 0; tick < ticks && m_driver.running(); ++tick)
         places = m_engine.step();
     const QRegion before = blockArea();
-    lblText->move(m_twips.toPixelsX(places.textLeft), m_twips.toPixelsY(places.textTop));
-    lblTime->move(m_twips.toPixelsX(places.timeLeft), m_twips.toPixelsY(places.timeTop));
+    m_ui.lblText->move(m_twips.toPixelsX(places.textLeft), m_twips.toPixelsY(places.textTop));
+    m_ui.lblTime->move(m_twips.toPixelsX(places.timeLeft), m_twips.toPixelsY(places.timeTop));
     // Painted now rather than at the window system's next update request, which
     // some X servers pace below the movement's 64 frames a second. One area, the
     // block's old and new places, so that the frame goes out as one image.
@@ -216,12 +204,12 @@ void SaverWindow::advance(std::int64_t ticks)
 
 QRegion SaverWindow::blockArea() const
 {
-    return QRegion(lblText->geometry()) + lblTime->geometry();
+    return QRegion(m_ui.lblText->geometry()) + m_ui.lblTime->geometry();
 }
 
 QRegion SaverWindow::drawnArea() const
 {
-    return blockArea() + imgPhoto->geometry();
+    return blockArea() + m_ui.imgPhoto->geometry();
 }
 
 void SaverWindow::forgetSnapshots()
@@ -237,69 +225,69 @@ void SaverWindow::paintEvent(QPaintEvent* event)
         painter.fillRect(rect, palette().window());
     // Drawn by the label itself, which scales the picture for the screen's pixel density. render()
     // puts the corner of the part it draws, not of the label, at the offset it is given.
-    const QRegion picture = event->region() & imgPhoto->geometry();
-    if (!picture.isEmpty() && !imgPhoto->pixmap().isNull())
-        imgPhoto->render(&painter, picture.boundingRect().topLeft(), picture.translated(-imgPhoto->pos()));
+    const QRegion picture = event->region() & m_ui.imgPhoto->geometry();
+    if (!picture.isEmpty() && !m_ui.imgPhoto->pixmap().isNull())
+        m_ui.imgPhoto->render(&painter, picture.boundingRect().topLeft(), picture.translated(-m_ui.imgPhoto->pos()));
     if (!event->region().intersects(block))
         return;
     if (m_snapshotRatio != devicePixelRatio()) {
         m_snapshotRatio = devicePixelRatio();
-        m_textSnapshot = snapshotOf(*lblText, m_snapshotRatio);
-        m_timeSnapshot = snapshotOf(*lblTime, m_snapshotRatio);
+        m_textSnapshot = snapshotOf(*m_ui.lblText, m_snapshotRatio);
+        m_timeSnapshot = snapshotOf(*m_ui.lblTime, m_snapshotRatio);
     }
-    painter.drawPixmap(lblText->pos(), m_textSnapshot);
-    painter.drawPixmap(lblTime->pos(), m_timeSnapshot);
+    painter.drawPixmap(m_ui.lblText->pos(), m_textSnapshot);
+    painter.drawPixmap(m_ui.lblTime->pos(), m_timeSnapshot);
 }
 
 void SaverWindow::mousePressEvent(QMouseEvent*)
 {
-    m_driver.onClick();
+    m_driver.controller().clicked();
 }
 
 void SaverWindow::mouseDoubleClickEvent(QMouseEvent*)
 {
-    m_driver.onClick();
+    m_driver.controller().clicked();
 }
 
 void SaverWindow::keyPressEvent(QKeyEvent* event)
 {
     // Only keys that produce a character end the saver; X gives Delete the character DEL.
     if (!event->text().isEmpty() && event->key() != Qt::Key_Delete)
-        m_driver.onClick();
+        m_driver.controller().clicked();
 }
 
 void SaverWindow::mouseMoveEvent(QMouseEvent*)
 {
-    m_driver.onMouseMoved();
+    m_driver.controller().mouseMoved();
 }
 
 void SaverWindow::setLabelsCentred(bool centred)
 {
     const Qt::Alignment alignment = (centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter;
-    if (lblText->alignment() == alignment && lblTime->alignment() == alignment)
+    if (m_ui.lblText->alignment() == alignment && m_ui.lblTime->alignment() == alignment)
         return;
-    lblText->setAlignment(alignment);
-    lblTime->setAlignment(alignment);
+    m_ui.lblText->setAlignment(alignment);
+    m_ui.lblTime->setAlignment(alignment);
     forgetSnapshots();
     update(blockArea());
 }
 
 void SaverWindow::rerunSetup()
 {
-    m_driver.rerunSetup();
+    m_driver.controller().load();
 }
 
 std::pair<std::int32_t, std::int32_t> SaverWindow::pictureSize() const
 {
-    return {m_twips.toTwipsX(imgPhoto->width()), m_twips.toTwipsY(imgPhoto->height())};
+    return {m_twips.toTwipsX(m_ui.imgPhoto->width()), m_twips.toTwipsY(m_ui.imgPhoto->height())};
 }
 
 void SaverWindow::movePicture(std::int32_t left, std::int32_t top)
 {
-    const QRect before = imgPhoto->geometry();
-    imgPhoto->move(m_twips.toPixelsX(left), m_twips.toPixelsY(top));
-    if (!imgPhoto->pixmap().isNull())
-        update(QRegion(before) + imgPhoto->geometry());
+    const QRect before = m_ui.imgPhoto->geometry();
+    m_ui.imgPhoto->move(m_twips.toPixelsX(left), m_twips.toPixelsY(top));
+    if (!m_ui.imgPhoto->pixmap().isNull())
+        update(QRegion(before) + m_ui.imgPhoto->geometry());
 }
 
 } // namespace varnholt

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/controllers/saver_controller.h"
 #include "core/motion/movement_engine.h"
 #include "core/program/program_state.h"
 #include "gui/widgets/twips_geometry.h"
@@ -16,8 +17,9 @@ namespace varnholt {
 class SaverDriver;
 
 // One saver window: over one screen, inside a preview host, or hidden behind the settings
-// dialog. Its SaverDriver loads the settings, runs the tick timer and counts the input.
-class SaverWindow final : public QWidget, private SaverView {
+// dialog. It draws what the SaverController decides and hands it the input; its SaverDriver
+// runs the tick timer.
+class SaverWindow final : public QWidget, private SaverWindowView {
     Q_OBJECT
 
 public:
@@ -27,20 +29,13 @@ public:
                 QWidget* parent = nullptr);
     ~SaverWindow() override;
 
-    // This window's part of the set-up, over the settings and time left the driver loaded:
-    // picture, labels, colours and the first path. Throws RuntimeError.
-    void setUp();
     // Runs that many ticks of the movement and draws the block where it ends up.
     void advance(std::int64_t ticks);
     // Full screen over its screen, on top.
     void showCovering();
     QScreen* coveredScreen() const { return m_covered; }
 
-    QLabel* lblText;
-    QLabel* lblTime;
-    QLabel* imgPhoto;
-    QPixmap imgDefault;
-
+    SaverWindowView& view() { return *this; }
     const MovementEngine& engine() const { return m_engine; }
     const TextBlockState& block() const { return m_block; }
     const ScreenTwips& screenTwips() const { return m_screenTwips; }
@@ -53,12 +48,14 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void setUpPicture();
-    QPixmap pictureForSaver();
-    QPixmap builtinPicture(int index);
-    void dressLabel(QLabel* label, const std::string& caption, int fontEntry);
-    void layOutBlock();
-    void showPicture(const QPixmap& picture, QSize shownPixels);
+    struct Controls {
+        QLabel* lblText;
+        QLabel* lblTime;
+        QLabel* imgPhoto;
+    };
+
+    QLabel* label(SaverLine line) const;
+    PixelSize takePicture(const QPixmap& picture);
     QRegion blockArea() const;
     // The block and the picture, where the window differs from its background.
     QRegion drawnArea() const;
@@ -70,6 +67,21 @@ private:
     std::pair<std::int32_t, std::int32_t> pictureSize() const override;
     void movePicture(std::int32_t left, std::int32_t top) override;
 
+    // SaverWindowView
+    void showNoPicture() override;
+    PixelSize loadDefaultPicture() override;
+    PixelSize loadBuiltinPicture(int index) override;
+    std::variant<PixelSize, PictureFault> loadPictureFile(const std::string& path) override;
+    void showPicture(PixelSize shown) override;
+    void showLine(SaverLine line, const std::string& caption, int fontEntry, std::optional<int> pointSize) override;
+    LabelSize lineExtent(SaverLine line) const override;
+    double lineHeight(SaverLine line) const override;
+    void sizeLines(const TextLabels& sized) override;
+    void showBackground(std::int32_t colour) override;
+    TextBlockState& textBlock() override { return m_block; }
+    void startFirstPath() override;
+
+    Controls m_ui;
     ProgramState& m_state;
     SaverDriver& m_driver;
     QPointer<QScreen> m_covered;
@@ -77,6 +89,8 @@ private:
     ScreenTwips m_screenTwips;
     TextBlockState m_block;
     MovementEngine m_engine;
+    // The picture taken in last, shown by showPicture.
+    QPixmap m_takenPicture;
     // The labels as drawn, made at the first paint after they change (ratio 0) or the pixel density does.
     QPixmap m_textSnapshot;
     QPixmap m_timeSnapshot;

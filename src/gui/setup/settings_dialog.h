@@ -139,7 +139,6 @@ private:
     void showSample(const SampleLook& look, const SettingsRecord& record) override;
     void focus(std::string_view control) override;
     void closeDialog(bool accepted) override;
-    void logWarning(const std::string& text) override;
 
     // Runs a change the controller asks for; the signals it raises are not the user's.
     template <typename Change>

@@ -11,7 +11,6 @@
 #include <QDate>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLoggingCategory>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -19,8 +18,6 @@
 namespace varnholt {
 
 namespace {
-
-Q_LOGGING_CATEGORY(setupLog, "varnholt.setup")
 
 QDate toQDate(Date date)
 {
@@ -192,11 +189,6 @@ void SettingsDialog::focus(std::string_view control)
 void SettingsDialog::closeDialog(bool accepted)
 {
     accepted ? accept() : reject();
-}
-
-void SettingsDialog::logWarning(const std::string& text)
-{
-    qCWarning(setupLog, "%s", text.c_str());
 }
 
 } // namespace varnholt

@@ -62,7 +62,6 @@ public:
     }
     void focus(std::string_view control) override { record("focus:" + std::string(control)); }
     void closeDialog(bool accepted) override { record(accepted ? "close:OK" : "close:Cancel"); }
-    void logWarning(const std::string&) override { record("warning"); }
 
 private:
     void record(const std::string& call) { calls.push_back(call); }
@@ -104,7 +103,7 @@ struct Dialog {
         if (row.answers)
             row.answers(view, fakes.store);
     }
-    Services services() { return {fakes.store, fakes.clock, fakes.dates, fakes.platform}; }
+    Services services() { return {fakes.store, fakes.clock, fakes.dates, fakes.platform, fakes.log}; }
 
     void send(const std::string& event)
     {
@@ -140,7 +139,9 @@ struct Dialog {
             return std::to_string(fakes.store.commits);
         if (key == "calls") {
             std::string joined;
-            for (const std::string& call : view.calls)
+            std::vector<std::string> calls = view.calls;
+            calls.insert(calls.end(), fakes.log.warnings.size(), "warning");
+            for (const std::string& call : calls)
                 joined += (joined.empty() ? "" : ",") + call;
             return joined;
         }

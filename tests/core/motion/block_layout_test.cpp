@@ -25,7 +25,7 @@ TEST(BlockLayout, SumsByStyle)
         {2, {{3000, 480}, {2000, 360}}, 11, 22, 33, 44, {{3000, 480}, {2000, 360}}}, // other style keeps all
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(testing::Message() << row.style << " " << row.measured.lblText.width);
+        SCOPED_TRACE(testing::Message() << row.style << " " << row.measured.title.width);
         TextBlockState block;
         block.BlockWidth = 11;
         block.BlockHeight = 22;
@@ -34,9 +34,9 @@ TEST(BlockLayout, SumsByStyle)
         const TextLabels taken = layOutTextBlock(block, row.measured, row.style);
         EXPECT_EQ(std::tie(block.BlockWidth, block.BlockHeight, block.TimeOffsetX, block.TimeOffsetY),
                   std::tie(row.width, row.height, row.offsetX, row.offsetY));
-        EXPECT_EQ(std::tie(taken.lblText.width, taken.lblText.height, taken.lblTime.width, taken.lblTime.height),
-                  std::tie(row.taken.lblText.width, row.taken.lblText.height, row.taken.lblTime.width,
-                           row.taken.lblTime.height));
+        EXPECT_EQ(std::tie(taken.title.width, taken.title.height, taken.timeLeft.width, taken.timeLeft.height),
+                  std::tie(row.taken.title.width, row.taken.title.height, row.taken.timeLeft.width,
+                           row.taken.timeLeft.height));
     }
 }
 

@@ -47,7 +47,7 @@ struct Saver {
         state.block.BlockHeight = 451;
     }
     FakeServices fakes;
-    ProgramState state{Services{fakes.store, fakes.clock, fakes.dates, fakes.platform}};
+    ProgramState state{Services{fakes.store, fakes.clock, fakes.dates, fakes.platform, fakes.log}};
     RecordingView view;
     ScreenTwips screen{12000, 9000};
     MovementEngine engine{state.motionInputs(state.block, screen), view};

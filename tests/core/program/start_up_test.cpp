@@ -41,7 +41,7 @@ private:
 
 struct Fixture {
     FakeServices fakes;
-    ProgramState state{Services{fakes.store, fakes.clock, fakes.dates, fakes.platform}};
+    ProgramState state{Services{fakes.store, fakes.clock, fakes.dates, fakes.platform, fakes.log}};
     RecordingWindows windows{state};
 
     StartResult run(const std::string& line) { return startProgram(state, line, windows); }
