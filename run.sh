@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds and runs the screen saver: ./run.sh [--seconds N] [ARGS]  (ARGS default: /s)
 # Without a display it runs under a virtual X server for N seconds (default 5),
 # saves varnholt-screenshot.png and ends the run.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds with warnings as errors and runs every test. ASAN=1 uses the asan preset.
 set -euo pipefail
 cd "$(dirname "$0")"

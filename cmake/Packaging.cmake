@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # "cpack -G DEB" in the build folder: a Debian package of the install rules, under /usr.
 set(CPACK_PACKAGE_NAME varnholt)
 set(CPACK_PACKAGE_VENDOR Kestle)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Checks that every include between files under src/ points down the layers:
 #   app -> gui -> platform -> core
 #   core:  controllers -> program -> motion, forms -> timeleft -> settings -> common

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Runs include_layers.cmake on small source trees planted in a scratch folder:
 # with MODE=clean the planted tree must pass; with MODE=wrong each wrong include,
 # planted alone in that tree, must fail and name its file and line.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Prints the two lines the saver would show today: for status bars and scripts.
 
 #include "core/program/command_line.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/window_launcher.h"
 #include "core/program/command_line.h"
 #include "core/program/help_paths.h"

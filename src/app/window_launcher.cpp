@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/window_launcher.h"
 
 #include "gui/saver/frame_stats.h"

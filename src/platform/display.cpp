@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/display.h"
 
 #include <xcb/xcb.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/ini_store.h"
 
 #include "platform/data_folder.h"

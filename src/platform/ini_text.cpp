@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/ini_text.h"
 
 #include <QList>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/locale_date_forms.h"
 
 namespace varnholt {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/mount_table.h"
 
 #include <QFile>

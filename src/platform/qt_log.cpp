@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/qt_log.h"
 
 #include <QLoggingCategory>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/system_clock.h"
 
 #include <ctime>

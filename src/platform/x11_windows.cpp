@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/x11_windows.h"
 
 #include <QSocketNotifier>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Window look-up on the X server by xcb: the stand-ins for finding, activating

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # varnholt-countdown loads the settings as the saver does and prints its two lines.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # cmake --install into a temporary prefix puts the programs, help, read-me,
 # pictures, menu entry, screen-saver module and manual pages where desktops look for them.
 set -euo pipefail

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # shellcheck shell=bash
 # Checks of an installed tree, shared by the install and the package tests; source
 # after lib.sh, with e2e_setup done.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # shellcheck shell=bash
 # Functions for end-to-end runs under Xvfb; source this file. Every process and
 # folder they make is removed when the sourcing shell exits.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Both manual pages format without a warning, and varnholt(1) names every settings key.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"

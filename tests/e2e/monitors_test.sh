@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Under a headless Wayland compositor with two outputs side by side, "varnholt /s" shows the
 # countdown on both, follows outputs added and taken away, and one key ends it with status 0.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Without a display the switches that end at once still end with 0, and the ones
 # that need a window say so in one line and end with 1, never by a signal; those
 # that need an X server say so and end with 0.

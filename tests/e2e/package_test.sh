@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # cpack -G DEB builds a Debian package installing under /usr, with the libraries it needs
 # as dependencies; extracted into a temporary root, its programs run from there.
 set -euo pipefail

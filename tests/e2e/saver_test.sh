@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The real saver under Xvfb with real X input.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The saver covers screens of every size, including those beyond 32767 twips, and its text moves on them.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # "/s" refuses to start beside another instance unless "Display Properties" is open;
 # "/c" refuses a second settings dialog with its message.
 set -euo pipefail

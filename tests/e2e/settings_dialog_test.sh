@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # "/c" with real input: type into the Event Text, press OK, read the file.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"

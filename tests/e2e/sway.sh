@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # shellcheck shell=bash
 # A headless sway for end-to-end runs; source after lib.sh and call e2e_setup first.
 # sway refuses root: as root, sway and every program started by run_as_user run as

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # SIGTERM, as a screen-saver host sends it, ends the process with 0 in every
 # state: message boxes during start-up, the dialog, the browser, the preview and
 # the hosted saver.

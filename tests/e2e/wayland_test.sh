@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The saver and the settings dialog on Wayland, under a headless sway with a keyboard:
 # full screen on the output, ended by the first key, one of each at a time.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Window look-up by title, client size and the host watcher against a real X server.
 set -euo pipefail
 # shellcheck source-path=SCRIPTDIR source=lib.sh

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The real XScreenSaver runs "varnholt /s" as a display module: the countdown is drawn into
 # the window it names, and its SIGTERM ends the saver.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Any command line and any host window id from the environment: the mode is
 // decided without failing, and only by what the decision rules look at.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every conversion between stored text and a field: total on any text, and a
 // value once read is written as a text that reads back as the same value.
 

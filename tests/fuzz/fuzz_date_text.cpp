@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Any text as a stored Target Date, in several locales: reading it never
 // fails, and a date read is written in the short form as a text that reads
 // back as the same date.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Any bytes as a picture file under each name the image browser offers: the
 // picture loads or is refused as an invalid picture, nothing else.
 

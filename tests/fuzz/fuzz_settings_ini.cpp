@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Any bytes as the settings file: loading never fails, the settings dialog can
 // show every value once repaired, and every value loaded survives being written
 // back through the store and loaded again.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs a fuzz target over every file of the folders (or the files) it is given:
 // the corpus, with every input that once broke a target, replayed by ctest.
 

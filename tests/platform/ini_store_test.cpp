@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/ini_store.h"
 
 #include "core/settings/settings_io.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/locale_date_forms.h"
 
 #include "support/fakes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The settings file under two writers at once and under writers killed at any
 // moment. The other processes are this test binary started again.
 

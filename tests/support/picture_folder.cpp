@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "support/picture_folder.h"
 
 #include <QBuffer>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "support/widget_harness.h"
 
 #include <QAbstractButton>

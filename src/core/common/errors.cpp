@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/common/errors.h"
 
 namespace varnholt {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/common/numbers.h"
 
 #include "core/common/errors.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/controllers/image_browser_controller.h"
 
 #include "core/common/errors.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/controllers/saver_controller.h"
 
 namespace varnholt {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/common/errors.h"
 #include "core/controllers/settings_dialog_controller.h"
 #include "core/settings/settings_io.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/forms/about_box_layout.h"
 
 namespace varnholt {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/forms/control_row.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/forms/image_browser_layout.h"
 
 namespace varnholt {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/forms/settings_dialog_layout.h"
 
 namespace varnholt {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/forms/twips.h"
 
 #include "core/common/numbers.h"

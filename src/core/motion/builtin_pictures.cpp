@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/motion/builtin_pictures.h"
 
 #include "core/common/errors.h"

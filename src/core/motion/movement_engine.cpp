@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/motion/movement_engine.h"
 
 #include "core/common/numbers.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/motion/preview_layout.h"
 
 #include "core/common/numbers.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/motion/screen_twips.h"
 
 #include "core/common/numbers.h"

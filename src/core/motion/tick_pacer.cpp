@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/motion/tick_pacer.h"
 
 #include <algorithm>

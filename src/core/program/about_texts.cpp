@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/program/about_texts.h"
 
 #include <cstdio>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/program/browse_texts.h"
 
 namespace varnholt {

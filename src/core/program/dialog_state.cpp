@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/program/dialog_state.h"
 
 #include "core/common/numbers.h"

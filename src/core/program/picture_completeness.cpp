@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/program/picture_completeness.h"
 
 #include <algorithm>

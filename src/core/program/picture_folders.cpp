@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/program/picture_folders.h"
 
 #include "core/common/errors.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/program/program_state.h"
 
 #include "core/program/help_paths.h"
@@ -14,7 +15,6 @@ void ProgramState::loadSettings()
     // The saver shows what the dialog would show; the dialog itself tells a repaired number as a change.
     if (runMode != ModeNone)
         repairRanges(settings);
-    imageSelection = settings.picture;
 }
 
 ScreenMetrics ProgramState::layoutScreen() const

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "core/common/program_info.h"
@@ -42,7 +43,6 @@ public:
 
     SettingsRecord settings;
     Date today{};
-    PictureChoice imageSelection = settings.picture;
 
     TimeLeftOutputs timeLeft;
 

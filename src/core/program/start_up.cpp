@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/program/start_up.h"
 
 #include "core/common/numbers.h"

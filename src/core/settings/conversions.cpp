@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/settings/conversions.h"
 
 #include "core/common/numbers.h"

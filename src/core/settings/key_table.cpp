@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/settings/key_table.h"
 
 #include "core/settings/conversions.h"

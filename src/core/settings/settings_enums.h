@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The stored numbers of the settings that choose among options. Fields keep

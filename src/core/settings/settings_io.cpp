@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/settings/settings_io.h"
 
 #include "core/settings/conversions.h"

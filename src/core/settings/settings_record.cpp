@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/settings/settings_record.h"
 
 #include "core/settings/key_table.h"

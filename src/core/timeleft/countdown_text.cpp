@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/timeleft/countdown_text.h"
 
 #include <cstdio>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/timeleft/date_rules.h"
 
 namespace varnholt {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/timeleft/time_left.h"
 
 #include "core/settings/settings_enums.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/browse/file_controls.h"
 
 #include "core/common/errors.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/forms/image_browser_layout.h"
 
 #include "core/motion/size_steps.h"

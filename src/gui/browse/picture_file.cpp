@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/browse/picture_file.h"
 
 #include "core/common/errors.h"

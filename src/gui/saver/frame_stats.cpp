@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/saver/frame_stats.h"
 
 #include "gui/saver/saver_driver.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/saver/saver_driver.h"
 
 #include "gui/saver/saver_window.h"

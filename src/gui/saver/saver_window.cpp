@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/saver/saver_window.h"
 
 #include "gui/browse/picture_file.h"

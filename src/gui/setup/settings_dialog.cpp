@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/setup/settings_dialog.h"
 
 #include "core/common/errors.h"

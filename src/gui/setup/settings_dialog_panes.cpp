@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/about/about_box.h"
 #include "gui/browse/image_browser.h"
 #include "gui/setup/settings_dialog.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/widgets/control_states.h"
 
 #include <QAbstractButton>

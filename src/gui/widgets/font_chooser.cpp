@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/widgets/font_chooser.h"
 
 #include "gui/widgets/palette.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/widgets/form_builder.h"
 
 #include "gui/widgets/palette.h"

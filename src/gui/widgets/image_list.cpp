@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/widgets/image_list.h"
 
 #include "core/motion/builtin_pictures.h"

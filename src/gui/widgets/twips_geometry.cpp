@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/widgets/twips_geometry.h"
 
 #include <QScreen>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/common/date_patterns.h"
 
 #include "support/fakes.h"

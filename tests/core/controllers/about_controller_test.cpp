@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/controllers/about_controller.h"
 
 #include "core/program/about_texts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/controllers/settings_dialog_controller.h"
 
 #include "core/settings/key_table.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/motion/block_layout.h"
 
 #include "core/common/errors.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/motion/size_steps.h"
 
 #include "core/common/errors.h"

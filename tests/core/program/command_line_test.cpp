@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/program/command_line.h"
 
 #include <gtest/gtest.h>

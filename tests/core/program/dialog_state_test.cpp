@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/program/dialog_state.h"
 
 #include "core/settings/key_table.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/program/help_paths.h"
 
 #include <gtest/gtest.h>

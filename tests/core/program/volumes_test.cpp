@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/program/volumes.h"
 
 #include <gtest/gtest.h>

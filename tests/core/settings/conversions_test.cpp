@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/settings/conversions.h"
 
 #include <gtest/gtest.h>

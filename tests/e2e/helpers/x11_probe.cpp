@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // varnholt-x11-probe: the window look-ups run against a real X server, and a host window to run them on.
 //   find TITLE      exit status 0 when a top-level window has exactly that title, else 1
 //   activate TITLE  asks the window manager to activate the window with that title

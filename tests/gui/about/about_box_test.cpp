@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/about/about_box.h"
 
 #include "core/forms/about_box_layout.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/browse/file_controls.h"
 
 #include "gui/browse/picture_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/browse/image_browser.h"
 
 #include "core/forms/image_browser_layout.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Run once per layout of screens in tests/gui/saver/screens/, named by QT_QPA_PLATFORM.
 #include "gui/saver/saver_driver.h"
 #include "gui/saver/saver_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/setup/settings_dialog.h"
 
 #include "core/forms/settings_dialog_layout.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/widgets/desktop_platform.h"
 
 #include <QAbstractButton>
