@@ -21,7 +21,7 @@ void AboutBox::Controls::bind(const FormBuilder& form)
 
 AboutBox::AboutBox(ProgramState& state, QWidget* parent)
     : QDialog(parent),
-      m_platform(state.services.platform),
+      WidgetFormView(*this, state.services.platform),
       m_controller(*this, state.services.platform, state.services.clock, state.readMe())
 {
     setModal(true);
@@ -69,36 +69,6 @@ bool AboutBox::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QDialog::eventFilter(watched, event);
-}
-
-void AboutBox::showText(std::string_view control, const std::string& text)
-{
-    showControlText(*this, control, text);
-}
-
-void AboutBox::showChecked(std::string_view control, bool checked)
-{
-    showControlChecked(*this, control, checked);
-}
-
-void AboutBox::showEnabled(std::string_view control, bool enabled)
-{
-    showControlEnabled(*this, control, enabled);
-}
-
-void AboutBox::showVisible(std::string_view control, bool visible)
-{
-    showControlVisible(*this, control, visible);
-}
-
-void AboutBox::showMessage(const std::string& text, MessageIcon icon)
-{
-    m_platform.messageBox(text, icon);
-}
-
-void AboutBox::beep()
-{
-    m_platform.beep();
 }
 
 void AboutBox::showCaption(const std::string& caption)

@@ -3,6 +3,7 @@
 
 #include "core/controllers/about_controller.h"
 #include "core/program/program_state.h"
+#include "gui/widgets/control_states.h"
 #include "gui/widgets/form_builder.h"
 
 #include <QDialog>
@@ -14,7 +15,7 @@ class QPushButton;
 namespace varnholt {
 
 // The modal About window of the settings dialog: it shows what its AboutController says.
-class AboutBox final : public QDialog, private AboutView {
+class AboutBox final : public QDialog, private WidgetFormView<AboutView> {
     Q_OBJECT
 
 public:
@@ -43,17 +44,10 @@ private:
     };
 
     // AboutView
-    void showText(std::string_view control, const std::string& text) override;
-    void showChecked(std::string_view control, bool checked) override;
-    void showEnabled(std::string_view control, bool enabled) override;
-    void showVisible(std::string_view control, bool visible) override;
-    void showMessage(const std::string& text, MessageIcon icon) override;
-    void beep() override;
     void showCaption(const std::string& caption) override;
     void closeAccepted() override;
 
     Controls m_ui;
-    Platform& m_platform;
     AboutController m_controller;
 };
 

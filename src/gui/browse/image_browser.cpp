@@ -23,6 +23,7 @@ namespace varnholt {
 
 ImageBrowser::ImageBrowser(const PictureChoice& choice, PreviewSize previewSize, Platform& platform, QWidget* parent)
     : QDialog(parent),
+      WidgetFormView(*this, platform),
       m_platform(platform),
       m_twips(platform.screen()),
       m_controller(*this, choice, previewSize, platform.screen())
@@ -110,36 +111,6 @@ bool ImageBrowser::eventFilter(QObject* watched, QEvent* event)
     if (!endsDoubleClick && inside && mouse->button() == Qt::LeftButton)
         m_controller.photoClicked(index);
     return true;
-}
-
-void ImageBrowser::showText(std::string_view control, const std::string& text)
-{
-    showControlText(*this, control, text);
-}
-
-void ImageBrowser::showChecked(std::string_view control, bool checked)
-{
-    showControlChecked(*this, control, checked);
-}
-
-void ImageBrowser::showEnabled(std::string_view control, bool enabled)
-{
-    showControlEnabled(*this, control, enabled);
-}
-
-void ImageBrowser::showVisible(std::string_view control, bool visible)
-{
-    showControlVisible(*this, control, visible);
-}
-
-void ImageBrowser::showMessage(const std::string& text, MessageIcon icon)
-{
-    m_platform.messageBox(text, icon);
-}
-
-void ImageBrowser::beep()
-{
-    m_platform.beep();
 }
 
 std::string ImageBrowser::shownName(const std::string& name) const

@@ -3,6 +3,7 @@
 
 #include "core/controllers/image_browser_controller.h"
 #include "core/motion/builtin_pictures.h"
+#include "gui/widgets/control_states.h"
 #include "gui/widgets/image_list.h"
 #include "gui/widgets/twips_geometry.h"
 
@@ -27,7 +28,7 @@ class FormBuilder;
 class Platform;
 
 // The modal image browser: picks a built-in picture or a picture file with its size step.
-class ImageBrowser final : public QDialog, private ImageBrowserView {
+class ImageBrowser final : public QDialog, private WidgetFormView<ImageBrowserView> {
     Q_OBJECT
 
 public:
@@ -81,12 +82,6 @@ private:
     };
 
     // ImageBrowserView
-    void showText(std::string_view control, const std::string& text) override;
-    void showChecked(std::string_view control, bool checked) override;
-    void showEnabled(std::string_view control, bool enabled) override;
-    void showVisible(std::string_view control, bool visible) override;
-    void showMessage(const std::string& text, MessageIcon icon) override;
-    void beep() override;
     std::string shownName(const std::string& name) const override;
     std::string drive() const override;
     void showDrive(const std::string& drive, bool quietly) override;

@@ -46,6 +46,7 @@ SettingsDialog::SettingsDialog(ProgramState& state, Choosers& choosers, QWidget*
 
 SettingsDialog::SettingsDialog(ProgramState& state, Choosers* choosers, QWidget* parent)
     : QDialog(parent),
+      WidgetFormView(*this, state.services.platform),
       m_state(state),
       m_ownChoosers(choosers ? nullptr : std::make_unique<DialogChoosers>(this)),
       m_choosers(choosers ? *choosers : *m_ownChoosers),

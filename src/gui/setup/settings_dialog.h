@@ -3,6 +3,7 @@
 
 #include "core/controllers/settings_dialog_controller.h"
 #include "core/program/program_state.h"
+#include "gui/widgets/control_states.h"
 #include "gui/widgets/twips_geometry.h"
 
 #include <QDialog>
@@ -26,7 +27,7 @@ class Choosers;
 class FormBuilder;
 
 // The settings dialog: shows what its controller says and hands it the user's events.
-class SettingsDialog final : public QDialog, private SettingsDialogView {
+class SettingsDialog final : public QDialog, private WidgetFormView<SettingsDialogView> {
     Q_OBJECT
 
 public:
@@ -123,10 +124,6 @@ private:
     // What the controller says, in settings_dialog_panes.cpp.
     void showText(std::string_view control, const std::string& text) override;
     void showChecked(std::string_view control, bool checked) override;
-    void showEnabled(std::string_view control, bool enabled) override;
-    void showVisible(std::string_view control, bool visible) override;
-    void showMessage(const std::string& text, MessageIcon icon) override;
-    void beep() override;
     std::optional<FontChoice> chooseFont(const FontChoice& preset) override;
     std::optional<std::int32_t> chooseColour(std::int32_t preset) override;
     std::optional<BrowsedPicture> openImageBrowser(const PictureChoice& start) override;

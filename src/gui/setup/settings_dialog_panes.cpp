@@ -86,26 +86,6 @@ void SettingsDialog::showChecked(std::string_view control, bool checked)
     }
 }
 
-void SettingsDialog::showEnabled(std::string_view control, bool enabled)
-{
-    showControlEnabled(*this, control, enabled);
-}
-
-void SettingsDialog::showVisible(std::string_view control, bool visible)
-{
-    showControlVisible(*this, control, visible);
-}
-
-void SettingsDialog::showMessage(const std::string& text, MessageIcon icon)
-{
-    m_state.services.platform.messageBox(text, icon);
-}
-
-void SettingsDialog::beep()
-{
-    m_state.services.platform.beep();
-}
-
 std::optional<FontChoice> SettingsDialog::chooseFont(const FontChoice& preset)
 {
     return m_choosers.chooseFont(preset);
