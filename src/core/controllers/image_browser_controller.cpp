@@ -270,8 +270,8 @@ void ImageBrowserController::showSizeCaptions(bool previewed)
 {
     const SizeCaptions captions = sizeCaptions(previewed, m_choice.ImageSize, m_previewSize.width,
                                                m_previewSize.height);
-    m_view.showText("lblSize", captions.lblSize);
-    m_view.showText("lblScrollSize", captions.lblScrollSize);
+    m_view.showText("lblSize", captions.stepText);
+    m_view.showText("lblScrollSize", captions.sizeText);
 }
 
 void ImageBrowserController::highlightPhoto(int index, bool highlighted)

@@ -25,8 +25,8 @@ SizeStepOutcome pressSizeButton(std::int16_t step, int button, std::int16_t actu
                                 const ScreenMetrics& screen);
 
 struct SizeCaptions {
-    std::string lblSize;
-    std::string lblScrollSize;
+    std::string stepText;
+    std::string sizeText;
 };
 
 // The step in words and the resulting size in pixels; a product beyond 16 bits

@@ -62,8 +62,8 @@ TEST(SizeSteps, Captions)
     struct Row {
         bool previewed;
         std::int16_t step, width, height;
-        const char* lblSize;
-        const char* lblScrollSize;
+        const char* stepText;
+        const char* sizeText;
     };
     const std::vector<Row> rows{
         {false, 3, 100, 50, "Use Actual Size", ""},        {true, 2, 100, 50, "Increase 2 times", "200 x 100"},
@@ -73,8 +73,8 @@ TEST(SizeSteps, Captions)
     };
     for (const Row& row : rows) {
         const SizeCaptions captions = sizeCaptions(row.previewed, row.step, row.width, row.height);
-        EXPECT_EQ(captions.lblSize, row.lblSize) << row.step;
-        EXPECT_EQ(captions.lblScrollSize, row.lblScrollSize) << row.step;
+        EXPECT_EQ(captions.stepText, row.stepText) << row.step;
+        EXPECT_EQ(captions.sizeText, row.sizeText) << row.step;
     }
     EXPECT_THROW(sizeCaptions(true, 200, 200, 10), RuntimeError) << "a product beyond 16 bits";
 }
