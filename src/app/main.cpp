@@ -84,14 +84,14 @@ int main(int argc, char* argv[])
     varnholt::DesktopPlatform platform;
     varnholt::QtLog log;
     varnholt::ProgramState state{varnholt::Services{store, clock, dates, platform, log}};
-    state.dataFolder = varnholt::chooseDataFolder(varnholt::dataFolderCandidates());
+    state.setDataFolder(varnholt::chooseDataFolder(varnholt::dataFolderCandidates()));
     varnholt::WindowLauncher windows(state);
     QObject::connect(&windows, &varnholt::WindowLauncher::endProcess, &app, [] { QCoreApplication::exit(0); });
     varnholt::TerminationSignal termination;
     QObject::connect(&termination, &varnholt::TerminationSignal::terminated, &app, [] { QCoreApplication::exit(0); });
     // A screen-saver host names the window to draw into; "/s" then draws there.
     if (const auto host = hostFromEnvironment())
-        state.hostWindow = *host;
+        state.setHostWindow(*host);
 
     // A SIGTERM during start-up (say, while a message box waits) ends only the
     // loops already running; the main loop must not start after it.

@@ -32,12 +32,12 @@ void WindowLauncher::showMainFullScreen()
 void WindowLauncher::embedMainInPreview()
 {
     m_saver->windows().front()->setWindowTitle(QStringLiteral("Preview"));
-    embedMain(m_state.previewWindow);
+    embedMain(m_state.previewWindow());
 }
 
 void WindowLauncher::embedMainInHost()
 {
-    embedMain(m_state.hostWindow);
+    embedMain(m_state.hostWindow());
 }
 
 void WindowLauncher::embedMain(std::uint32_t host)
@@ -46,7 +46,7 @@ void WindowLauncher::embedMain(std::uint32_t host)
     window->setAttribute(Qt::WA_ShowWithoutActivating);
     window->winId();
     window->windowHandle()->setParent(QWindow::fromWinId(host));
-    window->setGeometry(0, 0, m_state.screenRect.right, m_state.screenRect.bottom);
+    window->setGeometry(0, 0, m_state.screenRect().right, m_state.screenRect().bottom);
     window->show();
     m_hostWatcher = std::make_unique<HostWindowWatcher>(host);
     // A preview's unload ends the process itself; a hosted saver's does not.

@@ -23,8 +23,8 @@ std::string loadErrorMessage(const RuntimeError& error)
 void SaverController::load()
 {
     m_state.loadSettings();
-    m_state.calculateTimeLeft(m_state.settings.Date);
-    m_state.services.platform.showCursor(false);
+    m_state.calculateTimeLeft(m_state.settings().Date);
+    m_state.services().platform.showCursor(false);
     if (setUpWindows(m_run.windowViews()))
         m_run.startTimer();
 }
@@ -37,23 +37,23 @@ bool SaverController::setUpWindows(const std::vector<SaverWindowView*>& windows)
         return true;
     } catch (const RuntimeError& error) {
         // The settings are the same for every window: one message for all of them.
-        m_state.services.platform.messageBox(loadErrorMessage(error), MessageIcon::None);
+        m_state.services().platform.messageBox(loadErrorMessage(error), MessageIcon::None);
         return false;
     }
 }
 
 void SaverController::setUpWindow(SaverWindowView& window)
 {
-    const SettingsRecord& settings = m_state.settings;
+    const SettingsRecord& settings = m_state.settings();
     setUpPicture(window);
-    const TimeLeftOutputs& lines = m_state.timeLeft;
-    const std::optional<int> points = m_state.runMode == ModePreview ? std::optional<int>(PreviewPointSize)
-                                                                     : std::nullopt;
+    const TimeLeftOutputs& lines = m_state.timeLeft();
+    const std::optional<int> points = m_state.runMode() == ModePreview ? std::optional<int>(PreviewPointSize)
+                                                                       : std::nullopt;
     window.showLine(SaverLine::Title, lines.TitleLine, 0, points);
     window.showLine(SaverLine::TimeLeft, lines.TimeLeftLine, lines.TimeLeftState == DatePassed ? 2 : 1, points);
     layOutBlock(window);
     window.showBackground(settings.Background);
-    if (m_state.runMode == ModeSaver) {
+    if (m_state.runMode() == ModeSaver) {
         window.startFirstPath();
     } else if (settings.ImageUsed == FlagOn) {
         TextBlockState& block = window.textBlock();
@@ -64,13 +64,13 @@ void SaverController::setUpWindow(SaverWindowView& window)
 
 void SaverController::setUpPicture(SaverWindowView& window)
 {
-    const SettingsRecord& settings = m_state.settings;
+    const SettingsRecord& settings = m_state.settings();
     if (settings.ImageUsed != FlagOn) {
         window.showNoPicture();
         return;
     }
     // The preview and the window behind the settings dialog never show the user's picture.
-    if (m_state.runMode != ModeSaver) {
+    if (m_state.runMode() != ModeSaver) {
         window.showPicture(window.loadDefaultPicture());
         TextBlockState& block = window.textBlock();
         const auto [width, height] = window.pictureSize();
@@ -92,7 +92,7 @@ void SaverController::setUpPicture(SaverWindowView& window)
 
 PixelSize SaverController::filePictureOrBuiltin(SaverWindowView& window)
 {
-    const PictureChoice& choice = m_state.settings.picture;
+    const PictureChoice& choice = m_state.settings().picture;
     const std::string path = choice.ImagePath + choice.ImageName;
     auto loaded = window.loadPictureFile(path);
     if (const auto* natural = std::get_if<PixelSize>(&loaded))
@@ -101,8 +101,8 @@ PixelSize SaverController::filePictureOrBuiltin(SaverWindowView& window)
     if (fault.kind == PictureFault::NotAPicture)
         throw pictureError(fault);
     const PixelSize builtin = window.loadBuiltinPicture(choice.ImageIndex);
-    m_state.services.log.warning("saver: " + path + ": " + pictureError(fault).description()
-                                 + "; showing built-in picture " + std::to_string(choice.ImageIndex) + " instead");
+    m_state.services().log.warning("saver: " + path + ": " + pictureError(fault).description()
+                                   + "; showing built-in picture " + std::to_string(choice.ImageIndex) + " instead");
     return builtin;
 }
 
@@ -112,16 +112,16 @@ void SaverController::layOutBlock(SaverWindowView& window)
     const auto measure = [&window](SaverLine line, const std::string& caption) {
         return caption.empty() ? LabelSize{0, window.lineHeight(line)} : window.lineExtent(line);
     };
-    const TimeLeftOutputs& lines = m_state.timeLeft;
+    const TimeLeftOutputs& lines = m_state.timeLeft();
     const TextLabels measured{measure(SaverLine::Title, lines.TitleLine),
                               measure(SaverLine::TimeLeft, lines.TimeLeftLine)};
-    window.sizeLines(layOutTextBlock(window.textBlock(), measured, m_state.settings.Style));
+    window.sizeLines(layOutTextBlock(window.textBlock(), measured, m_state.settings().Style));
 }
 
 bool SaverController::endsOnInput() const
 {
     // Only the full-screen saver of our own ends on input; a host ends its saver itself.
-    return m_state.runMode == ModeSaver && m_state.hostWindow == 0;
+    return m_state.runMode() == ModeSaver && m_state.hostWindow() == 0;
 }
 
 void SaverController::clicked()
@@ -141,9 +141,9 @@ void SaverController::mouseMoved()
 
 void SaverController::endSaver()
 {
-    m_state.services.platform.showCursor(true);
+    m_state.services().platform.showCursor(true);
     m_run.dropTopMost();
-    m_state.services.platform.setScreenSaverRunning(false);
+    m_state.services().platform.setScreenSaverRunning(false);
     unload();
     m_run.endRun();
 }
@@ -155,11 +155,11 @@ void SaverController::unload()
     m_unloaded = true;
     m_run.stopTimer();
     m_run.hideWindows();
-    if (m_state.runMode == ModePreview) {
-        m_state.services.platform.activateWindow(ProgramTitle);
+    if (m_state.runMode() == ModePreview) {
+        m_state.services().platform.activateWindow(ProgramTitle);
         m_run.endRun();
-    } else if (m_state.runMode == ModeSaver) {
-        m_state.services.platform.showCursor(true);
+    } else if (m_state.runMode() == ModeSaver) {
+        m_state.services().platform.showCursor(true);
     }
 }
 

@@ -9,29 +9,29 @@ namespace varnholt {
 
 void ProgramState::loadSettings()
 {
-    LoadedSettings loaded = varnholt::loadSettings(services.store, services.clock);
-    today = loaded.today;
-    settings = std::move(loaded.settings);
+    LoadedSettings loaded = varnholt::loadSettings(m_services.store, m_services.clock);
+    m_today = loaded.today;
+    m_settings = std::move(loaded.settings);
     // The saver shows what the dialog would show; the dialog itself tells a repaired number as a change.
-    if (runMode != ModeNone)
-        repairRanges(settings);
+    if (m_runMode != ModeNone)
+        repairRanges(m_settings);
 }
 
 ScreenMetrics ProgramState::layoutScreen() const
 {
-    ScreenMetrics screen = services.platform.screen();
-    if (hostWindow != 0) {
-        screen.widthPixels = screenRect.right;
-        screen.heightPixels = screenRect.bottom;
+    ScreenMetrics screen = m_services.platform.screen();
+    if (m_hostWindow != 0) {
+        screen.widthPixels = m_screenRect.right;
+        screen.heightPixels = m_screenRect.bottom;
     }
     return screen;
 }
 
 void ProgramState::calculateTimeLeft(const std::string& targetDateText)
 {
-    const std::optional<Date> target = services.dates.parse(targetDateText);
+    const std::optional<Date> target = m_services.dates.parse(targetDateText);
     if (!target) {
-        services.platform.messageBox(dateCalculationErrorText(), MessageIcon::Critical);
+        m_services.platform.messageBox(dateCalculationErrorText(), MessageIcon::Critical);
         return;
     }
     calculateTimeLeft(*target);
@@ -39,23 +39,24 @@ void ProgramState::calculateTimeLeft(const std::string& targetDateText)
 
 void ProgramState::calculateTimeLeft(Date targetDate)
 {
-    const EventTexts texts{settings.Title, settings.Target, settings.TargetPassed, settings.IncludeDays};
-    timeLeft = varnholt::calculateTimeLeft(services.clock.today(), targetDate, texts);
+    const EventTexts texts{m_settings.Title, m_settings.Target, m_settings.TargetPassed, m_settings.IncludeDays};
+    m_timeLeft = varnholt::calculateTimeLeft(m_services.clock.today(), targetDate, texts);
 }
 
 std::string ProgramState::helpPage(int context) const
 {
-    return helpPagePath(helpFilePath, context, dataFolder);
+    return helpPagePath(m_helpFilePath, context, m_dataFolder);
 }
 
 std::string ProgramState::readMe() const
 {
-    return readMePath(desktopPath, dataFolder);
+    return readMePath(m_desktopPath, m_dataFolder);
 }
 
-MotionInputs ProgramState::motionInputs(TextBlockState& windowBlock, const ScreenTwips& windowScreen)
+MotionInputs ProgramState::motionInputs(TextBlockState& windowBlock, const ScreenTwips& windowScreen) const
 {
-    return MotionInputs{settings, windowBlock, windowScreen.width, windowScreen.height, today, services.clock, runMode};
+    return MotionInputs{m_settings, windowBlock,      windowScreen.width, windowScreen.height,
+                        m_today,    m_services.clock, m_runMode};
 }
 
 } // namespace varnholt

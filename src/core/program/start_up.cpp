@@ -10,52 +10,54 @@ namespace {
 
 void readDesktopPath(ProgramState& state)
 {
-    state.desktopPath = state.services.store.getSetting(SectionCommon, "DesktopPath", "");
-    state.helpFilePath = state.desktopPath + "/Varnholt.chm";
+    state.setDesktopPath(state.services().store.getSetting(SectionCommon, "DesktopPath", ""));
+    state.setHelpFilePath(state.desktopPath() + "/Varnholt.chm");
 }
 
 StartResult startSaver(ProgramState& state, StartupWindows& windows)
 {
-    state.runMode = ModeSaver;
-    if (state.hostWindow != 0) {
-        const auto hostSize = state.services.platform.windowClientSize(state.hostWindow);
+    state.setRunMode(ModeSaver);
+    if (state.hostWindow() != 0) {
+        const auto hostSize = state.services().platform.windowClientSize(state.hostWindow());
         if (!hostSize)
             return StartResult::Ended;
-        state.screenRect = Rect{0, 0, hostSize->first, hostSize->second};
+        state.setScreenRect(Rect{0, 0, hostSize->first, hostSize->second});
         windows.loadMain();
         windows.embedMainInHost();
     } else {
-        const ScreenMetrics screen = state.services.platform.screen();
-        state.screenRect = Rect{0, 0, screen.widthPixels, screen.heightPixels};
+        const ScreenMetrics screen = state.services().platform.screen();
+        state.setScreenRect(Rect{0, 0, screen.widthPixels, screen.heightPixels});
         windows.loadMain();
         windows.showMainFullScreen();
     }
-    state.services.platform.setScreenSaverRunning(true);
+    state.services().platform.setScreenSaverRunning(true);
     return StartResult::WindowsRunning;
 }
 
 StartResult startPreview(ProgramState& state, const std::string& normalised, StartupWindows& windows)
 {
-    state.runMode = ModePreview;
+    state.setRunMode(ModePreview);
     const std::optional<std::uint32_t> handle = previewWindowHandle(normalised);
-    const auto clientSize = handle ? state.services.platform.windowClientSize(*handle) : std::nullopt;
+    const auto clientSize = handle ? state.services().platform.windowClientSize(*handle) : std::nullopt;
     // Without a host to draw into, a preview would only be an invisible window left running.
     if (!clientSize || clientSize->first <= 0 || clientSize->second <= 0)
         return StartResult::Ended;
-    state.previewWindow = *handle;
-    state.screenRect = Rect{0, 0, clientSize->first, clientSize->second};
+    state.setPreviewWindow(*handle);
+    state.setScreenRect(Rect{0, 0, clientSize->first, clientSize->second});
     state.loadSettings();
-    setPreviewStart(state.block, state.settings.Direction, clientSize->first, clientSize->second,
-                    state.services.platform.screen());
+    TextBlockState start = state.startBlock();
+    setPreviewStart(start, state.settings().Direction, clientSize->first, clientSize->second,
+                    state.services().platform.screen());
+    state.setStartBlock(start);
     windows.loadMain();
     windows.embedMainInPreview();
-    state.services.platform.showCursor(true);
+    state.services().platform.showCursor(true);
     return StartResult::WindowsRunning;
 }
 
 StartResult startSettings(ProgramState& state, StartupWindows& windows)
 {
-    Platform& platform = state.services.platform;
+    Platform& platform = state.services().platform;
     if (platform.findWindow(settingsDialogTitle()) || !platform.claimSettingsDialog()) {
         platform.messageBox(settingsAlreadyOpenText(), MessageIcon::None);
         return StartResult::Ended;
@@ -94,10 +96,10 @@ StartResult startProgram(ProgramState& state, std::string_view commandLine, Star
     readDesktopPath(state);
     const std::string normalised = normaliseCommandLine(commandLine);
     const StartMode mode = startModeFor(normalised);
-    const bool displayProperties = state.services.platform.findWindow(DisplayPropertiesTitle);
+    const bool displayProperties = state.services().platform.findWindow(DisplayPropertiesTitle);
     // A screen-saver host starts one saver per monitor: the rule is for saver starts of our own.
-    const bool secondSaver = normalised.substr(0, 2) == "/s" && state.hostWindow == 0 && !displayProperties
-        && state.services.platform.anotherInstanceRunning();
+    const bool secondSaver = normalised.substr(0, 2) == "/s" && state.hostWindow() == 0 && !displayProperties
+        && state.services().platform.anotherInstanceRunning();
     if (secondSaver)
         return StartResult::Ended;
 

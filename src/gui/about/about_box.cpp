@@ -11,6 +11,8 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
+#include <utility>
+
 namespace varnholt {
 
 void AboutBox::Controls::bind(const FormBuilder& form)
@@ -19,17 +21,15 @@ void AboutBox::Controls::bind(const FormBuilder& form)
                   lblWebSite, lblEmail, cmdViewReadMe, cmdOK);
 }
 
-AboutBox::AboutBox(ProgramState& state, QWidget* parent)
-    : QDialog(parent),
-      WidgetFormView(*this, state.services.platform),
-      m_controller(*this, state.services.platform, state.services.clock, state.readMe())
+AboutBox::AboutBox(Platform& platform, const Clock& clock, std::string readMePath, QWidget* parent)
+    : QDialog(parent), WidgetFormView(*this, platform), m_controller(*this, platform, clock, std::move(readMePath))
 {
     setModal(true);
     // The twips boxes were measured for an 8-point face: larger text is clipped.
     QFont small = font();
     small.setPointSize(8);
     const FormLook look{.font = small, .labelAlignment = Qt::AlignLeft | Qt::AlignTop};
-    FormBuilder form(*this, TwipsGeometry(state.services.platform.screen()), look);
+    FormBuilder form(*this, TwipsGeometry(platform.screen()), look);
     form.build(aboutBoxLayout());
     m_ui.bind(form);
 

@@ -2,11 +2,12 @@
 #pragma once
 
 #include "core/controllers/about_controller.h"
-#include "core/program/program_state.h"
 #include "gui/widgets/control_states.h"
 #include "gui/widgets/form_builder.h"
 
 #include <QDialog>
+
+#include <string>
 
 class QFrame;
 class QLabel;
@@ -19,7 +20,8 @@ class AboutBox final : public QDialog, private WidgetFormView<AboutView> {
     Q_OBJECT
 
 public:
-    explicit AboutBox(ProgramState& state, QWidget* parent = nullptr);
+    // Opens readMePath when the read-me is asked for.
+    AboutBox(Platform& platform, const Clock& clock, std::string readMePath, QWidget* parent = nullptr);
 
 protected:
     void showEvent(QShowEvent* event) override;

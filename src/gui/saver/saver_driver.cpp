@@ -32,7 +32,7 @@ SaverDriver::~SaverDriver()
 bool SaverDriver::coversScreens() const
 {
     // A host's saver draws into the one window the host gives it.
-    return m_state.runMode == ModeSaver && m_state.hostWindow == 0;
+    return m_state.runMode() == ModeSaver && m_state.hostWindow() == 0;
 }
 
 void SaverDriver::openWindows()

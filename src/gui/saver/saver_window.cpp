@@ -44,7 +44,7 @@ QPixmap snapshotOf(QLabel& label, qreal pixelRatio)
 
 } // namespace
 
-SaverWindow::SaverWindow(ProgramState& state, SaverDriver& driver, const ScreenMetrics& layout, QScreen* covered,
+SaverWindow::SaverWindow(const ProgramState& state, SaverDriver& driver, const ScreenMetrics& layout, QScreen* covered,
                          QWidget* parent)
     : QWidget(parent),
       m_ui{makeLabel(this, "lblText"), makeLabel(this, "lblTime"), new QLabel(this)},
@@ -54,7 +54,7 @@ SaverWindow::SaverWindow(ProgramState& state, SaverDriver& driver, const ScreenM
       m_twips(layout),
       m_screenTwips(varnholt::screenTwips(layout)),
       // The preview's start was placed by start-up.
-      m_block(state.block),
+      m_block(state.startBlock()),
       m_engine(state.motionInputs(m_block, m_screenTwips), *this)
 {
     setObjectName(QStringLiteral("frmMain"));
@@ -138,7 +138,7 @@ void SaverWindow::showPicture(PixelSize shown)
 
 void SaverWindow::showLine(SaverLine line, const std::string& caption, int fontEntry, std::optional<int> pointSize)
 {
-    const SettingsRecord& settings = m_state.settings;
+    const SettingsRecord& settings = m_state.settings();
     QFont font = fontOfEntry(settings, fontEntry);
     if (pointSize)
         font.setPointSize(*pointSize);

@@ -26,7 +26,7 @@ class SaverWindow final : public QWidget, private SaverWindowView {
 public:
     // Laid out on layout (its size and twips per pixel); covered is the screen the window
     // is to cover when shown full screen, none for a window inside another.
-    SaverWindow(ProgramState& state, SaverDriver& driver, const ScreenMetrics& layout, QScreen* covered = nullptr,
+    SaverWindow(const ProgramState& state, SaverDriver& driver, const ScreenMetrics& layout, QScreen* covered = nullptr,
                 QWidget* parent = nullptr);
     ~SaverWindow() override;
 
@@ -83,7 +83,7 @@ private:
     void startFirstPath() override;
 
     Controls m_ui;
-    ProgramState& m_state;
+    const ProgramState& m_state;
     SaverDriver& m_driver;
     QPointer<QScreen> m_covered;
     TwipsGeometry m_twips;

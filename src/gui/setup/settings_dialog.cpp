@@ -46,12 +46,12 @@ SettingsDialog::SettingsDialog(ProgramState& state, Choosers& choosers, QWidget*
 
 SettingsDialog::SettingsDialog(ProgramState& state, Choosers* choosers, QWidget* parent)
     : QDialog(parent),
-      WidgetFormView(*this, state.services.platform),
+      WidgetFormView(*this, state.services().platform),
       m_state(state),
       m_ownChoosers(choosers ? nullptr : std::make_unique<DialogChoosers>(this)),
       m_choosers(choosers ? *choosers : *m_ownChoosers),
-      m_geometry(state.services.platform.screen()),
-      m_controller(*this, state.services, state.settings, state.today, state.timeLeft, SampleTextHeight)
+      m_geometry(state.services().platform.screen()),
+      m_controller(*this, state.services(), state.settings(), state.today(), state.timeLeft(), SampleTextHeight)
 {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);

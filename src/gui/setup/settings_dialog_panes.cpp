@@ -99,24 +99,25 @@ std::optional<std::int32_t> SettingsDialog::chooseColour(std::int32_t preset)
 // The preview's natural size outlives the browser: it opens on the size it last showed.
 std::optional<BrowsedPicture> SettingsDialog::openImageBrowser(const PictureChoice& start)
 {
-    BrowseMemory& size = m_state.browse;
-    ImageBrowser browser(start, {size.ActualWidth, size.ActualHeight}, m_state.services.platform, this);
+    const BrowseMemory& size = m_state.browseMemory();
+    ImageBrowser browser(start, {size.width, size.height}, m_state.services().platform, this);
     const bool chosen = browser.exec() == QDialog::Accepted;
-    size = {browser.previewSize().width, browser.previewSize().height};
+    const PreviewSize shown = browser.previewSize();
+    m_state.rememberBrowse({shown.width, shown.height});
     if (!chosen)
         return std::nullopt;
-    return BrowsedPicture{browser.choice(), size.ActualWidth, size.ActualHeight};
+    return BrowsedPicture{browser.choice(), shown.width, shown.height};
 }
 
 void SettingsDialog::openAbout()
 {
-    AboutBox about(m_state, this);
+    AboutBox about(m_state.services().platform, m_state.services().clock, m_state.readMe(), this);
     about.exec();
 }
 
 void SettingsDialog::openHelp(int topic)
 {
-    m_state.services.platform.shellOpen(m_state.helpPage(topic));
+    m_state.services().platform.shellOpen(m_state.helpPage(topic));
 }
 
 void SettingsDialog::openCalendar(Date selected)

@@ -98,7 +98,7 @@ struct FakeRun final : SaverRunView {
 struct Saver {
     explicit Saver(std::int32_t runMode, const std::string& stored = "")
     {
-        state.runMode = runMode;
+        state.setRunMode(runMode);
         std::istringstream pairs(stored);
         for (std::string pair; pairs >> pair;) {
             const auto equals = pair.find('=');
@@ -240,7 +240,7 @@ TEST(SaverControllerTest, InputUnloadAndTheOrderOfEnding)
     for (const InputRow& row : rows) {
         SCOPED_TRACE(std::to_string(row.runMode) + " " + row.events);
         Saver s(row.runMode);
-        s.state.hostWindow = row.hostWindow;
+        s.state.setHostWindow(row.hostWindow);
         s.fakes.platform.saverRunning = true;
         s.controller.load();
         s.run.calls.clear();

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "core/motion/movement_engine.h"
 
-#include "core/program/program_state.h"
+#include "core/motion/screen_twips.h"
+#include "core/timeleft/time_left.h"
 #include "support/fakes.h"
 
 #include <gtest/gtest.h>
@@ -42,19 +43,27 @@ public:
 struct Saver {
     Saver()
     {
-        state.runMode = ModeSaver;
-        state.today = fakes.clock.today();
-        state.block.BlockWidth = 3001;
-        state.block.BlockHeight = 451;
+        textBlock.BlockWidth = 3001;
+        textBlock.BlockHeight = 451;
     }
-    FakeServices fakes;
-    ProgramState state{Services{fakes.store, fakes.clock, fakes.dates, fakes.platform, fakes.log}};
+    FixedClock clock{ymd(2011, 3, 15)};
+    SettingsRecord record;
+    TextBlockState textBlock;
+    Date today = clock.today();
+    std::int32_t runMode = ModeSaver;
+    TimeLeftOutputs timeLeft;
     RecordingView view;
     ScreenTwips screen{12000, 9000};
-    MovementEngine engine{state.motionInputs(state.block, screen), view};
+    MovementEngine engine{MotionInputs{record, textBlock, screen.width, screen.height, today, clock, runMode}, view};
 
-    TextBlockState& block() { return state.block; }
-    SettingsRecord& settings() { return state.settings; }
+    TextBlockState& block() { return textBlock; }
+    SettingsRecord& settings() { return record; }
+    // What the window's set-up does that matters here: reload today, recompute the text.
+    void setUpAgain(Date target)
+    {
+        today = clock.today();
+        timeLeft = calculateTimeLeft(today, target, {});
+    }
     // A block of that size moving at that speed in that direction, with a picture.
     void travel(std::int16_t width, std::int16_t height, std::int16_t speed, std::int16_t direction)
     {
@@ -186,8 +195,8 @@ TEST(MovementEngine, PreviewWrapsAroundBySettingDirection)
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         Saver saver;
-        saver.state.runMode = ModePreview;
-        saver.fakes.clock.date = ymd(2011, 3, 16); // never checked in a preview
+        saver.runMode = ModePreview;
+        saver.clock.date = ymd(2011, 3, 16); // never checked in a preview
         saver.travel(1000, 200, row.speed, row.direction);
         saver.block().PreviewSpan = 2280;
         saver.block().TimeOffsetX = 1000;
@@ -211,29 +220,26 @@ TEST(MovementEngine, NewDaySetsUpAgainAtTheNextPathChangeOnly)
     Saver saver;
     saver.settings().ImageUsed = 1;
     const Date targetDate = ymd(2011, 3, 16);
-    // What the window's set-up does that matters here: reload today, recompute the
-    // text, start the first path.
     saver.view.onRerun = [&saver, targetDate] {
-        saver.state.today = saver.fakes.clock.today();
-        saver.state.calculateTimeLeft(targetDate);
+        saver.setUpAgain(targetDate);
         saver.engine.nextPath();
     };
-    saver.state.calculateTimeLeft(targetDate);
+    saver.setUpAgain(targetDate);
     saver.engine.nextPath();
-    ASSERT_EQ(saver.state.timeLeft.TimeLeftState, DateAhead);
+    ASSERT_EQ(saver.timeLeft.TimeLeftState, DateAhead);
 
     for (int tick = 0; tick < 100; ++tick)
         saver.engine.step();
-    saver.fakes.clock.date = targetDate; // midnight, halfway along the path
+    saver.clock.date = targetDate; // midnight, halfway along the path
     for (int tick = 0; tick < 100; ++tick)
         saver.engine.step();
     EXPECT_EQ(saver.view.reruns, 0);
-    EXPECT_EQ(saver.state.timeLeft.TimeLeftState, DateAhead);
+    EXPECT_EQ(saver.timeLeft.TimeLeftState, DateAhead);
 
     EXPECT_EQ(saver.ticksToNextPath(1000), 101); // 301 ticks per path, 200 of them run
     EXPECT_EQ(saver.view.reruns, 1);
-    EXPECT_EQ(saver.state.today, targetDate);
-    EXPECT_EQ(saver.state.timeLeft.TimeLeftState, DateToday);
+    EXPECT_EQ(saver.today, targetDate);
+    EXPECT_EQ(saver.timeLeft.TimeLeftState, DateToday);
     // The set-up's own path and then the interrupted one: the picture moved twice.
     EXPECT_EQ(saver.view.pictureMoves, (std::vector<Point>{{5250, 451}, {5250, 8249}, {5250, 451}}));
     EXPECT_EQ(saver.block().TextLeft, 12000);
@@ -243,7 +249,7 @@ TEST(MovementEngine, NewDaySetsUpAgainAtTheNextPathChangeOnly)
 
     // A set-up that keeps the old date is tried again at each path change, not before.
     saver.view.onRerun = [&saver] { saver.engine.nextPath(); };
-    saver.fakes.clock.date = ymd(2011, 3, 17);
+    saver.clock.date = ymd(2011, 3, 17);
     EXPECT_EQ(saver.ticksToNextPath(1000), 301);
     EXPECT_EQ(saver.ticksToNextPath(1000), 301);
     EXPECT_EQ(saver.view.reruns, 3);
@@ -261,7 +267,7 @@ TEST(MovementEngine, RandomPathsDrawEveryLaneAndDirectionAndFollowTheClockAlone)
     std::map<std::tuple<std::int16_t, std::int16_t, std::int16_t>, int> counts;
     constexpr int Draws = 2400;
     for (int draw = 0; draw < Draws; ++draw) {
-        saver.fakes.clock.date = Date{std::chrono::sys_days{ymd(2011, 3, 15)} + std::chrono::days{draw}};
+        saver.clock.date = Date{std::chrono::sys_days{ymd(2011, 3, 15)} + std::chrono::days{draw}};
         saver.engine.startPath();
         const auto [kind, lane, direction] = drawn();
         EXPECT_EQ(kind, direction == DirForward || direction == DirBackward ? PathHorizontal : PathVertical);

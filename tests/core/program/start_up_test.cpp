@@ -16,14 +16,14 @@ namespace {
 
 class RecordingWindows final : public StartupWindows {
 public:
-    explicit RecordingWindows(ProgramState& state) : m_state(state) {}
+    explicit RecordingWindows(RecordingPlatform& platform) : m_platform(platform) {}
     std::vector<std::string> calls;
     int cursorAtModal = 0;
 
     void loadMain() override
     {
         calls.push_back("loadMain");
-        m_state.services.platform.showCursor(false); // the set-up hides the cursor in every mode
+        m_platform.showCursor(false); // the set-up hides the cursor in every mode
     }
     void showMainFullScreen() override { calls.push_back("showMainFullScreen"); }
     void embedMainInPreview() override { calls.push_back("embedMainInPreview"); }
@@ -32,18 +32,18 @@ public:
     void showSettingsModal() override
     {
         calls.push_back("showSettingsModal");
-        cursorAtModal = dynamic_cast<RecordingPlatform&>(m_state.services.platform).cursorCount;
+        cursorAtModal = m_platform.cursorCount;
     }
     void unloadMain() override { calls.push_back("unloadMain"); }
 
 private:
-    ProgramState& m_state;
+    RecordingPlatform& m_platform;
 };
 
 struct Fixture {
     FakeServices fakes;
     ProgramState state{Services{fakes.store, fakes.clock, fakes.dates, fakes.platform, fakes.log}};
-    RecordingWindows windows{state};
+    RecordingWindows windows{fakes.platform};
 
     StartResult run(const std::string& line) { return startProgram(state, line, windows); }
 };
@@ -77,10 +77,10 @@ TEST(StartUp, DispatchTable)
         Fixture f;
         f.fakes.platform.metrics = ScreenMetrics{1920, 1080, 15.0, 15.0};
         EXPECT_EQ(f.run(row.line), row.result) << row.line;
-        EXPECT_EQ(f.state.runMode, row.runMode) << row.line;
+        EXPECT_EQ(f.state.runMode(), row.runMode) << row.line;
         EXPECT_EQ(f.windows.calls, row.calls) << row.line;
         EXPECT_EQ(f.fakes.platform.saverRunning, row.runMode == ModeSaver) << row.line;
-        const bool covers = f.state.screenRect.right == 1920 && f.state.screenRect.bottom == 1080;
+        const bool covers = f.state.screenRect().right == 1920 && f.state.screenRect().bottom == 1080;
         EXPECT_EQ(covers, row.runMode == ModeSaver) << row.line << ": the saver covers the desktop";
     }
 }
@@ -121,7 +121,7 @@ TEST(StartUp, HelpFileFollowsDesktopPathWithoutCheckingTheSeparator)
         if (row.desktopPath)
             f.fakes.store.values[{"Common", "DesktopPath"}] = *row.desktopPath;
         f.run("/a");
-        EXPECT_EQ(f.state.helpFilePath, row.help);
+        EXPECT_EQ(f.state.helpFilePath(), row.help);
     }
 }
 
@@ -143,10 +143,10 @@ TEST(StartUp, PreviewStartsFromTheHostClientArea)
         f.fakes.platform.hostWindows[1234] = {152, 112};
         f.fakes.store.values[{"ScreenSaver", "Direction"}] = row.direction;
         ASSERT_EQ(f.run(row.line), StartResult::WindowsRunning);
-        EXPECT_EQ(f.state.previewWindow, 1234u);
-        EXPECT_EQ(f.state.block.PreviewSpan, row.span) << row.direction;
-        EXPECT_EQ(f.state.block.TextLeft, row.left) << row.direction;
-        EXPECT_EQ(f.state.block.TextTop, row.top) << row.direction;
+        EXPECT_EQ(f.state.previewWindow(), 1234u);
+        EXPECT_EQ(f.state.startBlock().PreviewSpan, row.span) << row.direction;
+        EXPECT_EQ(f.state.startBlock().TextLeft, row.left) << row.direction;
+        EXPECT_EQ(f.state.startBlock().TextTop, row.top) << row.direction;
         EXPECT_EQ(f.windows.calls, (Calls{"loadMain", "embedMainInPreview"}));
         EXPECT_EQ(f.fakes.platform.cursorCount, 0) << "the preview keeps the cursor visible";
     }
@@ -165,24 +165,25 @@ TEST(ProgramState, SaverRepairsNumbersOutOfRangeWhileTheDialogSeesThemAsStored)
         f.fakes.store.values[{"ScreenSaver", "Speed"}] = "-50";
         f.fakes.store.values[{"ScreenSaver", "TextFontSize0"}] = "0";
         f.fakes.store.values[{"ScreenSaver", "TextFontSize1"}] = "999";
-        f.state.runMode = row.runMode;
+        f.state.setRunMode(row.runMode);
         f.state.loadSettings();
-        EXPECT_EQ(f.state.settings.Speed, row.speed) << row.runMode;
-        EXPECT_EQ(f.state.settings.TextFontSize[0], row.size) << row.runMode;
-        EXPECT_EQ(f.state.settings.TextFontSize[1], 999) << row.runMode;
+        EXPECT_EQ(f.state.settings().Speed, row.speed) << row.runMode;
+        EXPECT_EQ(f.state.settings().TextFontSize[0], row.size) << row.runMode;
+        EXPECT_EQ(f.state.settings().TextFontSize[1], 999) << row.runMode;
     }
 }
 
 TEST(StartUp, CalculationFailureLeavesTheOutputsAndShowsTheMessage)
 {
     Fixture f;
-    f.state.settings.Title = "E";
+    f.fakes.store.values[{"Common", "Title"}] = "E";
+    f.state.loadSettings();
     f.state.calculateTimeLeft("01/01/2012");
-    const TimeLeftOutputs before = f.state.timeLeft;
+    const TimeLeftOutputs before = f.state.timeLeft();
     f.state.calculateTimeLeft("31/02/2012");
     f.state.calculateTimeLeft("");
-    EXPECT_EQ(f.state.timeLeft.TimeLeftLine, before.TimeLeftLine);
-    EXPECT_EQ(f.state.timeLeft.TitleLine, "E");
+    EXPECT_EQ(f.state.timeLeft().TimeLeftLine, before.TimeLeftLine);
+    EXPECT_EQ(f.state.timeLeft().TitleLine, "E");
     ASSERT_EQ(f.fakes.platform.messages.size(), 2u);
     EXPECT_EQ(f.fakes.platform.messages[0].icon, MessageIcon::Critical);
     EXPECT_EQ(f.fakes.platform.messages[0].text, dateCalculationErrorText());
@@ -191,16 +192,16 @@ TEST(StartUp, CalculationFailureLeavesTheOutputsAndShowsTheMessage)
 TEST(StartUp, HostedSaverDrawsIntoTheHostWindowBesideOtherInstances)
 {
     Fixture f;
-    f.state.hostWindow = 0x2a00007;
+    f.state.setHostWindow(0x2a00007);
     f.fakes.platform.hostWindows[0x2a00007] = {640, 480};
     f.fakes.platform.otherInstance = true; // one saver per monitor
     EXPECT_EQ(f.run("/s --window-id 0x2a00007"), StartResult::WindowsRunning);
     EXPECT_EQ(f.windows.calls, (Calls{"loadMain", "embedMainInHost"}));
-    EXPECT_EQ(f.state.screenRect.right, 640);
+    EXPECT_EQ(f.state.screenRect().right, 640);
     EXPECT_EQ(f.state.layoutScreen().widthPixels, 640) << "the layout follows the host window, not the screen";
 
     Fixture gone;
-    gone.state.hostWindow = 77;
+    gone.state.setHostWindow(77);
     EXPECT_EQ(gone.run("/s"), StartResult::Ended);
     EXPECT_TRUE(gone.windows.calls.empty());
 }

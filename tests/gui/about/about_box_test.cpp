@@ -14,11 +14,12 @@ using namespace varnholt::test;
 namespace {
 
 struct About : WindowHarness {
-    About() { state.dataFolder = qEnvironmentVariable("VARNHOLT_SOURCE_DIR").toStdString() + "/src/resources"; }
+    About() { state.setDataFolder(qEnvironmentVariable("VARNHOLT_SOURCE_DIR").toStdString() + "/src/resources"); }
 
     AboutBox& show()
     {
-        auto& about = open<AboutBox>();
+        window = std::make_unique<AboutBox>(fakes.platform, fakes.clock, state.readMe());
+        auto& about = static_cast<AboutBox&>(*window);
         about.show();
         return about;
     }
@@ -78,7 +79,7 @@ private slots:
         QFETCH(QString, target);
         QFETCH(bool, staysOpen);
         About a;
-        a.state.desktopPath = desktopPath.toStdString();
+        a.state.setDesktopPath(desktopPath.toStdString());
         AboutBox& about = a.show();
         QWidget* clicked = a.find(control.toLatin1().constData());
         QCOMPARE(clicked->cursor().shape(), control.startsWith(u"cmd") ? Qt::ArrowCursor : Qt::PointingHandCursor);

@@ -37,7 +37,7 @@ void doubleClick(QWidget* widget, QPoint at = {})
 
 struct Browse : WindowHarness {
     PictureFolder pictures;
-    PictureChoice start = state.settings.picture;
+    PictureChoice start = state.settings().picture;
     PreviewSize previewSize;
 
     void storeFolder(const QString& folder, const std::string& name)

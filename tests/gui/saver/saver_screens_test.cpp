@@ -16,7 +16,7 @@ namespace {
 struct FullScreenSaver : WindowHarness {
     FullScreenSaver()
     {
-        state.runMode = ModeSaver;
+        state.setRunMode(ModeSaver);
         set("ScreenSaver", "Speed", "100");
         driver.openWindows();
         driver.load();

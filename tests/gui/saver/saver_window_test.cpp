@@ -17,7 +17,7 @@ using namespace varnholt::test;
 namespace {
 
 struct Saver : WindowHarness {
-    explicit Saver(std::int32_t runMode) { state.runMode = runMode; }
+    explicit Saver(std::int32_t runMode) { state.setRunMode(runMode); }
 
     SaverWindow& load()
     {
@@ -82,8 +82,10 @@ private slots:
         Saver s(ModePreview);
         s.set("ImageUsed", "1");
         s.set("Direction", std::to_string(direction));
-        s.state.screenRect = Rect{0, 0, 152, 112};
-        setPreviewStart(s.state.block, std::int16_t(direction), 152, 112, s.fakes.platform.screen());
+        s.state.setScreenRect(Rect{0, 0, 152, 112});
+        TextBlockState start;
+        setPreviewStart(start, std::int16_t(direction), 152, 112, s.fakes.platform.screen());
+        s.state.setStartBlock(start);
         SaverWindow& window = s.load();
         window.setGeometry(0, 0, 152, 112);
         window.show();
@@ -92,7 +94,7 @@ private slots:
         const QImage picture = control(window, "imgPhoto")->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
         const QRect place = control(window, "imgPhoto")->geometry();
         const TextBlockState& b = window.block();
-        const int halfStep = s.state.settings.Speed / 2;
+        const int halfStep = s.state.settings().Speed / 2;
         const int lap = (b.PreviewSpan + (direction < DirDownward ? b.BlockWidth : b.BlockHeight)) / halfStep;
         for (int frame = 1; frame <= 2 * lap; ++frame) {
             window.advance(1);

@@ -42,7 +42,7 @@ struct Harness : WindowHarness {
     SettingsDialog& open(bool show = false)
     {
         state.loadSettings();
-        state.calculateTimeLeft(state.settings.Date);
+        state.calculateTimeLeft(state.settings().Date);
         auto& dialog = WindowHarness::open<SettingsDialog>(choosers);
         if (show) {
             dialog.show();
@@ -65,7 +65,7 @@ private slots:
     void layoutFocusAndTabOrder()
     {
         Harness h;
-        h.state.helpFilePath = "/usr/share/varnholt/Varnholt.chm";
+        h.state.setHelpFilePath("/usr/share/varnholt/Varnholt.chm");
         SettingsDialog& dialog = h.open(true);
         QCOMPARE(dialog.size(), QSize(522, 548));
         QCOMPARE(layoutMistakes(dialog, settingsDialogLayout()), QString());
