@@ -38,32 +38,32 @@ FontChooser::FontChooser(const FontChoice& preset, QWidget* parent) : QDialog(pa
 {
     setObjectName(QStringLiteral("FontChooser"));
     setWindowTitle(QStringLiteral("Font"));
-    cboFace = new QFontComboBox(this);
-    cboFace->setObjectName(QStringLiteral("cboFace"));
-    cboFace->setCurrentFont(QFont(QString::fromStdString(preset.face)));
+    m_ui.cboFace = new QFontComboBox(this);
+    m_ui.cboFace->setObjectName(QStringLiteral("cboFace"));
+    m_ui.cboFace->setCurrentFont(QFont(QString::fromStdString(preset.face)));
     // A face that is not installed keeps its name until the user picks another.
-    cboFace->setEditText(QString::fromStdString(preset.face));
-    spnSize = new QDoubleSpinBox(this);
-    spnSize->setObjectName(QStringLiteral("spnSize"));
-    spnSize->setRange(FontSizeMinimum, FontSizeMaximum);
-    spnSize->setDecimals(1);
-    spnSize->setSingleStep(0.5);
-    spnSize->setValue(preset.size);
-    chkBold = makeCheckBox("chkBold", QStringLiteral("Bold"), preset.bold, this);
-    chkItalic = makeCheckBox("chkItalic", QStringLiteral("Italic"), preset.italic, this);
-    chkStrikeout = makeCheckBox("chkStrikeout", QStringLiteral("Strikeout"), preset.strikeout, this);
-    chkUnderline = makeCheckBox("chkUnderline", QStringLiteral("Underline"), preset.underline, this);
-    cmdColour = new QPushButton(this);
-    cmdColour->setObjectName(QStringLiteral("cmdColour"));
-    lblSample = new QLabel(QStringLiteral("AaBbYyZz 0123"), this);
-    lblSample->setObjectName(QStringLiteral("lblSample"));
-    lblSample->setAlignment(Qt::AlignCenter);
-    lblSample->setMinimumHeight(64);
+    m_ui.cboFace->setEditText(QString::fromStdString(preset.face));
+    m_ui.spnSize = new QDoubleSpinBox(this);
+    m_ui.spnSize->setObjectName(QStringLiteral("spnSize"));
+    m_ui.spnSize->setRange(FontSizeMinimum, FontSizeMaximum);
+    m_ui.spnSize->setDecimals(1);
+    m_ui.spnSize->setSingleStep(0.5);
+    m_ui.spnSize->setValue(preset.size);
+    m_ui.chkBold = makeCheckBox("chkBold", QStringLiteral("Bold"), preset.bold, this);
+    m_ui.chkItalic = makeCheckBox("chkItalic", QStringLiteral("Italic"), preset.italic, this);
+    m_ui.chkStrikeout = makeCheckBox("chkStrikeout", QStringLiteral("Strikeout"), preset.strikeout, this);
+    m_ui.chkUnderline = makeCheckBox("chkUnderline", QStringLiteral("Underline"), preset.underline, this);
+    m_ui.cmdColour = new QPushButton(this);
+    m_ui.cmdColour->setObjectName(QStringLiteral("cmdColour"));
+    m_ui.lblSample = new QLabel(QStringLiteral("AaBbYyZz 0123"), this);
+    m_ui.lblSample->setObjectName(QStringLiteral("lblSample"));
+    m_ui.lblSample->setAlignment(Qt::AlignCenter);
+    m_ui.lblSample->setMinimumHeight(64);
     showColour();
-    connect(cmdColour, &QPushButton::clicked, this, &FontChooser::onColourClicked);
-    connect(cboFace, &QFontComboBox::currentTextChanged, this, &FontChooser::showSample);
-    connect(spnSize, &QDoubleSpinBox::valueChanged, this, &FontChooser::showSample);
-    for (QCheckBox* box : {chkBold, chkItalic, chkStrikeout, chkUnderline})
+    connect(m_ui.cmdColour, &QPushButton::clicked, this, &FontChooser::onColourClicked);
+    connect(m_ui.cboFace, &QFontComboBox::currentTextChanged, this, &FontChooser::showSample);
+    connect(m_ui.spnSize, &QDoubleSpinBox::valueChanged, this, &FontChooser::showSample);
+    for (QCheckBox* box : {m_ui.chkBold, m_ui.chkItalic, m_ui.chkStrikeout, m_ui.chkUnderline})
         connect(box, &QCheckBox::toggled, this, &FontChooser::showSample);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -71,25 +71,25 @@ FontChooser::FontChooser(const FontChoice& preset, QWidget* parent) : QDialog(pa
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* form = new QFormLayout(this);
-    form->addRow(QStringLiteral("Font:"), cboFace);
-    form->addRow(QStringLiteral("Size:"), spnSize);
-    form->addRow(QStringLiteral("Effects:"), chkBold);
-    for (QCheckBox* box : {chkItalic, chkStrikeout, chkUnderline})
+    form->addRow(QStringLiteral("Font:"), m_ui.cboFace);
+    form->addRow(QStringLiteral("Size:"), m_ui.spnSize);
+    form->addRow(QStringLiteral("Effects:"), m_ui.chkBold);
+    for (QCheckBox* box : {m_ui.chkItalic, m_ui.chkStrikeout, m_ui.chkUnderline})
         form->addRow(QString(), box);
-    form->addRow(QStringLiteral("Colour:"), cmdColour);
-    form->addRow(QStringLiteral("Sample:"), lblSample);
+    form->addRow(QStringLiteral("Colour:"), m_ui.cmdColour);
+    form->addRow(QStringLiteral("Sample:"), m_ui.lblSample);
     form->addRow(buttons);
 }
 
 FontChoice FontChooser::choice() const
 {
-    return {cboFace->currentText().toStdString(),
-            spnSize->value(),
+    return {m_ui.cboFace->currentText().toStdString(),
+            m_ui.spnSize->value(),
             m_colour,
-            chkBold->isChecked(),
-            chkItalic->isChecked(),
-            chkStrikeout->isChecked(),
-            chkUnderline->isChecked()};
+            m_ui.chkBold->isChecked(),
+            m_ui.chkItalic->isChecked(),
+            m_ui.chkStrikeout->isChecked(),
+            m_ui.chkUnderline->isChecked()};
 }
 
 void FontChooser::onColourClicked()
@@ -109,15 +109,15 @@ void FontChooser::showSample()
     font.setItalic(chosen.italic);
     font.setStrikeOut(chosen.strikeout);
     font.setUnderline(chosen.underline);
-    lblSample->setFont(font);
-    setTextColour(lblSample, colourFromStored(m_colour));
+    m_ui.lblSample->setFont(font);
+    setTextColour(m_ui.lblSample, colourFromStored(m_colour));
 }
 
 void FontChooser::showColour()
 {
     const QColor colour = colourFromStored(m_colour);
-    cmdColour->setText(colour.name());
-    cmdColour->setStyleSheet(
+    m_ui.cmdColour->setText(colour.name());
+    m_ui.cmdColour->setStyleSheet(
         QStringLiteral("background-color: %1; color: %2")
             .arg(colour.name(), colour.lightness() < 128 ? QStringLiteral("white") : QStringLiteral("black")));
     showSample();

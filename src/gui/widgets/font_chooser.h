@@ -35,20 +35,23 @@ public:
 
     FontChoice choice() const;
 
-    QFontComboBox* cboFace;
-    QDoubleSpinBox* spnSize;
-    QCheckBox* chkBold;
-    QCheckBox* chkItalic;
-    QCheckBox* chkStrikeout;
-    QCheckBox* chkUnderline;
-    QPushButton* cmdColour;
-    QLabel* lblSample; // a line in the chosen face, size, style and colour
-
 private:
+    struct Controls {
+        QFontComboBox* cboFace;
+        QDoubleSpinBox* spnSize;
+        QCheckBox* chkBold;
+        QCheckBox* chkItalic;
+        QCheckBox* chkStrikeout;
+        QCheckBox* chkUnderline;
+        QPushButton* cmdColour;
+        QLabel* lblSample; // a line in the chosen face, size, style and colour
+    };
+
     void onColourClicked();
     void showColour();
     void showSample();
 
+    Controls m_ui{};
     std::int32_t m_colour;
 };
 

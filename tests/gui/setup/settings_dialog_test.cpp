@@ -386,18 +386,18 @@ private slots:
                 auto* chooser = qobject_cast<FontChooser*>(QApplication::activeModalWidget());
                 QVERIFY(chooser);
                 QCOMPARE(chooser->choice(), preset);
-                chooser->cboFace->setCurrentFont(QFont(QFontDatabase::families().value(0)));
-                chooser->spnSize->stepBy(-11); // half points
-                for (QCheckBox* box :
-                     {chooser->chkBold, chooser->chkItalic, chooser->chkStrikeout, chooser->chkUnderline})
-                    box->click();
-                edited = {
-                    chooser->cboFace->currentFont().family().toStdString(), 10.5, 0x0000FF, false, true, true, true};
-                const QFont sample = chooser->lblSample->font(); // the live sample follows every choice
-                QCOMPARE(sample.family(), chooser->cboFace->currentFont().family());
+                auto* face = chooser->findChild<QFontComboBox*>(QStringLiteral("cboFace"));
+                auto* sampleLine = chooser->findChild<QLabel*>(QStringLiteral("lblSample"));
+                face->setCurrentFont(QFont(QFontDatabase::families().value(0)));
+                chooser->findChild<QDoubleSpinBox*>(QStringLiteral("spnSize"))->stepBy(-11); // half points
+                for (const char* box : {"chkBold", "chkItalic", "chkStrikeout", "chkUnderline"})
+                    chooser->findChild<QCheckBox*>(QLatin1String(box))->click();
+                edited = {face->currentFont().family().toStdString(), 10.5, 0x0000FF, false, true, true, true};
+                const QFont sample = sampleLine->font(); // the live sample follows every choice
+                QCOMPARE(sample.family(), face->currentFont().family());
                 QCOMPARE(sample.pointSizeF(), 10.5);
                 QVERIFY(!sample.bold() && sample.italic() && sample.strikeOut() && sample.underline());
-                QCOMPARE(chooser->lblSample->palette().color(QPalette::WindowText), QColor(Qt::red));
+                QCOMPARE(sampleLine->palette().color(QPalette::WindowText), QColor(Qt::red));
                 QString colourTitle;
                 QTimer::singleShot(0, chooser, [&] {
                     if (auto* colours = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
@@ -405,7 +405,7 @@ private slots:
                         colours->reject();
                     }
                 });
-                chooser->cmdColour->click();
+                chooser->findChild<QPushButton*>(QStringLiteral("cmdColour"))->click();
                 QCOMPARE(colourTitle, QStringLiteral("Colour"));
                 accept ? chooser->accept() : chooser->reject();
             });
