@@ -55,9 +55,8 @@ StartResult startPreview(ProgramState& state, const std::string& normalised, Sta
     return StartResult::WindowsRunning;
 }
 
-StartResult startSettings(ProgramState& state, StartupWindows& windows)
+StartResult startSettings(Platform& platform, StartupWindows& windows)
 {
-    Platform& platform = state.services().platform;
     if (platform.findWindow(settingsDialogTitle()) || !platform.claimSettingsDialog()) {
         platform.messageBox(settingsAlreadyOpenText(), MessageIcon::None);
         return StartResult::Ended;
@@ -109,7 +108,7 @@ StartResult startProgram(ProgramState& state, std::string_view commandLine, Star
     case StartMode::Preview:
         return startPreview(state, normalised, windows);
     case StartMode::Configure:
-        return startSettings(state, windows);
+        return startSettings(state.services().platform, windows);
     case StartMode::Nothing:
         break;
     }
