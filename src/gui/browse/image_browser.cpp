@@ -3,9 +3,9 @@
 
 #include "core/common/program_info.h"
 #include "gui/browse/file_controls.h"
-#include "gui/browse/picture_file.h"
 #include "gui/widgets/control_states.h"
 #include "gui/widgets/palette.h"
+#include "platform/pictures/picture_file.h"
 
 #include <QFrame>
 #include <QKeyEvent>
@@ -123,10 +123,10 @@ std::string ImageBrowser::drive() const
     return m_ui.drvImages->drive();
 }
 
-void ImageBrowser::showDrive(const std::string& drive, bool quietly)
+bool ImageBrowser::showDrive(const std::string& drive, bool quietly)
 {
     const QSignalBlocker blocker(quietly ? m_ui.drvImages : nullptr);
-    m_ui.drvImages->setDrive(drive);
+    return m_ui.drvImages->setDrive(drive);
 }
 
 std::string ImageBrowser::driveOf(const std::string& path) const
@@ -139,14 +139,14 @@ std::string ImageBrowser::folder() const
     return m_ui.dirImages->path();
 }
 
-void ImageBrowser::showFolder(const std::string& path)
+std::optional<PictureFault> ImageBrowser::showFolder(const std::string& path)
 {
-    m_ui.dirImages->setPath(path);
+    return m_ui.dirImages->setPath(path);
 }
 
-void ImageBrowser::showFiles(const std::string& folder)
+std::optional<PictureFault> ImageBrowser::showFiles(const std::string& folder)
 {
-    m_ui.flbFiles->setPath(folder);
+    return m_ui.flbFiles->setPath(folder);
 }
 
 std::string ImageBrowser::chosenFile() const
@@ -182,10 +182,13 @@ void ImageBrowser::showPhotoFocus(int)
     placePhotoFocus();
 }
 
-NaturalSize ImageBrowser::loadPreview(const std::string& path)
+std::variant<NaturalSize, PictureFault> ImageBrowser::loadPreview(const std::string& path)
 {
-    m_preview = loadPictureFile(path);
-    return {m_preview.width(), m_preview.height()};
+    auto read = readPictureFile(path);
+    if (auto* fault = std::get_if<PictureFault>(&read))
+        return std::move(*fault);
+    m_preview = std::get<QImage>(std::move(read));
+    return NaturalSize{m_preview.width(), m_preview.height()};
 }
 
 void ImageBrowser::showPreview(const PreviewPlacement& placement)

@@ -84,18 +84,18 @@ private:
     // ImageBrowserView
     std::string shownName(const std::string& name) const override;
     std::string drive() const override;
-    void showDrive(const std::string& drive, bool quietly) override;
+    bool showDrive(const std::string& drive, bool quietly) override;
     std::string driveOf(const std::string& path) const override;
     std::string folder() const override;
-    void showFolder(const std::string& path) override;
-    void showFiles(const std::string& folder) override;
+    std::optional<PictureFault> showFolder(const std::string& path) override;
+    std::optional<PictureFault> showFiles(const std::string& folder) override;
     std::string chosenFile() const override;
     bool showChosenFile(const std::string& name) override;
     void showTab(int page) override;
     void showPage(int page) override;
     void showPhotoEmphasis(int index, bool emphasised) override;
     void showPhotoFocus(int index) override;
-    NaturalSize loadPreview(const std::string& path) override;
+    std::variant<NaturalSize, PictureFault> loadPreview(const std::string& path) override;
     void showPreview(const PreviewPlacement& placement) override;
     void clearPreview() override;
     void takeFocus() override;
