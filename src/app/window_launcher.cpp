@@ -58,7 +58,7 @@ void WindowLauncher::embedMain(std::uint32_t host)
 
 void WindowLauncher::stopMainTimer()
 {
-    m_saver->stop();
+    m_saver->stopTimer();
 }
 
 void WindowLauncher::showSettingsModal()

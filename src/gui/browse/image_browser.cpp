@@ -4,6 +4,7 @@
 #include "core/common/program_info.h"
 #include "gui/browse/file_controls.h"
 #include "gui/widgets/control_states.h"
+#include "gui/widgets/image_list.h"
 #include "gui/widgets/palette.h"
 #include "platform/pictures/picture_file.h"
 
@@ -33,9 +34,9 @@ ImageBrowser::ImageBrowser(const PictureChoice& choice, PreviewSize previewSize,
     connectHandlers();
     setWindowTitle(QStringLiteral("Browse for Images - ") + QString::fromUtf8(ProgramTitle));
     m_ui.cmdTakeFocus->lower();
-    for (int i = 1; i <= m_images.count(); ++i) {
-        m_ui.imgPhotos[i]->setPixmap(m_images.picture(i));
-        m_ui.lblPhotos[i]->setText(m_images.tag(i));
+    for (int i = 1; i <= BuiltinPictureCount; ++i) {
+        m_ui.imgPhotos[i]->setPixmap(builtinPicture(i));
+        m_ui.lblPhotos[i]->setText(QString::fromStdString(builtinPictureTag(i)));
     }
     m_controller.load();
 }

@@ -4,7 +4,6 @@
 #include "core/controllers/image_browser_controller.h"
 #include "core/motion/builtin_pictures.h"
 #include "gui/widgets/control_states.h"
-#include "gui/widgets/image_list.h"
 #include "gui/widgets/twips_geometry.h"
 
 #include <QDialog>
@@ -110,7 +109,6 @@ private:
 
     Platform& m_platform;
     TwipsGeometry m_twips;
-    ImageList m_images;
     Controls m_ui;
     QFrame* m_photoFocus = nullptr;
     // The picture loaded for the preview, until it is shown.

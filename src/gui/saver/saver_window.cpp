@@ -112,7 +112,7 @@ PixelSize SaverWindow::loadDefaultPicture()
 
 PixelSize SaverWindow::loadBuiltinPicture(int index)
 {
-    return takePicture(ImageList().picture(index));
+    return takePicture(builtinPicture(index));
 }
 
 std::variant<PixelSize, PictureFault> SaverWindow::loadPictureFile(const std::string& path)

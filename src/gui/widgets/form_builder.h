@@ -9,7 +9,6 @@
 #include <QWidget>
 
 #include <array>
-#include <cstdint>
 #include <functional>
 #include <map>
 #include <span>
@@ -99,13 +98,5 @@ void chainTabs(const QWidget& window, std::span<const std::string_view> names);
 
 // C++ cannot name a member by itself: the list is spelled once, as members and as names.
 #define BIND_CONTROLS(form, ...) (form).bind(#__VA_ARGS__, __VA_ARGS__)
-
-// Checks the option at index of a control array; an index outside it leaves them as they are.
-template <typename Option, std::size_t N>
-void select(const std::array<Option*, N>& options, std::int16_t index)
-{
-    if (index >= 0 && std::size_t(index) < N)
-        options[std::size_t(index)]->setChecked(true);
-}
 
 } // namespace varnholt
