@@ -3,6 +3,7 @@
 
 #include "core/program/picture_folders.h"
 #include "core/program/volumes.h"
+#include "gui/widgets/text_style.h"
 #include "platform/mount_table.h"
 
 #include <QKeyEvent>
@@ -33,7 +34,7 @@ bool isReturn(const QKeyEvent* event)
 
 QString shownName(const std::string& name)
 {
-    QString shown = QString::fromUtf8(name.data(), qsizetype(name.size()));
+    QString shown = qString(name);
     for (QChar& c : shown) {
         if (c == u'\n' || c == u'\r')
             c = QChar::ReplacementCharacter;

@@ -145,7 +145,7 @@ void SettingsDialog::showToolTip(std::string_view control, const std::string& te
 void SettingsDialog::showSample(const SampleLook& look, const SettingsRecord& record)
 {
     const auto paint = [&record](QLabel* label, const std::string& caption, int fontEntry) {
-        label->setText(text(caption));
+        label->setText(qString(caption));
         label->setFont(fontOfEntry(record, fontEntry));
         setTextColour(label, colourFromStored(record.TextFontColor[std::size_t(fontEntry)]));
         setBackColour(label, colourFromStored(record.Background));

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "gui/widgets/control_states.h"
 
+#include "gui/widgets/text_style.h"
+
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,7 +11,7 @@ namespace varnholt {
 
 QWidget* controlNamed(QWidget& form, std::string_view name)
 {
-    auto* widget = form.findChild<QWidget*>(QString::fromUtf8(name.data(), qsizetype(name.size())));
+    auto* widget = form.findChild<QWidget*>(qString(name));
     if (!widget)
         qFatal("no control %.*s in %s", int(name.size()), name.data(), qPrintable(form.objectName()));
     return widget;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/forms/control_row.h"
+#include "gui/widgets/text_style.h"
 #include "gui/widgets/twips_geometry.h"
 
 #include <QFont>
@@ -16,12 +17,6 @@
 #include <string_view>
 
 namespace varnholt {
-
-// The text of a row's field.
-inline QString qString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 // The 8-point face of the dialogs' controls.
 QFont controlFont();
