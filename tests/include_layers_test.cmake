@@ -17,7 +17,8 @@ set(clean_tree
   "core/program/state.h|core/motion/engine.h|core/forms/table.h"
   "core/controllers/dialog.h|core/program/state.h"
   "platform/store.h|core/settings/record.h|<QString>"
-  "gui/widgets/builder.h|core/forms/table.h|platform/store.h|<QWidget>"
+  "platform/pictures/load.h|core/program/state.h|<QImage>"
+  "gui/widgets/builder.h|core/forms/table.h|platform/store.h|platform/pictures/load.h|<QWidget>"
   "platform/win32/store.h|core/settings/record.h|<windows.h>"
   "platform/win32/store.cpp|platform/win32/store.h|core/forms/table.h"
   "win32/window.h|core/controllers/dialog.h|platform/win32/store.h"
@@ -35,7 +36,10 @@ set(wrong_files
   "platform/win32/up.cpp|win32/window.h|(platform/win32 may not include win32)"
   "platform/win32/qt.cpp|<QtCore>|(platform/win32 must not include Qt/X11)"
   "gui/widgets/win.cpp|platform/win32/store.h|(gui/widgets may not include platform/win32)"
-  "platform/win.cpp|platform/win32/store.h|(platform may not include platform/win32)")
+  "platform/win.cpp|platform/win32/store.h|(platform may not include platform/win32)"
+  "platform/up.cpp|platform/pictures/load.h|(platform may not include platform/pictures)"
+  "platform/pictures/up.cpp|gui/widgets/builder.h|(platform/pictures may not include gui/widgets)"
+  "platform/pictures/qt.cpp|<QLabel>|(platform must not include Qt Widgets)")
 
 function(plant path includes)
   set(text "// planted\n")

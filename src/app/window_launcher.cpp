@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/window_launcher.h"
 
-#include "gui/saver/frame_stats.h"
+#include "app/frame_stats.h"
 #include "gui/saver/saver_driver.h"
 #include "gui/saver/saver_window.h"
 #include "gui/setup/settings_dialog.h"
@@ -58,7 +58,7 @@ void WindowLauncher::embedMain(std::uint32_t host)
 
 void WindowLauncher::stopMainTimer()
 {
-    m_saver->stop();
+    m_saver->stopTimer();
 }
 
 void WindowLauncher::showSettingsModal()

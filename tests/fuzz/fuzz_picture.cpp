@@ -4,7 +4,7 @@
 
 #include "core/common/errors.h"
 #include "fuzz_support.h"
-#include "gui/browse/picture_file.h"
+#include "platform/pictures/picture_file.h"
 
 #include <QStringList>
 
@@ -16,11 +16,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using fuzz::require;
     for (const char* extension : {"jpg", "bmp", "wmf", "gif", "jpeg"}) {
         const QString path = fuzz::scratchFile(QStringLiteral("picture.") + QLatin1String(extension), data, size);
-        try {
-            require(!loadPictureFile(path.toStdString()).isNull(), "a loaded picture has pixels");
-        } catch (const RuntimeError& error) {
-            require(error.number() == ErrInvalidPicture, "an existing file is refused only as an invalid picture");
-        }
+        const auto read = readPictureFile(path.toStdString());
+        if (const auto* image = std::get_if<QImage>(&read))
+            require(!image->isNull(), "a loaded picture has pixels");
+        else
+            require(std::get<PictureFault>(read).kind == PictureFault::NotAPicture,
+                    "an existing file is refused only as an invalid picture");
     }
     return 0;
 }

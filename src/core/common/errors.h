@@ -36,7 +36,7 @@ private:
     std::string m_cause;
 };
 
-// Why a picture file did not load.
+// Why a picture file did not load, or a folder of pictures cannot be listed.
 struct PictureFault {
     enum Kind { FileMissing, FolderMissing, NotAPicture };
     Kind kind = NotAPicture;

@@ -23,6 +23,26 @@ std::string indexed(const char* control, int index)
     return control + std::to_string(index);
 }
 
+// What the view could not do becomes the user's error number here, for the handlers to report.
+void require(const std::optional<PictureFault>& fault)
+{
+    if (fault)
+        throw pictureError(*fault);
+}
+
+NaturalSize require(std::variant<NaturalSize, PictureFault> loaded)
+{
+    if (const auto* fault = std::get_if<PictureFault>(&loaded))
+        throw pictureError(*fault);
+    return std::get<NaturalSize>(loaded);
+}
+
+void requireListed(bool listed)
+{
+    if (!listed)
+        throw RuntimeError(ErrPathNotFound);
+}
+
 } // namespace
 
 ImageBrowserController::ImageBrowserController(ImageBrowserView& view, const PictureChoice& choice,
@@ -50,9 +70,9 @@ void ImageBrowserController::load()
 
 void ImageBrowserController::loadStoredChoice()
 {
-    m_view.showDrive(m_choice.ImageDrive);
-    m_view.showFolder(m_choice.ImagePath);
-    m_view.showFiles(m_view.folder());
+    requireListed(m_view.showDrive(m_choice.ImageDrive));
+    require(m_view.showFolder(m_choice.ImagePath));
+    require(m_view.showFiles(m_view.folder()));
     if (m_view.showChosenFile(m_choice.ImageName)) {
         showPreview(m_choice.ImageName);
         showSizeCaptions(true);
@@ -70,12 +90,12 @@ void ImageBrowserController::loadStoredChoice()
 void ImageBrowserController::openStoredDrive()
 {
     try {
-        m_view.showFolder(m_choice.ImageDrive);
+        require(m_view.showFolder(m_choice.ImageDrive));
     } catch (const RuntimeError&) {
-        m_view.showFolder("/");
+        require(m_view.showFolder("/"));
     }
-    m_view.showDrive(m_view.driveOf(m_view.folder()));
-    m_view.showFiles(m_view.folder());
+    requireListed(m_view.showDrive(m_view.driveOf(m_view.folder())));
+    require(m_view.showFiles(m_view.folder()));
     emptyPreview();
 }
 
@@ -149,7 +169,7 @@ void ImageBrowserController::fileChosen()
     m_choice.ImageDrive = m_view.drive();
     m_choice.ImagePath = m_view.folder();
     try {
-        m_view.showFiles(m_view.folder());
+        require(m_view.showFiles(m_view.folder()));
         if (fileName == m_choice.ImageName)
             return;
         clearPreview();
@@ -179,10 +199,10 @@ void ImageBrowserController::driveChosen()
     const std::string drive = m_view.drive();
     if (m_view.driveOf(m_view.folder()) != drive) {
         try {
-            m_view.showFolder(drive);
+            require(m_view.showFolder(drive));
         } catch (const RuntimeError& error) {
             refuse(folderRefusedText(m_view.shownName(drive), error.number(), error.description()));
-            m_view.showDrive(m_view.driveOf(m_view.folder()), true);
+            requireListed(m_view.showDrive(m_view.driveOf(m_view.folder()), true));
             return;
         }
     }
@@ -193,9 +213,9 @@ void ImageBrowserController::folderChanged()
 {
     if (m_loading)
         return;
-    m_view.showDrive(m_view.driveOf(m_view.folder()));
+    requireListed(m_view.showDrive(m_view.driveOf(m_view.folder())));
     try {
-        m_view.showFiles(m_view.folder());
+        require(m_view.showFiles(m_view.folder()));
     } catch (const RuntimeError& error) {
         refuse(folderRefusedText(m_view.shownName(m_view.folder()), error.number(), error.description()));
     }
@@ -205,7 +225,7 @@ void ImageBrowserController::folderChanged()
 void ImageBrowserController::folderOpened(const std::string& path)
 {
     try {
-        m_view.showFolder(path);
+        require(m_view.showFolder(path));
     } catch (const RuntimeError& error) {
         refuse(folderRefusedText(m_view.shownName(path), error.number(), error.description()));
     }
@@ -241,7 +261,7 @@ void ImageBrowserController::cancelClicked()
 void ImageBrowserController::showPreview(const std::string& fileName)
 {
     m_choice.ImagePath = folderWithSeparator(std::move(m_choice.ImagePath));
-    const NaturalSize natural = m_view.loadPreview(m_choice.ImagePath + fileName);
+    const NaturalSize natural = require(m_view.loadPreview(m_choice.ImagePath + fileName));
     const PreviewPlacement placement = placePreview(natural.width, natural.height, m_screen);
     m_view.showPreview(placement);
     m_view.showText("txtCurImage", m_view.shownName(fileName));

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/common/errors.h"
 #include "core/controllers/form_view.h"
 #include "core/motion/preview_layout.h"
 #include "core/settings/settings_record.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <variant>
 
 namespace varnholt {
 
@@ -29,15 +32,15 @@ public:
     // A name or path as the lists show it, in UTF-8.
     virtual std::string shownName(const std::string& name) const = 0;
     virtual std::string drive() const = 0;
-    // Selects a listed drive; RuntimeError 76 when none has that name. Quietly: no change is reported.
-    virtual void showDrive(const std::string& drive, bool quietly = false) = 0;
+    // Selects a listed drive; false when none has that name. Quietly: no change is reported.
+    virtual bool showDrive(const std::string& drive, bool quietly = false) = 0;
     // The listed drive that holds an absolute path.
     virtual std::string driveOf(const std::string& path) const = 0;
     virtual std::string folder() const = 0;
-    // Lists a folder; RuntimeError 76 when it cannot, and the list stays as it was.
-    virtual void showFolder(const std::string& path) = 0;
-    // Lists a folder's picture files unless they are listed; RuntimeError 76, with the list empty, when it cannot.
-    virtual void showFiles(const std::string& folder) = 0;
+    // Lists a folder; the fault when it cannot, and the list stays as it was.
+    virtual std::optional<PictureFault> showFolder(const std::string& path) = 0;
+    // Lists a folder's picture files unless they are listed; the fault, with the list empty, when it cannot.
+    virtual std::optional<PictureFault> showFiles(const std::string& folder) = 0;
     // The selected file's name, "" when none is.
     virtual std::string chosenFile() const = 0;
     // Selects the file with exactly this name; false when there is none.
@@ -48,8 +51,8 @@ public:
     virtual void showPhotoEmphasis(int index, bool emphasised) = 0;
     // The focus frame around the chosen built-in picture, when the grid has the focus.
     virtual void showPhotoFocus(int index) = 0;
-    // Loads a picture file for the preview; RuntimeError 53, 76 or 481 when it cannot be shown.
-    virtual NaturalSize loadPreview(const std::string& path) = 0;
+    // Loads a picture file for the preview: its natural size, or why it cannot be shown.
+    virtual std::variant<NaturalSize, PictureFault> loadPreview(const std::string& path) = 0;
     virtual void showPreview(const PreviewPlacement& placement) = 0;
     virtual void clearPreview() = 0;
     // The focus goes to the button behind the tab strip.

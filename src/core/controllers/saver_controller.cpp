@@ -118,7 +118,7 @@ void SaverController::layOutBlock(SaverWindowView& window)
     window.sizeLines(layOutTextBlock(window.textBlock(), measured, m_state.settings().Style));
 }
 
-bool SaverController::endsOnInput() const
+bool SaverController::coversScreens() const
 {
     // Only the full-screen saver of our own ends on input; a host ends its saver itself.
     return m_state.runMode() == ModeSaver && m_state.hostWindow() == 0;
@@ -126,14 +126,14 @@ bool SaverController::endsOnInput() const
 
 void SaverController::clicked()
 {
-    if (endsOnInput())
+    if (coversScreens())
         endSaver();
 }
 
 void SaverController::mouseMoved()
 {
     ++m_mouseMoveCount;
-    if (endsOnInput() && m_mouseMoveCount > 8) {
+    if (coversScreens() && m_mouseMoveCount > 8) {
         m_mouseMoveCount = 0;
         endSaver();
     }

@@ -80,9 +80,11 @@ public:
     void unload();
 
     std::int32_t mouseMoveCount() const { return m_mouseMoveCount; }
+    // The full-screen saver of our own covers every screen and ends on input; a host's saver
+    // draws into the one window the host gives it, and the host ends it.
+    bool coversScreens() const;
 
 private:
-    bool endsOnInput() const;
     void endSaver();
     void setUpPicture(SaverWindowView& window);
     PixelSize filePictureOrBuiltin(SaverWindowView& window);

@@ -51,17 +51,18 @@ std::string cleanFolder(const std::string& path)
     return folder;
 }
 
-void requireReadableFolder(const std::string& folder)
+std::optional<PictureFault> folderFault(const std::string& folder)
 {
     std::error_code error;
     if (!fs::is_directory(folder, error))
-        throw RuntimeError(ErrPathNotFound);
+        return PictureFault{PictureFault::FolderMissing, {}};
     // Listing needs the right to read the folder, and looking at what is inside the right to enter it.
     const fs::directory_iterator listing(folder, error);
     if (!error)
         static_cast<void>(fs::status(fs::path(folder) / ".", error));
     if (error)
-        throw RuntimeError(ErrPathNotFound, errorDescription(ErrPathNotFound) + " (the folder cannot be read)");
+        return PictureFault{PictureFault::FolderMissing, "the folder cannot be read"};
+    return std::nullopt;
 }
 
 std::vector<std::string> folderNames(const std::string& folder, const NameOrder& order)

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/common/errors.h"
+
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,8 +19,8 @@ using NameOrder = std::function<bool(const std::string&, const std::string&)>;
 // The absolute, clean form of a folder path, without a trailing separator except at the root.
 std::string cleanFolder(const std::string& path);
 
-// RuntimeError 76 when the path is no folder that can be listed and entered.
-void requireReadableFolder(const std::string& folder);
+// Why the path is no folder that can be listed and entered; nothing when it is one.
+std::optional<PictureFault> folderFault(const std::string& folder);
 
 // The folders inside a folder, without hidden ones.
 std::vector<std::string> folderNames(const std::string& folder, const NameOrder& order);

@@ -73,7 +73,7 @@ bool AboutBox::eventFilter(QObject* watched, QEvent* event)
 
 void AboutBox::showCaption(const std::string& caption)
 {
-    setWindowTitle(text(caption));
+    setWindowTitle(qString(caption));
 }
 
 void AboutBox::closeAccepted()

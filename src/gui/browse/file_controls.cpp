@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "gui/browse/file_controls.h"
 
-#include "core/common/errors.h"
 #include "core/program/picture_folders.h"
 #include "core/program/volumes.h"
+#include "gui/widgets/text_style.h"
 #include "platform/mount_table.h"
 
 #include <QKeyEvent>
@@ -34,7 +34,7 @@ bool isReturn(const QKeyEvent* event)
 
 QString shownName(const std::string& name)
 {
-    QString shown = QString::fromUtf8(name.data(), qsizetype(name.size()));
+    QString shown = qString(name);
     for (QChar& c : shown) {
         if (c == u'\n' || c == u'\r')
             c = QChar::ReplacementCharacter;
@@ -53,12 +53,12 @@ std::string DriveList::drive() const
     return currentData(PathRole).toByteArray().toStdString();
 }
 
-void DriveList::setDrive(const std::string& drive)
+bool DriveList::setDrive(const std::string& drive)
 {
     const int index = findData(QByteArray::fromStdString(drive), PathRole);
-    if (index < 0)
-        throw RuntimeError(ErrPathNotFound);
-    setCurrentIndex(index);
+    if (index >= 0)
+        setCurrentIndex(index);
+    return index >= 0;
 }
 
 std::string DriveList::driveOf(const std::string& path) const
@@ -88,10 +88,11 @@ void FolderList::keyPressEvent(QKeyEvent* event)
 // Every entry is always open: no expand or collapse marks.
 void FolderList::drawBranches(QPainter*, const QRect&, const QModelIndex&) const {}
 
-void FolderList::setPath(const std::string& path)
+std::optional<PictureFault> FolderList::setPath(const std::string& path)
 {
     const std::string folder = cleanFolder(path);
-    requireReadableFolder(folder);
+    if (auto fault = folderFault(folder))
+        return fault;
     clear();
     const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
     QTreeWidgetItem* parent = nullptr;
@@ -114,6 +115,7 @@ void FolderList::setPath(const std::string& path)
     m_path = folder;
     if (moved)
         emit changed();
+    return std::nullopt;
 }
 
 FileList::FileList(QWidget* parent) : QListWidget(parent)
@@ -143,19 +145,21 @@ void FileList::mousePressEvent(QMouseEvent* event)
     m_pressing = false;
 }
 
-void FileList::setPath(const std::string& path)
+std::optional<PictureFault> FileList::setPath(const std::string& path)
 {
     const std::string folder = cleanFolder(path);
     if (folder == m_path)
-        return;
+        return std::nullopt;
     clear();
     m_path.clear();
-    requireReadableFolder(folder);
+    if (auto fault = folderFault(folder))
+        return fault;
     m_path = folder;
     for (const std::string& name : pictureFileNames(folder, m_types, shownBefore)) {
         auto* item = new QListWidgetItem(shownName(name), this);
         item->setData(PathRole, QByteArray::fromStdString(name));
     }
+    return std::nullopt;
 }
 
 std::string FileList::fileName() const

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/common/errors.h"
+
 #include <QComboBox>
 #include <QListWidget>
 #include <QTreeWidget>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,8 +24,8 @@ public:
     explicit DriveList(QWidget* parent);
 
     std::string drive() const;
-    // Selects a listed volume; RuntimeError 76 when none has that name.
-    void setDrive(const std::string& drive);
+    // Selects a listed volume; false when none has that name.
+    bool setDrive(const std::string& drive);
     // The listed volume that holds an absolute path.
     std::string driveOf(const std::string& path) const;
 
@@ -39,8 +42,8 @@ public:
 
     const std::string& path() const { return m_path; }
     // Lists the folder again; emits changed() when it differs from the last one.
-    // RuntimeError 76 when it is no folder that can be read, and the list stays as it was.
-    void setPath(const std::string& path);
+    // The fault when it is no folder that can be read, and the list stays as it was.
+    std::optional<PictureFault> setPath(const std::string& path);
 
 signals:
     void changed();
@@ -65,9 +68,9 @@ public:
     // The name endings listed, lower case without the dot; any letter case matches.
     void setTypes(const std::vector<std::string>& types) { m_types = types; }
     const std::string& path() const { return m_path; }
-    // Lists another folder; the same folder again is left as it is. RuntimeError 76,
+    // Lists another folder; the same folder again is left as it is. The fault,
     // with the list empty, when the folder cannot be read.
-    void setPath(const std::string& path);
+    std::optional<PictureFault> setPath(const std::string& path);
     // The selected file's name, or "" when none is selected.
     std::string fileName() const;
     // Selects the entry with exactly this name; false when there is none.

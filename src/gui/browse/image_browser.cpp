@@ -3,9 +3,10 @@
 
 #include "core/common/program_info.h"
 #include "gui/browse/file_controls.h"
-#include "gui/browse/picture_file.h"
 #include "gui/widgets/control_states.h"
+#include "gui/widgets/image_list.h"
 #include "gui/widgets/palette.h"
+#include "platform/pictures/picture_file.h"
 
 #include <QFrame>
 #include <QKeyEvent>
@@ -33,9 +34,9 @@ ImageBrowser::ImageBrowser(const PictureChoice& choice, PreviewSize previewSize,
     connectHandlers();
     setWindowTitle(QStringLiteral("Browse for Images - ") + QString::fromUtf8(ProgramTitle));
     m_ui.cmdTakeFocus->lower();
-    for (int i = 1; i <= m_images.count(); ++i) {
-        m_ui.imgPhotos[i]->setPixmap(m_images.picture(i));
-        m_ui.lblPhotos[i]->setText(m_images.tag(i));
+    for (int i = 1; i <= BuiltinPictureCount; ++i) {
+        m_ui.imgPhotos[i]->setPixmap(builtinPicture(i));
+        m_ui.lblPhotos[i]->setText(QString::fromStdString(builtinPictureTag(i)));
     }
     m_controller.load();
 }
@@ -123,10 +124,10 @@ std::string ImageBrowser::drive() const
     return m_ui.drvImages->drive();
 }
 
-void ImageBrowser::showDrive(const std::string& drive, bool quietly)
+bool ImageBrowser::showDrive(const std::string& drive, bool quietly)
 {
     const QSignalBlocker blocker(quietly ? m_ui.drvImages : nullptr);
-    m_ui.drvImages->setDrive(drive);
+    return m_ui.drvImages->setDrive(drive);
 }
 
 std::string ImageBrowser::driveOf(const std::string& path) const
@@ -139,14 +140,14 @@ std::string ImageBrowser::folder() const
     return m_ui.dirImages->path();
 }
 
-void ImageBrowser::showFolder(const std::string& path)
+std::optional<PictureFault> ImageBrowser::showFolder(const std::string& path)
 {
-    m_ui.dirImages->setPath(path);
+    return m_ui.dirImages->setPath(path);
 }
 
-void ImageBrowser::showFiles(const std::string& folder)
+std::optional<PictureFault> ImageBrowser::showFiles(const std::string& folder)
 {
-    m_ui.flbFiles->setPath(folder);
+    return m_ui.flbFiles->setPath(folder);
 }
 
 std::string ImageBrowser::chosenFile() const
@@ -182,10 +183,13 @@ void ImageBrowser::showPhotoFocus(int)
     placePhotoFocus();
 }
 
-NaturalSize ImageBrowser::loadPreview(const std::string& path)
+std::variant<NaturalSize, PictureFault> ImageBrowser::loadPreview(const std::string& path)
 {
-    m_preview = loadPictureFile(path);
-    return {m_preview.width(), m_preview.height()};
+    auto read = readPictureFile(path);
+    if (auto* fault = std::get_if<PictureFault>(&read))
+        return std::move(*fault);
+    m_preview = std::get<QImage>(std::move(read));
+    return NaturalSize{m_preview.width(), m_preview.height()};
 }
 
 void ImageBrowser::showPreview(const PreviewPlacement& placement)

@@ -4,7 +4,6 @@
 #include "core/controllers/image_browser_controller.h"
 #include "core/motion/builtin_pictures.h"
 #include "gui/widgets/control_states.h"
-#include "gui/widgets/image_list.h"
 #include "gui/widgets/twips_geometry.h"
 
 #include <QDialog>
@@ -84,18 +83,18 @@ private:
     // ImageBrowserView
     std::string shownName(const std::string& name) const override;
     std::string drive() const override;
-    void showDrive(const std::string& drive, bool quietly) override;
+    bool showDrive(const std::string& drive, bool quietly) override;
     std::string driveOf(const std::string& path) const override;
     std::string folder() const override;
-    void showFolder(const std::string& path) override;
-    void showFiles(const std::string& folder) override;
+    std::optional<PictureFault> showFolder(const std::string& path) override;
+    std::optional<PictureFault> showFiles(const std::string& folder) override;
     std::string chosenFile() const override;
     bool showChosenFile(const std::string& name) override;
     void showTab(int page) override;
     void showPage(int page) override;
     void showPhotoEmphasis(int index, bool emphasised) override;
     void showPhotoFocus(int index) override;
-    NaturalSize loadPreview(const std::string& path) override;
+    std::variant<NaturalSize, PictureFault> loadPreview(const std::string& path) override;
     void showPreview(const PreviewPlacement& placement) override;
     void clearPreview() override;
     void takeFocus() override;
@@ -110,7 +109,6 @@ private:
 
     Platform& m_platform;
     TwipsGeometry m_twips;
-    ImageList m_images;
     Controls m_ui;
     QFrame* m_photoFocus = nullptr;
     // The picture loaded for the preview, until it is shown.

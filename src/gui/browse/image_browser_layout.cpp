@@ -5,6 +5,7 @@
 #include "gui/browse/file_controls.h"
 #include "gui/browse/image_browser.h"
 #include "gui/widgets/form_builder.h"
+#include "gui/widgets/image_list.h"
 
 #include <QLabel>
 #include <QLineEdit>

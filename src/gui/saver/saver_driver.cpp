@@ -29,15 +29,9 @@ SaverDriver::~SaverDriver()
         delete window;
 }
 
-bool SaverDriver::coversScreens() const
-{
-    // A host's saver draws into the one window the host gives it.
-    return m_state.runMode() == ModeSaver && m_state.hostWindow() == 0;
-}
-
 void SaverDriver::openWindows()
 {
-    if (!coversScreens()) {
+    if (!m_controller.coversScreens()) {
         addWindow(m_state.layoutScreen(), nullptr);
         return;
     }
@@ -73,11 +67,6 @@ void SaverDriver::startTimer()
     if (!m_timer->isActive())
         m_pacer.start(monotonicNow());
     armForNextTick();
-}
-
-void SaverDriver::stopTimer()
-{
-    stop();
 }
 
 void SaverDriver::hideWindows()
@@ -170,7 +159,7 @@ void SaverDriver::onTick()
         m_windows[i]->advance(due);
 }
 
-void SaverDriver::stop()
+void SaverDriver::stopTimer()
 {
     m_timer->stop();
 }

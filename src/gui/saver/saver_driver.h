@@ -37,7 +37,7 @@ public:
     void load();
     // Shows every window over its own screen, on top, taking the keyboard and the mouse.
     void showFullScreen();
-    void stop();
+    void stopTimer() override;
     bool running() const;
     // Ends the run: the timer stops and the windows go away.
     void unload();
@@ -54,7 +54,6 @@ signals:
     void windowAdded(SaverWindow* window);
 
 private:
-    bool coversScreens() const;
     SaverWindow& addWindow(const ScreenMetrics& layout, QScreen* covered);
     void onScreenAdded(QScreen* screen);
     void onScreenRemoved(QScreen* screen);
@@ -66,7 +65,6 @@ private:
     // SaverRunView
     std::vector<SaverWindowView*> windowViews() override;
     void startTimer() override;
-    void stopTimer() override;
     void hideWindows() override;
     void dropTopMost() override;
     void endRun() override;

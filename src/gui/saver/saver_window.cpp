@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "gui/saver/saver_window.h"
 
-#include "gui/browse/picture_file.h"
 #include "gui/saver/saver_driver.h"
 #include "gui/widgets/desktop_platform.h"
 #include "gui/widgets/image_list.h"
 #include "gui/widgets/text_style.h"
+#include "platform/pictures/picture_file.h"
 #include "platform/x11_windows.h"
 
 #include <QGuiApplication>
@@ -112,7 +112,7 @@ PixelSize SaverWindow::loadDefaultPicture()
 
 PixelSize SaverWindow::loadBuiltinPicture(int index)
 {
-    return takePicture(ImageList().picture(index));
+    return takePicture(builtinPicture(index));
 }
 
 std::variant<PixelSize, PictureFault> SaverWindow::loadPictureFile(const std::string& path)

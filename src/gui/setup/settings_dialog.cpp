@@ -37,13 +37,6 @@ void keepOutOfTaskBar(QWidget* window)
 
 } // namespace
 
-SettingsDialog::SettingsDialog(ProgramState& state, QWidget* parent) : SettingsDialog(state, nullptr, parent) {}
-
-SettingsDialog::SettingsDialog(ProgramState& state, Choosers& choosers, QWidget* parent)
-    : SettingsDialog(state, &choosers, parent)
-{
-}
-
 SettingsDialog::SettingsDialog(ProgramState& state, Choosers* choosers, QWidget* parent)
     : QDialog(parent),
       WidgetFormView(*this, state.services().platform),

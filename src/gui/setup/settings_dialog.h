@@ -31,9 +31,8 @@ class SettingsDialog final : public QDialog, private WidgetFormView<SettingsDial
     Q_OBJECT
 
 public:
-    explicit SettingsDialog(ProgramState& state, QWidget* parent = nullptr);
-    // With choosers of the caller's, for tests.
-    SettingsDialog(ProgramState& state, Choosers& choosers, QWidget* parent = nullptr);
+    // Choosers of the caller's are for tests; by default the dialog opens Qt's.
+    explicit SettingsDialog(ProgramState& state, Choosers* choosers = nullptr, QWidget* parent = nullptr);
     ~SettingsDialog() override;
 
     const SettingsDialogController& controller() const { return m_controller; }
@@ -108,8 +107,6 @@ private:
 
         void bind(const FormBuilder& form);
     };
-
-    SettingsDialog(ProgramState& state, Choosers* choosers, QWidget* parent);
 
     // From the layout table, in settings_dialog_layout.cpp.
     void buildControls();

@@ -77,17 +77,10 @@ void SettingsDialog::buildControls()
     // Enter on a focused button presses it, as Space does; Enter elsewhere presses nothing.
     for (QPushButton* button : findChildren<QPushButton*>())
         button->installEventFilter(this);
-    setWindowTitle(text(settingsDialogTitle()));
-    m_ui.lblDateRangeMsg->setText(text(dateRangeMessage()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    setWindowTitle(qString(settingsDialogTitle()));
+    m_ui.lblDateRangeMsg->setText(qString(dateRangeMessage()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     m_ui.fraDateRangeMsg->move(m_ui.txtDate->x(), m_ui.txtDate->y() + m_ui.txtDate->height());
     m_ui.fraDateRangeMsg->raise();
-    m_ui.fraVert->move(m_ui.fraHoriz->pos());
-    for (QRadioButton* option : m_ui.optDirection)
-        option->move(option->x(), m_ui.optDirection[0]->y());
-    m_ui.optDirection[2]->move(m_ui.optDirection[0]->x(), m_ui.optDirection[2]->y());
-    m_ui.optDirection[3]->move(m_ui.optDirection[1]->x(), m_ui.optDirection[3]->y());
-    for (QFrame* frame : {m_ui.fraHoriz, m_ui.fraVert, m_ui.fraDirection})
-        frame->setFrameShape(QFrame::NoFrame);
 }
 
 void SettingsDialog::chainTabOrder()

@@ -31,11 +31,6 @@ Date fromQDate(const QDate& date)
                 std::chrono::day{unsigned(date.day())}};
 }
 
-QString name(std::string_view control)
-{
-    return QString::fromLatin1(control.data(), qsizetype(control.size()));
-}
-
 } // namespace
 
 template <typename Change>
@@ -135,23 +130,23 @@ void SettingsDialog::showSliderValue(std::string_view, int value)
 
 void SettingsDialog::showSwatch(std::string_view control, std::int32_t colour)
 {
-    setBackColour(findChild<QWidget*>(name(control)), colourFromStored(colour));
+    setBackColour(controlNamed(*this, control), colourFromStored(colour));
 }
 
 void SettingsDialog::showEmphasis(std::string_view control, bool emphasised)
 {
-    emphasise(findChild<QWidget*>(name(control)), emphasised);
+    emphasise(controlNamed(*this, control), emphasised);
 }
 
 void SettingsDialog::showToolTip(std::string_view control, const std::string& text)
 {
-    findChild<QWidget*>(name(control))->setToolTip(QString::fromStdString(text));
+    controlNamed(*this, control)->setToolTip(QString::fromStdString(text));
 }
 
 void SettingsDialog::showSample(const SampleLook& look, const SettingsRecord& record)
 {
     const auto paint = [&record](QLabel* label, const std::string& caption, int fontEntry) {
-        label->setText(text(caption));
+        label->setText(qString(caption));
         label->setFont(fontOfEntry(record, fontEntry));
         setTextColour(label, colourFromStored(record.TextFontColor[std::size_t(fontEntry)]));
         setBackColour(label, colourFromStored(record.Background));
@@ -165,7 +160,7 @@ void SettingsDialog::showSample(const SampleLook& look, const SettingsRecord& re
 
 void SettingsDialog::focus(std::string_view control)
 {
-    findChild<QWidget*>(name(control))->setFocus();
+    controlNamed(*this, control)->setFocus();
 }
 
 void SettingsDialog::closeDialog(bool accepted)

@@ -1,27 +1,25 @@
 // SPDX-License-Identifier: MIT
 #include "gui/widgets/control_states.h"
 
+#include "gui/widgets/text_style.h"
+
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
 
 namespace varnholt {
 
-namespace {
-
-QWidget* control(QWidget& form, std::string_view name)
+QWidget* controlNamed(QWidget& form, std::string_view name)
 {
-    auto* widget = form.findChild<QWidget*>(QString::fromUtf8(name.data(), qsizetype(name.size())));
+    auto* widget = form.findChild<QWidget*>(qString(name));
     if (!widget)
         qFatal("no control %.*s in %s", int(name.size()), name.data(), qPrintable(form.objectName()));
     return widget;
 }
 
-} // namespace
-
 void showControlText(QWidget& form, std::string_view name, const std::string& text)
 {
-    QWidget* widget = control(form, name);
+    QWidget* widget = controlNamed(form, name);
     const QString shown = QString::fromStdString(text);
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         if (edit->text() != shown)
@@ -37,7 +35,7 @@ void showControlText(QWidget& form, std::string_view name, const std::string& te
 
 void showControlChecked(QWidget& form, std::string_view name, bool checked)
 {
-    auto* button = qobject_cast<QAbstractButton*>(control(form, name));
+    auto* button = qobject_cast<QAbstractButton*>(controlNamed(form, name));
     if (!button)
         qFatal("control %.*s has no check", int(name.size()), name.data());
     button->setChecked(checked);
@@ -45,12 +43,12 @@ void showControlChecked(QWidget& form, std::string_view name, bool checked)
 
 void showControlEnabled(QWidget& form, std::string_view name, bool enabled)
 {
-    control(form, name)->setEnabled(enabled);
+    controlNamed(form, name)->setEnabled(enabled);
 }
 
 void showControlVisible(QWidget& form, std::string_view name, bool visible)
 {
-    control(form, name)->setVisible(visible);
+    controlNamed(form, name)->setVisible(visible);
 }
 
 } // namespace varnholt

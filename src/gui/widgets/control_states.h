@@ -10,8 +10,10 @@
 
 namespace varnholt {
 
-// The FormView calls on Qt widgets: the control is the child of `form` with that object name.
-// Text goes to a line edit, a label or a button's caption.
+// The child of `form` with that object name; the program ends when there is none.
+QWidget* controlNamed(QWidget& form, std::string_view control);
+
+// The FormView calls on Qt widgets, on the control named. Text goes to a line edit, a label or a button's caption.
 void showControlText(QWidget& form, std::string_view control, const std::string& text);
 void showControlChecked(QWidget& form, std::string_view control, bool checked);
 void showControlEnabled(QWidget& form, std::string_view control, bool enabled);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/forms/control_row.h"
+#include "gui/widgets/text_style.h"
 #include "gui/widgets/twips_geometry.h"
 
 #include <QFont>
@@ -9,7 +10,6 @@
 #include <QWidget>
 
 #include <array>
-#include <cstdint>
 #include <functional>
 #include <map>
 #include <span>
@@ -17,12 +17,6 @@
 #include <string_view>
 
 namespace varnholt {
-
-// The text of a row's field.
-inline QString qString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 // The 8-point face of the dialogs' controls.
 QFont controlFont();
@@ -99,13 +93,5 @@ void chainTabs(const QWidget& window, std::span<const std::string_view> names);
 
 // C++ cannot name a member by itself: the list is spelled once, as members and as names.
 #define BIND_CONTROLS(form, ...) (form).bind(#__VA_ARGS__, __VA_ARGS__)
-
-// Checks the option at index of a control array; an index outside it leaves them as they are.
-template <typename Option, std::size_t N>
-void select(const std::array<Option*, N>& options, std::int16_t index)
-{
-    if (index >= 0 && std::size_t(index) < N)
-        options[std::size_t(index)]->setChecked(true);
-}
 
 } // namespace varnholt

@@ -18,20 +18,10 @@ QPixmap renderSvg(const QString& resource)
     return pixmap;
 }
 
-int ImageList::count() const
-{
-    return BuiltinPictureCount;
-}
-
-QPixmap ImageList::picture(int index) const
+QPixmap builtinPicture(int index)
 {
     builtinPictureTag(index); // checks the number
     return renderSvg(QStringLiteral(":/pictures/base_%1.svg").arg(index));
-}
-
-QString ImageList::tag(int index) const
-{
-    return QString::fromStdString(builtinPictureTag(index));
 }
 
 QPixmap defaultPicture()

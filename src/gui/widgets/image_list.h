@@ -6,14 +6,9 @@
 
 namespace varnholt {
 
-// ilsImages: the built-in pictures rendered from their SVG sources.
-class ImageList final {
-public:
-    int count() const;
-    // Picture number index (1..9) at its natural size; outside: RuntimeError "Subscript out of range".
-    QPixmap picture(int index) const;
-    QString tag(int index) const;
-};
+// Built-in picture number index (1..9) at its natural size, rendered from its SVG source;
+// outside: RuntimeError "Subscript out of range".
+QPixmap builtinPicture(int index);
 
 // The 100 x 50 picture the preview and the settings dialog show instead of the user's.
 QPixmap defaultPicture();

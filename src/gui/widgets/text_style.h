@@ -7,12 +7,14 @@
 #include <QFont>
 #include <QString>
 
+#include <string_view>
+
 namespace varnholt {
 
-// The program's texts are UTF-8.
-inline QString text(const std::string& value)
+// The program's texts, and the fields of the form tables, are UTF-8.
+inline QString qString(std::string_view text)
 {
-    return QString::fromStdString(value);
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
 // Stored colours are 24-bit RGB with red in the low byte.

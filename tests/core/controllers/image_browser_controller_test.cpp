@@ -59,33 +59,36 @@ public:
         return shown;
     }
     std::string drive() const override { return currentDrive; }
-    void showDrive(const std::string& drive, bool quietly) override
+    bool showDrive(const std::string& drive, bool quietly) override
     {
         if (std::find(drives.begin(), drives.end(), drive) == drives.end())
-            throw RuntimeError(ErrPathNotFound);
+            return false;
         const bool moved = std::exchange(currentDrive, drive) != drive;
         if (moved && !quietly)
             controller->driveChosen();
+        return true;
     }
     std::string driveOf(const std::string& path) const override { return driveOfPath(path, drives); }
     std::string folder() const override { return currentFolder; }
-    void showFolder(const std::string& path) override
+    std::optional<PictureFault> showFolder(const std::string& path) override
     {
         std::string folder = path.size() > 1 && path.back() == '/' ? path.substr(0, path.size() - 1) : path;
         if (!folders.contains(folder))
-            throw RuntimeError(ErrPathNotFound);
+            return PictureFault{PictureFault::FolderMissing, {}};
         if (std::exchange(currentFolder, folder) != folder)
             controller->folderChanged();
+        return std::nullopt;
     }
-    void showFiles(const std::string& folder) override
+    std::optional<PictureFault> showFiles(const std::string& folder) override
     {
         if (folder == listedFolder)
-            return;
+            return std::nullopt;
         listedFolder.clear();
         selected.clear();
         if (!folders.contains(folder))
-            throw RuntimeError(ErrPathNotFound);
+            return PictureFault{PictureFault::FolderMissing, {}};
         listedFolder = folder;
+        return std::nullopt;
     }
     std::string chosenFile() const override { return selected; }
     bool showChosenFile(const std::string& name) override
@@ -111,14 +114,14 @@ public:
             emphasised.erase(index);
     }
     void showPhotoFocus(int) override {}
-    NaturalSize loadPreview(const std::string& path) override
+    std::variant<NaturalSize, PictureFault> loadPreview(const std::string& path) override
     {
         const std::size_t slash = path.rfind('/');
         if (!folders.contains(path.substr(0, slash)))
-            throw RuntimeError(ErrPathNotFound);
+            return PictureFault{PictureFault::FolderMissing, {}};
         const auto found = pictures.find(path.substr(slash + 1));
         if (found == pictures.end())
-            throw RuntimeError(ErrInvalidPicture);
+            return PictureFault{PictureFault::NotAPicture, {}};
         return found->second;
     }
     void showPreview(const PreviewPlacement&) override {}

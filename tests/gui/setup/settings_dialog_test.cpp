@@ -43,7 +43,7 @@ struct Harness : WindowHarness {
     {
         state.loadSettings();
         state.calculateTimeLeft(state.settings().Date);
-        auto& dialog = WindowHarness::open<SettingsDialog>(choosers);
+        auto& dialog = WindowHarness::open<SettingsDialog>(&choosers);
         if (show) {
             dialog.show();
             if (!QTest::qWaitForWindowActive(&dialog))

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "gui/browse/metafile.h"
+#include "platform/pictures/metafile.h"
 
 #include <QPainter>
 #include <QSvgRenderer>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "gui/saver/frame_stats.h"
+#include "app/frame_stats.h"
 
 #include "gui/saver/saver_driver.h"
 #include "gui/saver/saver_window.h"

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "gui/browse/picture_file.h"
+#include "platform/pictures/picture_file.h"
 
 #include "core/common/errors.h"
 #include "core/program/picture_completeness.h"
-#include "gui/browse/metafile.h"
+#include "platform/pictures/metafile.h"
 
 #include <QFile>
 #include <QImageReader>
@@ -85,14 +85,6 @@ std::variant<QImage, PictureFault> readPictureFile(const std::string& path)
     if (image.isNull())
         return noPicture();
     return image;
-}
-
-QImage loadPictureFile(const std::string& path)
-{
-    auto read = readPictureFile(path);
-    if (const auto* fault = std::get_if<PictureFault>(&read))
-        throw pictureError(*fault);
-    return std::get<QImage>(std::move(read));
 }
 
 } // namespace varnholt

@@ -16,8 +16,6 @@ namespace varnholt {
 // memory than a screen saver should).
 // The path is the bytes the system names the file by, which need not be UTF-8.
 std::variant<QImage, PictureFault> readPictureFile(const std::string& path);
-// The same, throwing the fault as its RuntimeError (pictureError).
-QImage loadPictureFile(const std::string& path);
 
 // Pixel count above which a picture is refused without being decoded.
 inline constexpr qint64 MaxPicturePixels = 40'000'000;
