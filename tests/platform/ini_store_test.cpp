@@ -252,9 +252,9 @@ private slots:
         QVERIFY(writeFile(path(), "[ScreenSaver]\nSpeed=10\n"));
         const IniStore store(path());
         const test::FixedClock clock(test::ymd(2011, 3, 15));
-        QCOMPARE(loadSettings(store, clock).settings.Speed, std::int16_t(10));
+        QCOMPARE(loadSettings(store, clock, test::LinuxPaths).settings.Speed, std::int16_t(10));
         QVERIFY(writeFile(path(), "[ScreenSaver]\nSpeed=70\n"));
-        QCOMPARE(loadSettings(store, clock).settings.Speed, std::int16_t(70));
+        QCOMPARE(loadSettings(store, clock, test::LinuxPaths).settings.Speed, std::int16_t(70));
     }
 
     // Every end-to-end run names its folder by XDG_CONFIG_HOME; without it the file is in the home folder.

@@ -9,7 +9,7 @@ namespace varnholt {
 
 void ProgramState::loadSettings()
 {
-    LoadedSettings loaded = varnholt::loadSettings(services.store, services.clock);
+    LoadedSettings loaded = varnholt::loadSettings(services.store, services.clock, services.platform.pathStyle());
     today = loaded.today;
     settings = std::move(loaded.settings);
     // The saver shows what the dialog would show; the dialog itself tells a repaired number as a change.
@@ -45,12 +45,12 @@ void ProgramState::calculateTimeLeft(Date targetDate)
 
 std::string ProgramState::helpPage(int context) const
 {
-    return helpPagePath(helpFilePath, context, dataFolder);
+    return helpPagePath(helpFilePath, context, dataFolder, services.platform.pathStyle().separator);
 }
 
 std::string ProgramState::readMe() const
 {
-    return readMePath(desktopPath, dataFolder);
+    return readMePath(desktopPath, dataFolder, services.platform.pathStyle().separator);
 }
 
 MotionInputs ProgramState::motionInputs(TextBlockState& windowBlock, const ScreenTwips& windowScreen)

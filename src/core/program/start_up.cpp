@@ -11,7 +11,7 @@ namespace {
 void readDesktopPath(ProgramState& state)
 {
     state.desktopPath = state.services.store.getSetting(SectionCommon, "DesktopPath", "");
-    state.helpFilePath = state.desktopPath + "/Varnholt.chm";
+    state.helpFilePath = state.desktopPath + state.services.platform.pathStyle().separator + "Varnholt.chm";
 }
 
 StartResult startSaver(ProgramState& state, StartupWindows& windows)

@@ -30,7 +30,8 @@ struct KeyEntry {
     std::string key;
     SectionKind section;
     FieldAccessor field;
-    KeyDefault fallback; // the Target Date's is empty: it is today, which only loading knows
+    // Empty for the Target Date (today) and the picture's folder and drive (the system's): only loading knows them.
+    KeyDefault fallback;
     std::optional<ValueRange> range;
     int fontIndex = 0; // the entry of a font field; unused by the others
 };

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/common/services.h"
+#include "platform/data_folder.h"
 #include "platform/instance_lock.h"
 
 #include <memory>
@@ -31,6 +32,7 @@ public:
 
     void shellOpen(const std::string& target) override;
     std::vector<std::string> pictureFileTypes() const override { return loadablePictureTypes(); }
+    PathStyle pathStyle() const override { return nativePathStyle(); }
 
     // Whether our windows live on an X server, where the X11 window list and grabs apply.
     static bool onX11();
