@@ -169,7 +169,8 @@ private slots:
                                  const char* seen, const char* said) {
             QTest::newRow(name) << file << file << made << folderMode << blockerMode << sizeLimit << seen << said;
         };
-        row("read-only folder", "file", 0500, 0644, 0, "10 No permission to write in the folder.", "");
+        row("read-only folder", "file", 0500, 0644, 0, "10 No permission to write in the folder.",
+            "read without its lock");
         row("unreadable file", "file", 0700, 0000, 0, "none No permission to write the file.", "Permission denied");
         row("write-only file", "file", 0700, 0200, 0, "none No permission to read the file.", "Permission denied");
         row("no room for the file", "file", 0700, 0644, 1024, "10 File too large", "");
@@ -242,7 +243,9 @@ private slots:
         QCOMPARE(child.exitStatus(), QProcess::NormalExit);
         QCOMPARE(QString::fromLocal8Bit(child.readAllStandardOutput()), seen.arg(m_dir->path()));
         QCOMPARE(QString::fromLocal8Bit(child.readAllStandardError()),
-                 said.isEmpty() ? QString() : m_dir->filePath(file) + QStringLiteral(": ") + said + QLatin1Char('\n'));
+                 said.isEmpty() ? QString()
+                                : QStringLiteral("varnholt.platform: ") + m_dir->filePath(file) + QStringLiteral(": ")
+                         + said + QLatin1Char('\n'));
         QCOMPARE(describe(blocking), before);
     }
 

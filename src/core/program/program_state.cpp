@@ -13,8 +13,10 @@ void ProgramState::loadSettings()
     today = loaded.today;
     settings = std::move(loaded.settings);
     // The saver shows what the dialog would show; the dialog itself tells a repaired number as a change.
-    if (runMode != ModeNone)
-        repairRanges(settings);
+    if (runMode != ModeNone) {
+        for (const std::string& repaired : repairRanges(settings))
+            services.log.warning("settings: " + repaired + " is out of range; its default is used");
+    }
 }
 
 ScreenMetrics ProgramState::layoutScreen() const

@@ -219,12 +219,16 @@ bool withinRange(const SettingsRecord& record, const KeyEntry& entry)
     return within;
 }
 
-void repairRanges(SettingsRecord& record)
+std::vector<std::string> repairRanges(SettingsRecord& record)
 {
+    std::vector<std::string> repaired;
     for (const KeyEntry& entry : keyTable()) {
-        if (!withinRange(record, entry))
+        if (!withinRange(record, entry)) {
+            repaired.push_back(entry.key + "=" + storedText(record, entry));
             setDefault(record, entry);
+        }
     }
+    return repaired;
 }
 
 } // namespace varnholt

@@ -51,7 +51,7 @@ void setFromText(SettingsRecord& record, const KeyEntry& entry, const std::strin
 void setDefault(SettingsRecord& record, const KeyEntry& entry);
 // False only for a number outside the key's range.
 bool withinRange(const SettingsRecord& record, const KeyEntry& entry);
-// Gives every number outside its key's range the key's default.
-void repairRanges(SettingsRecord& record);
+// Gives every number outside its key's range the key's default; returns them as they were, "Speed=900".
+std::vector<std::string> repairRanges(SettingsRecord& record);
 
 } // namespace varnholt

@@ -5,11 +5,16 @@
 #include "platform/data_folder.h"
 #include "platform/instance_lock.h"
 
+#include <QLoggingCategory>
+
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace varnholt {
+
+// The windows' own fallbacks, as "varnholt.gui" warnings (see platform/qt_log.h).
+Q_DECLARE_LOGGING_CATEGORY(lcGui)
 
 // What Qt's image readers here read, and the metafiles drawn apart: "bmp", "jpg", "png", "wmf", ...
 std::vector<std::string> loadablePictureTypes();
