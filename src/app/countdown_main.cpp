@@ -5,6 +5,7 @@
 #include "core/settings/key_table.h"
 #include "core/settings/settings_io.h"
 #include "core/timeleft/countdown_text.h"
+#include "platform/data_folder.h"
 #include "platform/ini_store.h"
 #include "platform/locale_date_forms.h"
 #include "platform/system_clock.h"
@@ -29,7 +30,7 @@ int main(int argc, char* argv[])
     varnholt::SystemClock clock;
     varnholt::PatternDateForms dates = varnholt::localeDateForms();
 
-    const varnholt::LoadedSettings loaded = varnholt::loadSettings(store, clock);
+    const varnholt::LoadedSettings loaded = varnholt::loadSettings(store, clock, varnholt::nativePathStyle());
     const varnholt::SettingsRecord& settings = loaded.settings;
     const std::optional<varnholt::Date> target = dates.parse(settings.Date);
     if (!target) {

@@ -67,4 +67,9 @@ std::vector<std::string> dataFolderCandidates()
     return candidates;
 }
 
+PathStyle nativePathStyle()
+{
+    return PathStyle{'/', "/", "/"};
+}
+
 } // namespace varnholt

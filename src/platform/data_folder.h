@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/common/services.h"
+
 #include <string>
 #include <vector>
 
@@ -13,5 +15,8 @@ std::vector<std::string> dataFolderCandidates();
 
 // HOME, or the account's home from the password database when HOME is unset or empty.
 std::string homeFolder();
+
+// The separator "/", and the root as the picture folder and drive before one is chosen.
+PathStyle nativePathStyle();
 
 } // namespace varnholt

@@ -2,6 +2,7 @@
 #include "platform/ini_store.h"
 
 #include "platform/data_folder.h"
+#include "platform/qt_log.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,7 +16,6 @@
 #include <chrono>
 #include <cstring>
 #include <fcntl.h>
-#include <iostream>
 #include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -232,13 +232,15 @@ void IniStore::refresh() const
 {
     // Without the lock (a read-only folder, a holder that never lets go) the file is read all the same.
     QLockFile lock(lockFilePath(m_path));
-    lockStore(lock);
+    const bool locked = lockStore(lock);
     const FileRead read = readFile(m_path);
     m_text = IniText(read.bytes);
+    std::string why = read.problem == ReadProblem::None ? std::string() : read.why();
+    if (why.empty() && !locked && !read.bytes.isEmpty())
+        why = "read without its lock";
     // Once per store and problem: a terminal user learns why the settings were ignored.
-    const std::string why = read.problem == ReadProblem::None ? std::string() : read.why();
     if (!why.empty() && why != m_reported)
-        std::cerr << location() << ": " << why << std::endl;
+        qCWarning(lcPlatform).noquote() << QString::fromStdString(location() + ": " + why);
     m_reported = why;
 }
 

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "platform/qt_log.h"
 
-#include <QLoggingCategory>
 #include <QString>
 
 namespace varnholt {
+
+Q_LOGGING_CATEGORY(lcPlatform, "varnholt.platform")
 
 namespace {
 Q_LOGGING_CATEGORY(lcCore, "varnholt.core")

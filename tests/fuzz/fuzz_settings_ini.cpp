@@ -7,6 +7,7 @@
 #include "core/settings/key_table.h"
 #include "core/settings/settings_io.h"
 #include "fuzz_support.h"
+#include "platform/data_folder.h"
 #include "platform/ini_store.h"
 #include "platform/locale_date_forms.h"
 
@@ -26,7 +27,7 @@ const PatternDateForms dates = localeDateForms();
 
 LoadedSettings loadFrom(const SettingsStore& store)
 {
-    return loadSettings(store, FixedClock{});
+    return loadSettings(store, FixedClock{}, nativePathStyle());
 }
 
 // The store turns the line breaks of a value into blanks; a lone CR read from a file is one.

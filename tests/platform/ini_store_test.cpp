@@ -169,7 +169,8 @@ private slots:
                                  const char* seen, const char* said) {
             QTest::newRow(name) << file << file << made << folderMode << blockerMode << sizeLimit << seen << said;
         };
-        row("read-only folder", "file", 0500, 0644, 0, "10 No permission to write in the folder.", "");
+        row("read-only folder", "file", 0500, 0644, 0, "10 No permission to write in the folder.",
+            "read without its lock");
         row("unreadable file", "file", 0700, 0000, 0, "none No permission to write the file.", "Permission denied");
         row("write-only file", "file", 0700, 0200, 0, "none No permission to read the file.", "Permission denied");
         row("no room for the file", "file", 0700, 0644, 1024, "10 File too large", "");
@@ -242,7 +243,9 @@ private slots:
         QCOMPARE(child.exitStatus(), QProcess::NormalExit);
         QCOMPARE(QString::fromLocal8Bit(child.readAllStandardOutput()), seen.arg(m_dir->path()));
         QCOMPARE(QString::fromLocal8Bit(child.readAllStandardError()),
-                 said.isEmpty() ? QString() : m_dir->filePath(file) + QStringLiteral(": ") + said + QLatin1Char('\n'));
+                 said.isEmpty() ? QString()
+                                : QStringLiteral("varnholt.platform: ") + m_dir->filePath(file) + QStringLiteral(": ")
+                         + said + QLatin1Char('\n'));
         QCOMPARE(describe(blocking), before);
     }
 
@@ -252,9 +255,9 @@ private slots:
         QVERIFY(writeFile(path(), "[ScreenSaver]\nSpeed=10\n"));
         const IniStore store(path());
         const test::FixedClock clock(test::ymd(2011, 3, 15));
-        QCOMPARE(loadSettings(store, clock).settings.Speed, std::int16_t(10));
+        QCOMPARE(loadSettings(store, clock, test::LinuxPaths).settings.Speed, std::int16_t(10));
         QVERIFY(writeFile(path(), "[ScreenSaver]\nSpeed=70\n"));
-        QCOMPARE(loadSettings(store, clock).settings.Speed, std::int16_t(70));
+        QCOMPARE(loadSettings(store, clock, test::LinuxPaths).settings.Speed, std::int16_t(70));
     }
 
     // Every end-to-end run names its folder by XDG_CONFIG_HOME; without it the file is in the home folder.

@@ -48,6 +48,7 @@ EditedSettings editFor(int n)
     r.Title = "round " + tag;
     r.Speed = std::int16_t(n % 101);
     r.picture.ImageName = "picture " + tag + ".png";
+    r.picture.ImagePath = "/pictures " + tag + "/";
     for (std::size_t i = 0; i < FontEntries; ++i) {
         r.TextFontName[i] = "Font " + tag;
         r.TextFontUnderline[i] = n % 2 == 0;
@@ -64,7 +65,7 @@ bool writeRound(const QString& path, int n)
 
 LoadedSettings loadFrom(const QString& path)
 {
-    return loadSettings(IniStore(path), test::FixedClock(test::ymd(2026, 12, 5)));
+    return loadSettings(IniStore(path), test::FixedClock(test::ymd(2026, 12, 5)), test::LinuxPaths);
 }
 
 // The round whose values the file holds, from its Title; -1 when there is none.

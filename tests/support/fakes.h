@@ -43,6 +43,9 @@ public:
     std::optional<Date> parse(const std::string& text) const override;
 };
 
+inline const PathStyle LinuxPaths{'/', "/", "/"};
+inline const PathStyle WindowsPaths{'\\', "C:\\", "C:"};
+
 struct RecordedMessage {
     std::string text;
     MessageIcon icon;
@@ -61,6 +64,7 @@ public:
     std::vector<std::string> opened;
     int beeps = 0;
     std::vector<std::string> pictureTypes{"bmp", "gif", "jpeg", "jpg", "png", "wmf"};
+    PathStyle paths = LinuxPaths;
 
     bool findWindow(const std::string& title) const override;
     void activateWindow(const std::string& title) override { activated.push_back(title); }
@@ -75,6 +79,7 @@ public:
     void beep() override { ++beeps; }
     void shellOpen(const std::string& target) override { opened.push_back(target); }
     std::vector<std::string> pictureFileTypes() const override { return pictureTypes; }
+    PathStyle pathStyle() const override { return paths; }
 };
 
 class RecordingLog final : public Log {

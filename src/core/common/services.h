@@ -80,6 +80,21 @@ struct ScreenMetrics {
     double twipsPerPixelY = 15.0;
 };
 
+// How this system writes file paths: "/" and the root "/" on Linux; "\", "C:\" and "C:" on Windows.
+struct PathStyle {
+    char separator{};
+    std::string defaultFolder; // the picture folder before one is chosen
+    std::string defaultDrive;
+
+    // The folder with one separator at its end: an empty folder becomes the separator alone.
+    std::string withSeparator(std::string folder) const
+    {
+        if (folder.empty() || folder.back() != separator)
+            folder += separator;
+        return folder;
+    }
+};
+
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -108,6 +123,7 @@ public:
 
     // The name endings (lower case, without the dot) of the picture files this system loads.
     virtual std::vector<std::string> pictureFileTypes() const = 0;
+    virtual PathStyle pathStyle() const = 0;
 };
 
 // Where the program quietly does something other than asked: a trace for a user's report, never shown.

@@ -60,6 +60,8 @@ void SettingsDialogController::load()
 {
     // With "Random Paths" the pane keeps this look: the kind of the stored direction.
     showPlacementLook(isVerticalDirection(m_loaded.Direction));
+    if (!m_services.dates.parse(m_loaded.Date))
+        m_services.log.warning("settings: the Target Date \"" + m_loaded.Date + "\" is no date; today is shown");
     m_loading = true;
     loadControls();
     m_loading = false;

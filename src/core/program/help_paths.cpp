@@ -20,10 +20,10 @@ bool isFile(const std::string& path)
     return std::filesystem::is_regular_file(path, error);
 }
 
-// The text before the last "/": "" for "/Varnholt.chm", so an empty desktopPath names no folder.
-std::string folderOf(const std::string& filePath)
+// The text before the last separator: "" for "/Varnholt.chm", so an empty desktopPath names no folder.
+std::string folderOf(const std::string& filePath, char separator)
 {
-    const std::string::size_type slash = filePath.rfind('/');
+    const std::string::size_type slash = filePath.rfind(separator);
     return slash == std::string::npos ? std::string() : filePath.substr(0, slash);
 }
 
@@ -38,15 +38,16 @@ std::string chooseDataFolder(const std::vector<std::string>& candidates)
     return candidates.empty() ? std::string() : candidates.front();
 }
 
-std::string readMePath(const std::string& desktopPath, const std::string& dataFolder)
+std::string readMePath(const std::string& desktopPath, const std::string& dataFolder, char separator)
 {
-    return (desktopPath.empty() ? dataFolder : desktopPath) + "/ReadMe.rtf";
+    return (desktopPath.empty() ? dataFolder : desktopPath) + separator + "ReadMe.rtf";
 }
 
-std::string helpPagePath(const std::string& helpFilePath, int context, const std::string& dataFolder)
+std::string helpPagePath(const std::string& helpFilePath, int context, const std::string& dataFolder, char separator)
 {
-    const std::string page = "/help/topic-" + std::to_string(context) + ".html";
-    const std::string folder = folderOf(helpFilePath);
+    const std::string page = std::string(1, separator) + "help" + separator + "topic-" + std::to_string(context)
+        + ".html";
+    const std::string folder = folderOf(helpFilePath, separator);
     // A folder without our pages would leave Help dead: the shipped pages then serve.
     return !folder.empty() && isFile(folder + page) ? folder + page : dataFolder + page;
 }

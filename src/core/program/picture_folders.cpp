@@ -14,6 +14,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The separator of the paths std::filesystem gives these functions.
+constexpr char Separator = char(fs::path::preferred_separator);
+
 // The names in a folder, without hidden ones, in the order the lists show them; equal shown names by their bytes.
 template <typename Keep>
 std::vector<std::string> namesIn(const std::string& folder, Keep keep, const NameOrder& order)
@@ -46,7 +49,7 @@ std::string cleanFolder(const std::string& path)
 {
     std::error_code error;
     std::string folder = fs::absolute(fs::path(path), error).lexically_normal().native();
-    if (folder.size() > 1 && folder.back() == '/')
+    if (folder.size() > 1 && folder.back() == Separator)
         folder.pop_back();
     return folder;
 }
@@ -99,8 +102,8 @@ std::vector<std::string> driveFolders(std::string_view mountsText)
 
 std::string folderWithSeparator(std::string folder)
 {
-    if (folder.empty() || folder.back() != '/')
-        folder += '/';
+    if (folder.empty() || folder.back() != Separator)
+        folder += Separator;
     return folder;
 }
 

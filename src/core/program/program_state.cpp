@@ -9,12 +9,14 @@ namespace varnholt {
 
 void ProgramState::loadSettings()
 {
-    LoadedSettings loaded = varnholt::loadSettings(m_services.store, m_services.clock);
+    LoadedSettings loaded = varnholt::loadSettings(m_services.store, m_services.clock, m_services.platform.pathStyle());
     m_today = loaded.today;
     m_settings = std::move(loaded.settings);
     // The saver shows what the dialog would show; the dialog itself tells a repaired number as a change.
-    if (m_runMode != ModeNone)
-        repairRanges(m_settings);
+    if (m_runMode != ModeNone) {
+        for (const std::string& repaired : repairRanges(m_settings))
+            m_services.log.warning("settings: " + repaired + " is out of range; its default is used");
+    }
 }
 
 ScreenMetrics ProgramState::layoutScreen() const
@@ -45,12 +47,12 @@ void ProgramState::calculateTimeLeft(Date targetDate)
 
 std::string ProgramState::helpPage(int context) const
 {
-    return helpPagePath(m_helpFilePath, context, m_dataFolder);
+    return helpPagePath(m_helpFilePath, context, m_dataFolder, m_services.platform.pathStyle().separator);
 }
 
 std::string ProgramState::readMe() const
 {
-    return readMePath(m_desktopPath, m_dataFolder);
+    return readMePath(m_desktopPath, m_dataFolder, m_services.platform.pathStyle().separator);
 }
 
 MotionInputs ProgramState::motionInputs(TextBlockState& windowBlock, const ScreenTwips& windowScreen) const

@@ -11,7 +11,7 @@ namespace {
 void readDesktopPath(ProgramState& state)
 {
     state.setDesktopPath(state.services().store.getSetting(SectionCommon, "DesktopPath", ""));
-    state.setHelpFilePath(state.desktopPath() + "/Varnholt.chm");
+    state.setHelpFilePath(state.desktopPath() + state.services().platform.pathStyle().separator + "Varnholt.chm");
 }
 
 StartResult startSaver(ProgramState& state, StartupWindows& windows)

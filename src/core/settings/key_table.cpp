@@ -54,11 +54,11 @@ std::vector<KeyEntry> buildKeyTable()
         key("ImageUsed", Saver, &R::ImageUsed, FlagOff, flag),
         key("ImageStyle", Saver, &P::ImageStyle, BaseImage, ValueRange{BaseImage, FileImage}),
         key("ImageName", Saver, &P::ImageName, ""),
-        key("ImagePath", Saver, &P::ImagePath, "/"),
+        key("ImagePath", Saver, &P::ImagePath, ""),
         key("ImageSize", Saver, &P::ImageSize, 0),
         key("ImageIndex", Saver, &P::ImageIndex, 1),
         key("ImageTag", Saver, &P::ImageTag, "Logo"),
-        key("ImageDrive", Saver, &P::ImageDrive, "/"),
+        key("ImageDrive", Saver, &P::ImageDrive, ""),
         key("Position", Saver, &R::Position, PositionHorizontal, ValueRange{PositionHorizontal, PositionRandom}),
         key("Direction", Saver, &R::Direction, DirForward, ValueRange{DirForward, DirUpward}),
         key("Speed", Saver, &R::Speed, 50, ValueRange{SpeedMinimum, SpeedMaximum}),
@@ -219,12 +219,16 @@ bool withinRange(const SettingsRecord& record, const KeyEntry& entry)
     return within;
 }
 
-void repairRanges(SettingsRecord& record)
+std::vector<std::string> repairRanges(SettingsRecord& record)
 {
+    std::vector<std::string> repaired;
     for (const KeyEntry& entry : keyTable()) {
-        if (!withinRange(record, entry))
+        if (!withinRange(record, entry)) {
+            repaired.push_back(entry.key + "=" + storedText(record, entry));
             setDefault(record, entry);
+        }
     }
+    return repaired;
 }
 
 } // namespace varnholt

@@ -30,7 +30,8 @@ struct KeyEntry {
     std::string key;
     SectionKind section;
     FieldAccessor field;
-    KeyDefault fallback; // the Target Date's is empty: it is today, which only loading knows
+    // Empty for the Target Date (today) and the picture's folder and drive (the system's): only loading knows them.
+    KeyDefault fallback;
     std::optional<ValueRange> range;
     int fontIndex = 0; // the entry of a font field; unused by the others
 };
@@ -50,7 +51,7 @@ void setFromText(SettingsRecord& record, const KeyEntry& entry, const std::strin
 void setDefault(SettingsRecord& record, const KeyEntry& entry);
 // False only for a number outside the key's range.
 bool withinRange(const SettingsRecord& record, const KeyEntry& entry);
-// Gives every number outside its key's range the key's default.
-void repairRanges(SettingsRecord& record);
+// Gives every number outside its key's range the key's default; returns them as they were, "Speed=900".
+std::vector<std::string> repairRanges(SettingsRecord& record);
 
 } // namespace varnholt

@@ -27,26 +27,21 @@ void readKeys(const SettingsStore& store, SettingsRecord& record, bool (*wanted)
     }
 }
 
-std::string withTrailingSeparator(std::string path)
-{
-    if (path.empty() || path.back() != '/')
-        path += '/';
-    return path;
-}
-
 } // namespace
 
-LoadedSettings loadSettings(const SettingsStore& store, const Clock& clock)
+LoadedSettings loadSettings(const SettingsStore& store, const Clock& clock, const PathStyle& paths)
 {
     store.refresh();
     LoadedSettings loaded;
     loaded.today = clock.today();
     SettingsRecord& record = loaded.settings;
     record = defaultsFor(loaded.today);
+    record.picture.ImagePath = paths.defaultFolder;
+    record.picture.ImageDrive = paths.defaultDrive;
     // Synchronize first: it chooses the section of the shared keys that follow.
     readKeys(store, record, [](SectionKind kind) { return kind == SectionKind::Common; });
     readKeys(store, record, [](SectionKind kind) { return kind != SectionKind::Common; });
-    record.picture.ImagePath = withTrailingSeparator(record.picture.ImagePath);
+    record.picture.ImagePath = paths.withSeparator(record.picture.ImagePath);
     return loaded;
 }
 

@@ -16,7 +16,8 @@ struct LoadedSettings {
     SettingsRecord settings;
 };
 
-LoadedSettings loadSettings(const SettingsStore& store, const Clock& clock);
+// The picture folder and drive that no key gives are the system's defaults in paths.
+LoadedSettings loadSettings(const SettingsStore& store, const Clock& clock, const PathStyle& paths);
 
 struct SharedTexts {
     std::string Title;

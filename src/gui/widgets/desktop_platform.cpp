@@ -16,6 +16,8 @@
 
 namespace varnholt {
 
+Q_LOGGING_CATEGORY(lcGui, "varnholt.gui")
+
 namespace {
 
 QMessageBox::Icon boxIcon(MessageIcon icon)
@@ -103,7 +105,8 @@ void DesktopPlatform::shellOpen(const std::string& target)
     const bool isAddress = text.startsWith(QLatin1String("mailto:"), Qt::CaseInsensitive)
         || text.startsWith(QLatin1String("http://"), Qt::CaseInsensitive)
         || text.startsWith(QLatin1String("https://"), Qt::CaseInsensitive);
-    QDesktopServices::openUrl(isAddress ? QUrl(text) : QUrl::fromLocalFile(text));
+    if (!QDesktopServices::openUrl(isAddress ? QUrl(text) : QUrl::fromLocalFile(text)))
+        qCWarning(lcGui).noquote() << "no application opened" << text;
 }
 
 std::vector<std::string> loadablePictureTypes()

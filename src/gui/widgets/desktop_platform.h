@@ -2,13 +2,19 @@
 #pragma once
 
 #include "core/common/services.h"
+#include "platform/data_folder.h"
 #include "platform/instance_lock.h"
+
+#include <QLoggingCategory>
 
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace varnholt {
+
+// The windows' own fallbacks, as "varnholt.gui" warnings (see platform/qt_log.h).
+Q_DECLARE_LOGGING_CATEGORY(lcGui)
 
 // What Qt's image readers here read, and the metafiles drawn apart: "bmp", "jpg", "png", "wmf", ...
 std::vector<std::string> loadablePictureTypes();
@@ -31,6 +37,7 @@ public:
 
     void shellOpen(const std::string& target) override;
     std::vector<std::string> pictureFileTypes() const override { return loadablePictureTypes(); }
+    PathStyle pathStyle() const override { return nativePathStyle(); }
 
     // Whether our windows live on an X server, where the X11 window list and grabs apply.
     static bool onX11();

@@ -129,6 +129,8 @@ TEST(SaverControllerTest, PictureChoiceSizeStepAndLoadErrors)
     const std::string fellBack = "saver: /p/a.png: File not found; showing built-in picture 2 instead";
     const PictureRow rows[] = {
         {ModeSaver, "ImageUsed=0 ImageStyle=1", PixelSize{40, 20}, "none"},
+        {ModeSaver, "ImageUsed=0 Speed=900", PixelSize{40, 20}, "none",
+         "log settings: Speed=900 is out of range; its default is used"},
         {ModePreview, FilePicture, PixelSize{40, 20}, "default at 100x50"},
         {ModeNone, FilePicture, PixelSize{40, 20}, "default at 100x50"},
         {ModeSaver, "ImageUsed=1 ImageStyle=0 ImageIndex=3 ImageSize=4", PixelSize{}, "built-in 3 at 150x75"},

@@ -97,8 +97,9 @@ struct Dialog {
         for (const std::string& item : split(row.stored, ' '))
             setFromText(loaded, keyNamed(item.substr(0, item.find('='))), item.substr(item.find('=') + 1));
         const EventTexts texts{loaded.Title, loaded.Target, loaded.TargetPassed, loaded.IncludeDays};
-        controller.emplace(view, services(), loaded, fakes.clock.date,
-                           calculateTimeLeft(fakes.clock.date, *fakes.dates.parse(loaded.Date), texts), 396);
+        controller.emplace(
+            view, services(), loaded, fakes.clock.date,
+            calculateTimeLeft(fakes.clock.date, fakes.dates.parse(loaded.Date).value_or(fakes.clock.date), texts), 396);
         controller->load();
         view.calls.clear();
         if (row.answers)
@@ -162,6 +163,7 @@ const std::vector<Row> rows{
      "changed=0|enabled:cmdOK=0|enabled:cmdRestoreSettings=0|text:cmdCancel=Close|tip:cmdCancel= Exit Settings "
      "Dialog |text:txtTitle=Event|text:txtDate=01/06/2012|text:txtDateLong=long 01/06/2012|text:lblSpeed=50|"
      "value:HScrollSpeed=50|visible:MonthView=0|visible:fraDateRangeMsg=0|enabled:cmdCalendar=1|calls="},
+    {"a stored date that does not parse", "Date=30/02/2012", "", "date=15/03/2011|changed=1|calls=warning"},
     {"an edit enables OK", "", "txtTitle:Eventx",
      "changed=1|Title=Eventx|enabled:cmdOK=1|enabled:cmdRestoreSettings=1|text:cmdCancel=Cancel|"
      "tip:cmdCancel= Cancel any changes and Exit Settings Dialog |sample:text=Eventx @0 16pt 396"},

@@ -37,6 +37,7 @@ TEST(HelpPaths, HelpPageBesideHelpFileOnlyWhenThePageIsThere)
         std::string helpFilePath;
         int context;
         std::string expected;
+        char separator = '/';
     };
     const std::vector<Row> rows = {
         {pages + "/Varnholt.chm", 110, pages + "/help/topic-110.html"},
@@ -45,9 +46,12 @@ TEST(HelpPaths, HelpPageBesideHelpFileOnlyWhenThePageIsThere)
         {"/Varnholt.chm", 110, Data + "/help/topic-110.html"},             // no desktopPath: not the root folder
         {"/" + std::string(5000, 'y') + "/Varnholt.chm", 110, Data + "/help/topic-110.html"},
         {"Varnholt.chm", 110, Data + "/help/topic-110.html"},
+        {"C:\\Varnholt\\Varnholt.chm", 3, "C:\\share\\help\\topic-3.html", '\\'},
     };
     for (const Row& row : rows) {
-        EXPECT_EQ(helpPagePath(row.helpFilePath, row.context, Data), row.expected) << row.helpFilePath.substr(0, 60);
+        const std::string data = row.separator == '/' ? Data : "C:\\share";
+        EXPECT_EQ(helpPagePath(row.helpFilePath, row.context, data, row.separator), row.expected)
+            << row.helpFilePath.substr(0, 60);
     }
 }
 

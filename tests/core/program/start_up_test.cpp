@@ -111,13 +111,16 @@ TEST(StartUp, HelpFileFollowsDesktopPathWithoutCheckingTheSeparator)
     struct Row {
         std::optional<std::string> desktopPath;
         std::string help;
+        const PathStyle& paths = test::LinuxPaths;
     };
     const Row rows[] = {
         {std::nullopt, "/Varnholt.chm"},
         {"/opt/varnholt/", "/opt/varnholt//Varnholt.chm"},
+        {"C:\\Varnholt", "C:\\Varnholt\\Varnholt.chm", test::WindowsPaths},
     };
     for (const Row& row : rows) {
         Fixture f;
+        f.fakes.platform.paths = row.paths;
         if (row.desktopPath)
             f.fakes.store.values[{"Common", "DesktopPath"}] = *row.desktopPath;
         f.run("/a");

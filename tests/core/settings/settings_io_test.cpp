@@ -17,7 +17,7 @@ using test::ymd;
 
 LoadedSettings load(FakeServices& services)
 {
-    return loadSettings(services.store, services.clock);
+    return loadSettings(services.store, services.clock, services.platform.pathStyle());
 }
 
 EditedSettings sampleEdit(std::int16_t synchronize)
@@ -56,8 +56,9 @@ TEST(loadSettings, StoredTextToValue)
 {
     struct Row {
         const char* key;
-        std::string stored;
+        std::optional<std::string> stored;
         std::string loaded;
+        const PathStyle& paths = test::LinuxPaths;
     };
     const std::vector<Row> rows{
         {"Speed", "fast", "50"},
@@ -68,13 +69,21 @@ TEST(loadSettings, StoredTextToValue)
         {"ImagePath", "", "/"},
         {"ImagePath", "/home/ann/pictures", "/home/ann/pictures/"},
         {"ImagePath", "/home/ann/pictures/", "/home/ann/pictures/"},
+        {"ImagePath", "", "\\", test::WindowsPaths},
+        {"ImagePath", "d:\\pictures", "d:\\pictures\\", test::WindowsPaths},
+        {"ImagePath", "d:\\pictures\\", "d:\\pictures\\", test::WindowsPaths},
+        {"ImagePath", "/home/ann", "/home/ann\\", test::WindowsPaths},
+        {"ImagePath", std::nullopt, "C:\\", test::WindowsPaths},
+        {"ImageDrive", std::nullopt, "C:", test::WindowsPaths},
     };
     for (const Row& row : rows) {
         FakeServices services;
-        services.store.values[{SectionScreenSaver, row.key}] = row.stored;
+        services.platform.paths = row.paths;
+        if (row.stored)
+            services.store.values[{SectionScreenSaver, row.key}] = *row.stored;
         const LoadedSettings loaded = load(services);
         EXPECT_EQ(storedText(loaded.settings, keyNamed(row.key)), row.loaded)
-            << row.key << " = \"" << row.stored << '"';
+            << row.key << " = \"" << row.stored.value_or("(none)") << '"';
     }
 }
 

@@ -2,6 +2,7 @@
 #include "gui/browse/image_browser.h"
 
 #include "core/forms/image_browser_layout.h"
+#include "core/settings/settings_io.h"
 #include "gui/widgets/palette.h"
 #include "support/picture_folder.h"
 #include "support/widget_harness.h"
@@ -37,7 +38,7 @@ void doubleClick(QWidget* widget, QPoint at = {})
 
 struct Browse : WindowHarness {
     PictureFolder pictures;
-    PictureChoice start = state.settings().picture;
+    PictureChoice start = loadSettings(fakes.store, fakes.clock, fakes.platform.pathStyle()).settings.picture;
     PreviewSize previewSize;
 
     void storeFolder(const QString& folder, const std::string& name)
