@@ -46,8 +46,14 @@ void requireListed(bool listed)
 } // namespace
 
 ImageBrowserController::ImageBrowserController(ImageBrowserView& view, const PictureChoice& choice,
-                                               PreviewSize previewSize, const ScreenMetrics& screen)
-    : m_view(view), m_choice(choice), m_previewSize(previewSize), m_screen(screen)
+                                               PreviewSize previewSize, const ScreenMetrics& screen, PathStyle paths,
+                                               Log& log)
+    : m_view(view),
+      m_choice(choice),
+      m_previewSize(previewSize),
+      m_screen(screen),
+      m_paths(std::move(paths)),
+      m_log(log)
 {
 }
 
@@ -60,9 +66,11 @@ void ImageBrowserController::load()
     try {
         loadStoredChoice();
     } catch (const RuntimeError& error) {
-        if (error.number() == ErrFileNotFound || error.number() == ErrPathNotFound)
+        if (error.number() == ErrFileNotFound || error.number() == ErrPathNotFound) {
+            m_log.warning("pictures: the stored folder " + m_choice.ImagePath + " on " + m_choice.ImageDrive + ": "
+                          + error.description() + "; its drive is shown instead");
             openStoredDrive();
-        else
+        } else
             m_view.showMessage(errorNumberText(error.number(), error.description()), MessageIcon::None);
     }
     m_loading = false;
@@ -91,8 +99,10 @@ void ImageBrowserController::openStoredDrive()
 {
     try {
         require(m_view.showFolder(m_choice.ImageDrive));
-    } catch (const RuntimeError&) {
-        require(m_view.showFolder("/"));
+    } catch (const RuntimeError& error) {
+        m_log.warning("pictures: the stored drive " + m_choice.ImageDrive + ": " + error.description() + "; "
+                      + m_paths.defaultFolder + " is shown instead");
+        require(m_view.showFolder(m_paths.defaultFolder));
     }
     requireListed(m_view.showDrive(m_view.driveOf(m_view.folder())));
     require(m_view.showFiles(m_view.folder()));

@@ -67,7 +67,7 @@ enum class PhotoKey { Choose, Left, Right, Up, Down };
 class ImageBrowserController final {
 public:
     ImageBrowserController(ImageBrowserView& view, const PictureChoice& choice, PreviewSize previewSize,
-                           const ScreenMetrics& screen);
+                           const ScreenMetrics& screen, PathStyle paths, Log& log);
 
     const PictureChoice& choice() const { return m_choice; }
     PreviewSize previewSize() const { return m_previewSize; }
@@ -104,6 +104,8 @@ private:
     PictureChoice m_choice;
     PreviewSize m_previewSize;
     ScreenMetrics m_screen;
+    PathStyle m_paths;
+    Log& m_log;
     bool m_loading = false;
 };
 

@@ -22,12 +22,13 @@
 
 namespace varnholt {
 
-ImageBrowser::ImageBrowser(const PictureChoice& choice, PreviewSize previewSize, Platform& platform, QWidget* parent)
+ImageBrowser::ImageBrowser(const PictureChoice& choice, PreviewSize previewSize, Platform& platform, Log& log,
+                           QWidget* parent)
     : QDialog(parent),
       WidgetFormView(*this, platform),
       m_platform(platform),
       m_twips(platform.screen()),
-      m_controller(*this, choice, previewSize, platform.screen())
+      m_controller(*this, choice, previewSize, platform.screen(), platform.pathStyle(), log)
 {
     setModal(true);
     buildControls();

@@ -32,7 +32,8 @@ class ImageBrowser final : public QDialog, private WidgetFormView<ImageBrowserVi
 
 public:
     // Opens on a choice and the natural size of the file previewed last.
-    ImageBrowser(const PictureChoice& choice, PreviewSize previewSize, Platform& platform, QWidget* parent = nullptr);
+    ImageBrowser(const PictureChoice& choice, PreviewSize previewSize, Platform& platform, Log& log,
+                 QWidget* parent = nullptr);
 
     // The choice that OK closed with.
     const PictureChoice& choice() const { return m_controller.choice(); }

@@ -95,7 +95,7 @@ std::optional<std::int32_t> SettingsDialog::chooseColour(std::int32_t preset)
 std::optional<BrowsedPicture> SettingsDialog::openImageBrowser(const PictureChoice& start)
 {
     const BrowseMemory& size = m_state.browseMemory();
-    ImageBrowser browser(start, {size.width, size.height}, m_state.services().platform, this);
+    ImageBrowser browser(start, {size.width, size.height}, m_state.services().platform, m_state.services().log, this);
     const bool chosen = browser.exec() == QDialog::Accepted;
     const PreviewSize shown = browser.previewSize();
     m_state.rememberBrowse({shown.width, shown.height});

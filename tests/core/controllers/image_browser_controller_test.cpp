@@ -3,6 +3,7 @@
 
 #include "core/common/errors.h"
 #include "core/program/volumes.h"
+#include "support/fakes.h"
 
 #include <gtest/gtest.h>
 
@@ -137,7 +138,7 @@ struct Row {
     const char* script;
     const char* choice; // name|path|size|style|index|tag
     const char* shown;  // lblPreview|txtCurImage|lblSize|lblScrollSize
-    const char* told;   // each message's icon and start, " # " between them
+    const char* told;   // each message's icon and start, then each trace as "log ...", " # " between them
     const char* window; // closed, tab, focus moves, emphasised picture, folder
 };
 
@@ -147,9 +148,13 @@ const Row rows[] = {
     {"stored name absent", "set name=missing.jpg\nset size=2", "missing.jpg|/pics/|2|0|1|Logo",
      "Preview|No Image|Use Actual Size|", "", "open 0 0 1 /pics"},
     {"stored folder gone", "set path=/gone/\nset name=wide.jpg\nset size=3", "|/gone/|1|0|1|Logo",
-     "Preview|No Image|Use Actual Size|", "", "open 0 0 1 /"},
+     "Preview|No Image|Use Actual Size|", "log pictures: the stored folder /gone/ on /: Path not found",
+     "open 0 0 1 /"},
     {"stored drive not mounted", "set drive=/media/none\nset name=wide.jpg\nset size=3", "|/pics/|1|0|1|Logo",
-     "Preview|No Image|Use Actual Size|", "", "open 0 0 1 /"},
+     "Preview|No Image|Use Actual Size|",
+     "log pictures: the stored folder /pics/ on /media/none # log pictures: the stored drive /media/none: Path not "
+     "found; / is shown instead",
+     "open 0 0 1 /"},
     {"stored file no longer loads", "set name=text.jpg", "text.jpg|/pics/|1|0|1|Logo", "Preview|No Image||",
      "0 Error Number: 481\r\nInvalid picture", "open 0 0 1 /pics"},
     {"picture clicks leave the style", "set style=1\nset index=12\nphoto 5\nphoto 7", "|/pics/|1|1|7|Sunset",
@@ -260,7 +265,8 @@ TEST_P(ImageBrowserControllerTest, EventsGiveTheChoiceAndTheWindow)
         else if (field == "previewed")
             previewed = {std::int16_t(std::stoi(to)), std::int16_t(std::stoi(to.substr(to.find('x') + 1)))};
     }
-    ImageBrowserController controller(view, start, previewed, ScreenMetrics{1024, 768, 15, 15});
+    test::RecordingLog log;
+    ImageBrowserController controller(view, start, previewed, ScreenMetrics{1024, 768, 15, 15}, test::LinuxPaths, log);
     view.controller = &controller;
     controller.load();
     const int focusBefore = view.focusTaken;
@@ -309,12 +315,15 @@ TEST_P(ImageBrowserControllerTest, EventsGiveTheChoiceAndTheWindow)
     std::string told;
     for (const std::string& m : view.messages)
         told += (told.empty() ? "" : " # ") + m;
+    for (const std::string& trace : log.warnings)
+        told += (told.empty() ? "log " : " # log ") + trace;
     std::string expected = row.told;
     for (std::size_t at = 0, end; at < expected.size(); at = end + 3) {
         end = std::min(expected.find(" # ", at), expected.size());
         EXPECT_NE(told.find(expected.substr(at, end - at)), std::string::npos) << told;
     }
-    EXPECT_EQ(view.messages.size(), expected.empty() ? 0 : std::count(row.told, row.told + expected.size(), '#') + 1);
+    EXPECT_EQ(view.messages.size() + log.warnings.size(),
+              expected.empty() ? 0 : std::count(row.told, row.told + expected.size(), '#') + 1);
     window << (view.closed ? (*view.closed ? "OK" : "Cancel") : "open") << ' ' << view.tab << ' '
            << view.focusTaken - focusBefore << ' ' << (view.emphasised.empty() ? 0 : *view.emphasised.begin()) << ' '
            << view.folder();

@@ -48,7 +48,7 @@ struct Browse : WindowHarness {
     }
     ImageBrowser& open()
     {
-        window = std::make_unique<ImageBrowser>(start, previewSize, fakes.platform);
+        window = std::make_unique<ImageBrowser>(start, previewSize, fakes.platform, fakes.log);
         auto& browser = static_cast<ImageBrowser&>(*window);
         browser.show();
         if (!QTest::qWaitForWindowExposed(&browser))
