@@ -2,9 +2,8 @@
 // Stays resident in the tests' Wine prefix so that Wine's services keep running between test
 // programs; without it every program start waits for them to come up again. The hour is only a
 // bound for a run that never reached its cleanup.
-#include <windows.h>
-
 #include <cstdio>
+#include <windows.h>
 
 int main()
 {
