@@ -13,7 +13,7 @@ std::string localeText(const wchar_t* locale, LCTYPE type)
 {
     wchar_t text[128];
     const int length = GetLocaleInfoEx(locale, type, text, int(std::size(text)));
-    return length > 1 ? utf8Text(std::wstring_view(text, std::size_t(length - 1))) : std::string();
+    return length > 1 ? utf8Text(std::wstring(text, std::size_t(length - 1))) : std::string();
 }
 
 DateNames namesOf(const wchar_t* locale)
