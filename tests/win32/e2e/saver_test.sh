@@ -16,6 +16,8 @@ end_wine() {
 }
 trap end_wine EXIT
 [ -f "$WINEPREFIX/system.reg" ] || wine wineboot -i >/dev/null 2>&1
+# The defaults: no settings left by an earlier run.
+wine reg delete 'HKCU\Software\Kestle' /f >/dev/null 2>&1 || true
 shots=$(mktemp -d "${TMPDIR:-/tmp}/varnholt-wine.XXXXXX")
 _e2e_dirs+=("$shots")
 # The default colour of the line that says the date has passed.
