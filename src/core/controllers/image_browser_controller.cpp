@@ -270,7 +270,7 @@ void ImageBrowserController::cancelClicked()
 // The stored path takes the trailing separator, as it does after every preview.
 void ImageBrowserController::showPreview(const std::string& fileName)
 {
-    m_choice.ImagePath = folderWithSeparator(std::move(m_choice.ImagePath));
+    m_choice.ImagePath = m_paths.withSeparator(std::move(m_choice.ImagePath));
     const NaturalSize natural = require(m_view.loadPreview(m_choice.ImagePath + fileName));
     const PreviewPlacement placement = placePreview(natural.width, natural.height, m_screen);
     m_view.showPreview(placement);

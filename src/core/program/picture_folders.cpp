@@ -17,6 +17,13 @@ namespace fs = std::filesystem;
 // The separator of the paths std::filesystem gives these functions.
 constexpr char Separator = char(fs::path::preferred_separator);
 
+// Names are UTF-8 text in every system; the native form of a path is wide on some.
+std::string pathText(const fs::path& path)
+{
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
 // The names in a folder, without hidden ones, in the order the lists show them; equal shown names by their bytes.
 template <typename Keep>
 std::vector<std::string> namesIn(const std::string& folder, Keep keep, const NameOrder& order)
@@ -25,7 +32,7 @@ std::vector<std::string> namesIn(const std::string& folder, Keep keep, const Nam
     std::error_code error;
     for (fs::directory_iterator it(folder, fs::directory_options::skip_permission_denied, error), end;
          !error && it != end; it.increment(error)) {
-        std::string name = it->path().filename().native();
+        std::string name = pathText(it->path().filename());
         if (!name.starts_with('.') && keep(*it))
             names.push_back(std::move(name));
     }
@@ -48,7 +55,7 @@ std::string lowerCase(std::string text)
 std::string cleanFolder(const std::string& path)
 {
     std::error_code error;
-    std::string folder = fs::absolute(fs::path(path), error).lexically_normal().native();
+    std::string folder = pathText(fs::absolute(fs::path(path), error).lexically_normal());
     if (folder.size() > 1 && folder.back() == Separator)
         folder.pop_back();
     return folder;
@@ -82,7 +89,7 @@ std::vector<std::string> pictureFileNames(const std::string& folder, const std::
 {
     const auto isPicture = [&types](const fs::directory_entry& entry) {
         std::error_code error;
-        const std::string type = lowerCase(entry.path().extension().native());
+        const std::string type = lowerCase(pathText(entry.path().extension()));
         return entry.is_regular_file(error) && type.size() > 1
             && std::find(types.begin(), types.end(), type.substr(1)) != types.end();
     };
@@ -98,13 +105,6 @@ std::vector<std::string> driveFolders(std::string_view mountsText)
             volumes.push_back(volume);
     }
     return volumes;
-}
-
-std::string folderWithSeparator(std::string folder)
-{
-    if (folder.empty() || folder.back() != Separator)
-        folder += Separator;
-    return folder;
 }
 
 } // namespace varnholt

@@ -32,7 +32,4 @@ std::vector<std::string> pictureFileNames(const std::string& folder, const std::
 // The mounted volumes in the text of the mount table that are folders here.
 std::vector<std::string> driveFolders(std::string_view mountsText);
 
-// The folder as a picture's stored path: with one trailing separator.
-std::string folderWithSeparator(std::string folder);
-
 } // namespace varnholt
