@@ -2,6 +2,7 @@
 #include "core/program/command_line.h"
 #include "platform/win32/debug_log.h"
 #include "platform/win32/locale_dates.h"
+#include "platform/win32/registry_store.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_platform.h"
@@ -10,21 +11,6 @@
 
 #include <windows.h>
 
-namespace {
-
-// Stands in for the registry store until it is built: every key reads as absent, so the saver
-// shows the defaults, and a commit says that nothing was kept.
-class DefaultsOnlyStore final : public varnholt::SettingsStore {
-public:
-    void refresh() const override {}
-    std::optional<std::string> value(const std::string&, const std::string&) const override { return std::nullopt; }
-    void saveSetting(const std::string&, const std::string&, const std::string&) override {}
-    varnholt::CommitResult commit() override { return {"The settings cannot be saved in this build."}; }
-    std::string location() const override { return {}; }
-};
-
-} // namespace
-
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int)
 {
     const std::string line = varnholt::utf8Text(commandLine ? commandLine : L"");
@@ -32,7 +18,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int)
         return 0;
 
     varnholt::GdiplusSession gdiplus;
-    DefaultsOnlyStore store;
+    varnholt::RegistryStore store;
     varnholt::Win32Clock clock;
     varnholt::PatternDateForms dates = varnholt::localeDateForms();
     varnholt::Win32Platform platform;
