@@ -29,6 +29,7 @@ start_saver() {
   local _
   for _ in $(seq 300); do
     if xwininfo -root -children 2>/dev/null | grep -q '"varnholt.scr" "varnholt.scr")  1280x720+0+0'; then
+      wait_drawn
       return 0
     fi
     kill -0 "$saver" 2>/dev/null || fail "the saver ended before its window showed"
@@ -41,6 +42,17 @@ text_pixels() {
   import -window root "$shots/screen.png"
   convert "$shots/screen.png" -alpha off -fill black +opaque "$text_colour" -fill white -opaque "$text_colour" \
     -format '%[fx:round(mean*w*h)]' info:
+}
+
+# Input sent before the first frame may reach Wine before the window takes it, as no user's would.
+wait_drawn() {
+  local _
+  drawn=0
+  for _ in $(seq 50); do
+    drawn=$(text_pixels)
+    [ "$drawn" -gt 200 ] && return 0
+    sleep 0.2
+  done
 }
 
 # ended SECONDS: the saver ended within the time; its status in $status.
@@ -59,12 +71,6 @@ ended() {
 
 xdotool mousemove 5 5
 start_saver
-drawn=0
-for _ in $(seq 50); do
-  drawn=$(text_pixels)
-  [ "$drawn" -gt 200 ] && break
-  sleep 0.2
-done
 echo "countdown drawn: $drawn pixels of $text_colour"
 [ "$drawn" -gt 200 ] || fail "no countdown text on the screen"
 cp "$shots/screen.png" "${VARNHOLT_WINE_SHOT:-/dev/null}" 2>/dev/null || true
