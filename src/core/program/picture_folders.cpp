@@ -14,6 +14,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Names are UTF-8 text in every system; the native form of a path is wide on some.
+std::string pathText(const fs::path& path)
+{
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
 // The names in a folder, without hidden ones, in the order the lists show them; equal shown names by their bytes.
 template <typename Keep>
 std::vector<std::string> namesIn(const std::string& folder, Keep keep, const NameOrder& order)
@@ -22,7 +29,7 @@ std::vector<std::string> namesIn(const std::string& folder, Keep keep, const Nam
     std::error_code error;
     for (fs::directory_iterator it(folder, fs::directory_options::skip_permission_denied, error), end;
          !error && it != end; it.increment(error)) {
-        std::string name = it->path().filename().native();
+        std::string name = pathText(it->path().filename());
         if (!name.starts_with('.') && keep(*it))
             names.push_back(std::move(name));
     }
@@ -45,7 +52,7 @@ std::string lowerCase(std::string text)
 std::string cleanFolder(const std::string& path)
 {
     std::error_code error;
-    std::string folder = fs::absolute(fs::path(path), error).lexically_normal().native();
+    std::string folder = pathText(fs::absolute(fs::path(path), error).lexically_normal());
     if (folder.size() > 1 && folder.back() == '/')
         folder.pop_back();
     return folder;
@@ -78,7 +85,7 @@ std::vector<std::string> pictureFileNames(const std::string& folder, const std::
 {
     const auto isPicture = [&types](const fs::directory_entry& entry) {
         std::error_code error;
-        const std::string type = lowerCase(entry.path().extension().native());
+        const std::string type = lowerCase(pathText(entry.path().extension()));
         return entry.is_regular_file(error) && type.size() > 1
             && std::find(types.begin(), types.end(), type.substr(1)) != types.end();
     };

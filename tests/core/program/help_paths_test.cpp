@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <vector>
 
 using namespace varnholt;
@@ -18,8 +18,11 @@ class TempFolder {
 public:
     TempFolder()
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "varnholt-help-XXXXXX").string();
-        path = mkdtemp(pattern.data());
+        // A folder of its own: create_directory is false when the name is taken.
+        std::random_device random;
+        do
+            path = (std::filesystem::temp_directory_path() / ("varnholt-help-" + std::to_string(random()))).string();
+        while (!std::filesystem::create_directory(path));
         std::filesystem::create_directories(path + "/pages/help");
         std::ofstream(path + "/pages/help/topic-110.html") << "<html></html>";
     }
