@@ -44,8 +44,8 @@ SaverRun::~SaverRun()
 void SaverRun::openWindows(HWND parent)
 {
     const ScreenMetrics layout = m_state.layoutScreen();
-    if (m_state.runMode != ModeSaver || parent) {
-        RECT area{0, 0, m_state.screenRect.right, m_state.screenRect.bottom};
+    if (m_state.runMode() != ModeSaver || parent) {
+        RECT area{0, 0, m_state.screenRect().right, m_state.screenRect().bottom};
         m_windows.push_back(std::make_unique<SaverWindow>(m_state, *this, layout, area, parent));
         return;
     }

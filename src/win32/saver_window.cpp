@@ -68,7 +68,7 @@ SaverWindow::SaverWindow(ProgramState& state, SaverRun& run, const ScreenMetrics
       m_twips(layout),
       m_screenTwips(varnholt::screenTwips(layout)),
       // The preview's start was placed by start-up.
-      m_block(state.block),
+      m_block(state.startBlock()),
       m_engine(state.motionInputs(m_block, m_screenTwips), *this)
 {
     static const ATOM registered = registerSaverClass();
@@ -158,7 +158,7 @@ LRESULT SaverWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     case WM_SETCURSOR:
-        if (m_state.runMode == ModeSaver) {
+        if (m_state.runMode() == ModeSaver) {
             SetCursor(nullptr);
             return TRUE;
         }
@@ -296,8 +296,8 @@ void SaverWindow::showLine(SaverLine which, const std::string& caption, int font
     shown.caption = wideText(caption);
     if (shown.font)
         DeleteObject(shown.font);
-    shown.font = fontOf(m_state.settings, fontEntry, pointSize, m_twips.screen().twipsPerPixelY);
-    shown.colour = colourOf(m_state.settings.TextFontColor[std::size_t(fontEntry)]);
+    shown.font = fontOf(m_state.settings(), fontEntry, pointSize, m_twips.screen().twipsPerPixelY);
+    shown.colour = colourOf(m_state.settings().TextFontColor[std::size_t(fontEntry)]);
     redraw(shown.box, false);
 }
 

@@ -2,6 +2,7 @@
 #include "win32/window_launcher.h"
 
 #include "platform/win32/win32_platform.h"
+#include "win32/setup/settings_dialog.h"
 
 namespace varnholt {
 
@@ -10,10 +11,10 @@ namespace {
 // The window that the saver's one window is a child of, when it is one.
 HWND hostOf(const ProgramState& state)
 {
-    if (state.runMode == ModePreview)
-        return windowFromId(state.previewWindow);
-    if (state.runMode == ModeSaver && state.hostWindow != 0)
-        return windowFromId(state.hostWindow);
+    if (state.runMode() == ModePreview)
+        return windowFromId(state.previewWindow());
+    if (state.runMode() == ModeSaver && state.hostWindow() != 0)
+        return windowFromId(state.hostWindow());
     return nullptr;
 }
 
@@ -49,7 +50,8 @@ void WindowLauncher::stopMainTimer()
 
 void WindowLauncher::showSettingsModal()
 {
-    // The settings dialog's Win32 view is not built yet: "/c" shows nothing.
+    SettingsDialog dialog(m_state);
+    dialog.runModal();
 }
 
 void WindowLauncher::unloadMain()

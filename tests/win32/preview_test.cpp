@@ -92,7 +92,7 @@ TEST(PreviewTest, DrawsTheBlockAndTheDefaultPictureInsideTheHostUntilItCloses)
     EXPECT_TRUE(EqualRect(&previewClient, &hostClient));
 
     const Pixels shot = printClient(preview);
-    const std::int32_t stored = state.settings.TextFontColor[state.timeLeft.TimeLeftState == DatePassed ? 2 : 1];
+    const std::int32_t stored = state.settings().TextFontColor[state.timeLeft().TimeLeftState == DatePassed ? 2 : 1];
     const int text = shot.count([stored](int r, int g, int b) { return (r | g << 8 | b << 16) == stored; });
     // The default picture's sky runs from #e2f1fc to #b5d7f0; the background is black.
     const int sky = shot.count([](int r, int g, int b) { return r >= 0xb0 && r <= 0xe5 && g >= 0xd0 && b >= 0xe8; });

@@ -5,24 +5,24 @@
 
 namespace varnholt {
 
-std::wstring wideText(const std::string& utf8)
+std::wstring wideText(std::string_view text)
 {
-    if (utf8.empty())
+    if (text.empty())
         return {};
-    const int size = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), nullptr, 0);
+    const int size = MultiByteToWideChar(CP_UTF8, 0, text.data(), int(text.size()), nullptr, 0);
     std::wstring wide(std::size_t(size), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), wide.data(), size);
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), int(text.size()), wide.data(), size);
     return wide;
 }
 
-std::string utf8Text(const std::wstring& wide)
+std::string utf8Text(std::wstring_view text)
 {
-    if (wide.empty())
+    if (text.empty())
         return {};
-    const int size = WideCharToMultiByte(CP_UTF8, 0, wide.data(), int(wide.size()), nullptr, 0, nullptr, nullptr);
-    std::string utf8(std::size_t(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), int(wide.size()), utf8.data(), size, nullptr, nullptr);
-    return utf8;
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), nullptr, 0, nullptr, nullptr);
+    std::string narrow(std::size_t(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), narrow.data(), size, nullptr, nullptr);
+    return narrow;
 }
 
 } // namespace varnholt

@@ -2,11 +2,12 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace varnholt {
 
-// The core's texts are UTF-8; the Win32 calls take UTF-16.
-std::wstring wideText(const std::string& utf8);
-std::string utf8Text(const std::wstring& wide);
+// The core's texts are UTF-8; Windows takes UTF-16.
+std::wstring wideText(std::string_view text);
+std::string utf8Text(std::wstring_view text);
 
 } // namespace varnholt

@@ -2,278 +2,274 @@
 #include "win32/widgets/form_window.h"
 
 #include "platform/win32/wide_text.h"
+#include "win32/widgets/control_states.h"
 
+#include <algorithm>
 #include <commctrl.h>
 
 namespace varnholt {
 
 namespace {
 
-constexpr COLORREF DarkBlue = RGB(0, 0, 0xC0);
-constexpr COLORREF DarkRed = RGB(0x80, 0, 0);
+constexpr wchar_t FormClass[] = L"VarnholtForm";
+// Not clipping its children: the group boxes draw only their lines, the form the inside.
+constexpr DWORD FormStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+constexpr DWORD FormExtended = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
-LRESULT CALLBACK frameProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+ATOM registerFormClass(WNDPROC procedure)
 {
-    switch (message) {
-    case WM_COMMAND:
-    case WM_NOTIFY:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_DRAWITEM:
-    case WM_MEASUREITEM:
-    case WM_HSCROLL:
-    case WM_VSCROLL:
-        return SendMessageW(GetParent(window), message, wParam, lParam);
-    case WM_PAINT:
-        if (GetWindowLongPtrW(window, GWLP_USERDATA) == LONG_PTR(ControlKind::Box)) {
-            PAINTSTRUCT paint;
-            HDC dc = BeginPaint(window, &paint);
-            RECT box;
-            GetClientRect(window, &box);
-            DrawEdge(dc, &box, BDR_SUNKENOUTER, BF_RECT);
-            EndPaint(window, &paint);
-            return 0;
-        }
-        break;
-    default:
-        break;
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
-}
-
-void registerFrameClass()
-{
-    static const bool registered = [] {
-        WNDCLASSW frame{};
-        frame.lpfnWndProc = frameProcedure;
-        frame.hInstance = GetModuleHandleW(nullptr);
-        frame.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        frame.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-        frame.lpszClassName = FrameClass;
-        return RegisterClassW(&frame) != 0;
-    }();
-    static_cast<void>(registered);
-}
-
-DWORD styleOf(const ControlRow& row)
-{
-    const auto labelAlignment = [&row]() -> DWORD {
-        if (has(row.look, Look::Centre))
-            return SS_CENTER;
-        return has(row.look, Look::Right) ? SS_RIGHT : SS_LEFT;
-    };
-    const DWORD tabStop = has(row.look, Look::ClickFocus) ? 0 : WS_TABSTOP;
-    switch (row.kind) {
-    case ControlKind::Label:
-        return labelAlignment() | SS_NOPREFIX | SS_NOTIFY;
-    case ControlKind::Picture:
-        return SS_BITMAP | SS_REALSIZECONTROL | SS_NOTIFY;
-    case ControlKind::TextBox:
-        return ES_AUTOHSCROLL | (has(row.look, Look::ReadOnly) ? ES_READONLY : 0) | tabStop;
-    case ControlKind::Button:
-        return BS_PUSHBUTTON | tabStop;
-    case ControlKind::CheckBox:
-        return BS_AUTOCHECKBOX | tabStop;
-    case ControlKind::Option:
-        return BS_AUTORADIOBUTTON | tabStop;
-    case ControlKind::Line:
-        return SS_ETCHEDHORZ;
-    case ControlKind::ScrollBar:
-        return SBS_HORZ | tabStop;
-    case ControlKind::Calendar:
-        return tabStop;
-    case ControlKind::TabStrip:
-        return TCS_TOOLTIPS | tabStop;
-    default:
-        return WS_CLIPCHILDREN;
-    }
+    INITCOMMONCONTROLSEX controls{sizeof controls,
+                                  ICC_STANDARD_CLASSES | ICC_BAR_CLASSES | ICC_DATE_CLASSES | ICC_TAB_CLASSES
+                                      | ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    windowClass.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
+    windowClass.lpszClassName = FormClass;
+    return RegisterClassExW(&windowClass);
 }
 
 } // namespace
 
-const wchar_t* windowClassOf(ControlKind kind)
+FormWindow::FormWindow(HWND owner, const TwipsGeometry& twips, std::span<const ControlRow> rows, bool labelsTop,
+                       std::span<const std::string_view> tabOrder)
+    : m_owner(owner)
 {
-    switch (kind) {
-    case ControlKind::Label:
-    case ControlKind::Picture:
-    case ControlKind::Line:
-        return L"Static";
-    case ControlKind::TextBox:
-        return L"Edit";
-    case ControlKind::Button:
-    case ControlKind::CheckBox:
-    case ControlKind::Option:
-        return L"Button";
-    case ControlKind::ScrollBar:
-        return L"ScrollBar";
-    case ControlKind::Calendar:
-        return MONTHCAL_CLASSW;
-    case ControlKind::TabStrip:
-        return WC_TABCONTROLW;
-    case ControlKind::Frame:
-    case ControlKind::Box:
-    case ControlKind::Panel:
-        return FrameClass;
-    default:
-        return nullptr;
-    }
-}
-
-FormWindow::FormWindow(HWND window, const TwipsGeometry& twips) : m_window(window), m_twips(twips)
-{
-    registerFrameClass();
-    // Arial 8 as the windows were designed, at the screen's resolution.
-    const int dotsPerInch = int(1440.0 / twips.screen().twipsPerPixelY + 0.5);
-    LOGFONTW look{};
-    look.lfHeight = -MulDiv(8, dotsPerInch, 72);
-    look.lfWeight = FW_NORMAL;
-    look.lfCharSet = DEFAULT_CHARSET;
-    look.lfQuality = CLEARTYPE_QUALITY;
-    wcscpy(look.lfFaceName, L"Arial");
-    m_font = CreateFontIndirectW(&look);
-    look.lfWeight = FW_BOLD;
-    m_boldFont = CreateFontIndirectW(&look);
-    m_toolTips = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0,
-                                 0, 0, window, nullptr, GetModuleHandleW(nullptr), nullptr);
+    static const ATOM registered = registerFormClass(windowProc);
+    (void)registered;
+    const PixelRect client = twips.toPixels(rows.front().rect);
+    RECT outer{0, 0, client.width, client.height};
+    AdjustWindowRectEx(&outer, FormStyle, FALSE, FormExtended);
+    const int width = outer.right - outer.left;
+    const int height = outer.bottom - outer.top;
+    RECT work;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    m_window = CreateWindowExW(FormExtended, FormClass, L"", FormStyle,
+                               work.left + (work.right - work.left - width) / 2,
+                               work.top + (work.bottom - work.top - height) / 2, width, height, owner, nullptr,
+                               GetModuleHandleW(nullptr), this);
+    m_form = std::make_unique<FormBuilder>(m_window, twips, labelsTop);
+    m_form->build(rows);
+    m_toolTips = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
+                                 m_window, nullptr, GetModuleHandleW(nullptr), nullptr);
+    for (const ControlRow& row : rows.subspan(1))
+        if (row.kind != ControlKind::Tab && !row.toolTip.empty()) {
+            std::wstring text = wideText(row.toolTip);
+            TTTOOLINFOW tool{};
+            tool.cbSize = sizeof tool;
+            tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+            tool.hwnd = m_window;
+            tool.uId = reinterpret_cast<UINT_PTR>(m_form->window(row.name));
+            tool.lpszText = text.data();
+            SendMessageW(m_toolTips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        }
+    if (tabOrder.empty())
+        m_tabOrder = m_form->names();
+    else
+        m_tabOrder.assign(tabOrder.begin(), tabOrder.end());
 }
 
 FormWindow::~FormWindow()
 {
-    if (m_toolTips)
-        DestroyWindow(m_toolTips);
-    DeleteObject(m_font);
-    DeleteObject(m_boldFont);
+    m_form.reset();
+    if (IsWindow(m_window))
+        DestroyWindow(m_window);
 }
 
-void FormWindow::build(std::span<const ControlRow> rows, const MakeCustom& makeCustom)
+bool FormWindow::runModal()
 {
-    m_rows = rows;
-    if (rows.empty())
-        return;
-    const PixelRect client = m_twips.toPixels(rows.front().rect);
-    RECT outer{0, 0, client.width, client.height};
-    AdjustWindowRectEx(&outer, DWORD(GetWindowLongW(m_window, GWL_STYLE)), FALSE,
-                       DWORD(GetWindowLongW(m_window, GWL_EXSTYLE)));
-    SetWindowPos(m_window, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    for (std::size_t index = 1; index < rows.size(); ++index) {
-        const ControlRow& row = rows[index];
-        if (row.kind == ControlKind::Tab) {
-            HWND strip = control(row.parent);
-            std::wstring caption = wideText(std::string(row.caption));
-            TCITEMW item{};
-            item.mask = TCIF_TEXT;
-            item.pszText = caption.data();
-            SendMessageW(strip, TCM_INSERTITEMW, SendMessageW(strip, TCM_GETITEMCOUNT, 0, 0),
-                         reinterpret_cast<LPARAM>(&item));
-            continue;
+    if (m_owner)
+        EnableWindow(m_owner, FALSE);
+    ShowWindow(m_window, SW_SHOW);
+    SetForegroundWindow(m_window);
+    MSG message;
+    bool quit = false;
+    while (m_open) {
+        if (GetMessageW(&message, nullptr, 0, 0) <= 0) {
+            quit = true;
+            break;
         }
-        HWND made = make(row, FirstControlId + int(index), makeCustom);
-        m_controls.emplace(std::string(row.name), made);
-        m_rowOf.emplace(made, &row);
+        if (moveFocus(message) || IsDialogMessageW(m_window, &message))
+            continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
     }
+    if (m_owner)
+        EnableWindow(m_owner, TRUE);
+    ShowWindow(m_window, SW_HIDE);
+    if (m_owner)
+        SetForegroundWindow(m_owner);
+    if (quit)
+        PostQuitMessage(int(message.wParam));
+    return m_accepted;
 }
 
-HWND FormWindow::make(const ControlRow& row, int id, const MakeCustom& makeCustom)
+void FormWindow::close(bool accepted)
 {
-    HWND parent = row.parent.empty() ? m_window : control(row.parent);
-    const PixelRect box = m_twips.toPixels(row.rect);
-    const DWORD visible = has(row.look, Look::Hidden) ? 0 : WS_VISIBLE;
-    HWND made = nullptr;
-    if (row.kind == ControlKind::Custom) {
-        made = makeCustom(row, parent, id, box);
-        if (!has(row.look, Look::Hidden))
-            ShowWindow(made, SW_SHOWNA);
-    } else {
-        const DWORD edge = row.kind == ControlKind::TextBox || has(row.look, Look::Boxed) ? WS_EX_CLIENTEDGE : 0;
-        const std::wstring caption = wideText(std::string(row.caption));
-        made = CreateWindowExW(edge, windowClassOf(row.kind), caption.c_str(),
-                               WS_CHILD | WS_CLIPSIBLINGS | visible | styleOf(row), box.left, box.top, box.width,
-                               box.height, parent, reinterpret_cast<HMENU>(INT_PTR(id)), GetModuleHandleW(nullptr),
-                               nullptr);
-    }
-    SendMessageW(made, WM_SETFONT, reinterpret_cast<WPARAM>(font(has(row.look, Look::Bold | Look::Emphasis))), FALSE);
-    if (row.kind == ControlKind::Frame || row.kind == ControlKind::Box || row.kind == ControlKind::Panel)
-        SetWindowLongPtrW(made, GWLP_USERDATA, LONG_PTR(row.kind));
-    if (row.kind == ControlKind::Frame) {
-        HWND group = CreateWindowExW(0, L"Button", wideText(std::string(row.caption)).c_str(),
-                                     WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 0, 0, box.width, box.height, made, nullptr,
-                                     GetModuleHandleW(nullptr), nullptr);
-        SendMessageW(group, WM_SETFONT, reinterpret_cast<WPARAM>(m_font), FALSE);
-    }
-    addToolTip(made, row.toolTip);
-    return made;
+    m_accepted = accepted;
+    m_open = false;
 }
 
-void FormWindow::addToolTip(HWND control, std::string_view text)
+void FormWindow::setToolTip(std::string_view name, const std::string& text)
 {
-    if (text.empty() || !m_toolTips)
-        return;
-    std::wstring tip = wideText(std::string(text));
-    TOOLINFOW tool{};
-    tool.cbSize = sizeof(tool);
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    std::wstring wide = wideText(text);
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
     tool.hwnd = m_window;
-    tool.uId = reinterpret_cast<UINT_PTR>(control);
-    tool.lpszText = tip.data();
-    SendMessageW(m_toolTips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    tool.uId = reinterpret_cast<UINT_PTR>(m_form->window(name));
+    tool.lpszText = wide.data();
+    SendMessageW(m_toolTips, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
-HWND FormWindow::control(std::string_view name) const
+bool FormWindow::canFocus(std::string_view name) const
 {
-    const auto found = m_controls.find(name);
-    return found == m_controls.end() ? nullptr : found->second;
+    HWND window = m_form->window(name);
+    if (!IsWindowVisible(window) || !IsWindowEnabled(window))
+        return false;
+    if (m_form->control(name).row->kind != ControlKind::Option)
+        return true;
+    // One stop in an option group: its checked option, or each while none is.
+    if (SendMessageW(window, BM_GETCHECK, 0, 0) == BST_CHECKED)
+        return true;
+    const std::string_view group = optionGroup(name);
+    return std::none_of(m_form->names().begin(), m_form->names().end(), [&](const std::string& other) {
+        HWND each = m_form->window(other);
+        return optionGroup(other) == group && other != name && IsWindowVisible(each)
+            && SendMessageW(each, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    });
 }
 
-const ControlRow* FormWindow::row(std::string_view name) const
+bool FormWindow::moveFocus(const MSG& message)
 {
-    for (const ControlRow& row : m_rows) {
-        if (row.name == name)
-            return &row;
+    if (message.message != WM_KEYDOWN || (message.hwnd != m_window && !IsChild(m_window, message.hwnd)))
+        return false;
+    HWND focused = GetFocus();
+    // A calendar's or an edit's inner windows are not rows: their row is the nearest one above them.
+    std::string_view current;
+    for (HWND at = focused; at && at != m_window && current.empty(); at = GetParent(at))
+        current = m_form->nameOf(at);
+    if (message.wParam == VK_TAB) {
+        const bool back = GetKeyState(VK_SHIFT) < 0;
+        const auto count = std::ptrdiff_t(m_tabOrder.size());
+        const auto found = std::find(m_tabOrder.begin(), m_tabOrder.end(), current);
+        std::ptrdiff_t at = found == m_tabOrder.end() ? (back ? 0 : -1) : found - m_tabOrder.begin();
+        for (std::ptrdiff_t step = 0; step < count; ++step) {
+            at = (at + (back ? count - 1 : 1)) % count;
+            if (canFocus(m_tabOrder[std::size_t(at)])) {
+                SetFocus(m_form->window(m_tabOrder[std::size_t(at)]));
+                return true;
+            }
+        }
+        return true;
     }
-    return nullptr;
+    const bool arrow = message.wParam == VK_LEFT || message.wParam == VK_RIGHT || message.wParam == VK_UP
+        || message.wParam == VK_DOWN;
+    if (!arrow || current.empty() || m_form->control(current).row->kind != ControlKind::Option)
+        return false;
+    // The arrows choose the next option of the group, in table order.
+    const bool back = message.wParam == VK_LEFT || message.wParam == VK_UP;
+    std::vector<std::string_view> options;
+    for (const std::string& name : m_form->names())
+        if (optionGroup(name) == optionGroup(current) && IsWindowVisible(m_form->window(name))
+            && IsWindowEnabled(m_form->window(name)))
+            options.push_back(name);
+    const auto found = std::find(options.begin(), options.end(), current);
+    if (found == options.end())
+        return true;
+    const auto count = std::ptrdiff_t(options.size());
+    const std::ptrdiff_t next = ((found - options.begin()) + (back ? count - 1 : 1)) % count;
+    HWND target = m_form->window(options[std::size_t(next)]);
+    SetFocus(target);
+    SendMessageW(target, BM_CLICK, 0, 0);
+    return true;
 }
 
-const ControlRow* FormWindow::rowOf(HWND control) const
+LRESULT CALLBACK FormWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    const auto found = m_rowOf.find(control);
-    return found == m_rowOf.end() ? nullptr : found->second;
+    if (message == WM_NCCREATE)
+        SetWindowLongPtrW(window, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
+    auto* self = reinterpret_cast<FormWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!self || !self->m_listening)
+        return DefWindowProcW(window, message, wParam, lParam);
+    return self->handle(message, wParam, lParam);
 }
 
-const ControlRow* FormWindow::tab(std::string_view strip, int index) const
+LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    for (const ControlRow& row : m_rows) {
-        if (row.kind == ControlKind::Tab && row.parent == strip && index-- == 0)
-            return &row;
+    switch (message) {
+    case WM_COMMAND: {
+        const auto control = reinterpret_cast<HWND>(lParam);
+        if (!control && LOWORD(wParam) == IDCANCEL) {
+            cancelled();
+            return 0;
+        }
+        if (!control && LOWORD(wParam) == IDOK) {
+            // Enter presses the focused button, and nothing elsewhere.
+            HWND focused = GetFocus();
+            const std::string_view name = m_form->nameOf(focused);
+            if (!name.empty() && m_form->control(name).row->kind == ControlKind::Button)
+                command(name, BN_CLICKED);
+            return 0;
+        }
+        const std::string_view name = m_form->nameOf(control);
+        if (!name.empty())
+            command(name, HIWORD(wParam));
+        return 0;
     }
-    return nullptr;
-}
-
-HBRUSH FormWindow::colours(HWND control, HDC dc) const
-{
-    const ControlRow* row = rowOf(control);
-    if (!row)
-        return nullptr;
-    int background = COLOR_BTNFACE;
-    if (has(row->look, Look::Note))
-        background = COLOR_INFOBK;
-    else if (has(row->look, Look::Boxed))
-        background = COLOR_WINDOW;
-    else if (!has(row->look, Look::Emphasis | Look::Blue))
-        return nullptr;
-    const COLORREF text = has(row->look, Look::Note)                   ? DarkRed
-        : has(row->look, Look::Emphasis) || has(row->look, Look::Blue) ? DarkBlue
-                                                                       : GetSysColor(COLOR_WINDOWTEXT);
-    SetTextColor(dc, text);
-    SetBkColor(dc, GetSysColor(background));
-    return GetSysColorBrush(background);
-}
-
-void FormWindow::setBold(HWND control, bool bold)
-{
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font(bold)), TRUE);
+    case WM_NOTIFY: {
+        const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+        const std::string_view name = m_form->nameOf(header.hwndFrom);
+        if (!name.empty())
+            notified(name, header);
+        return 0;
+    }
+    case WM_HSCROLL: {
+        const std::string_view name = m_form->nameOf(reinterpret_cast<HWND>(lParam));
+        if (!name.empty())
+            scrolled(name, LOWORD(wParam));
+        return 0;
+    }
+    case WM_DRAWITEM: {
+        const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        const std::string_view name = m_form->nameOf(item.hwndItem);
+        if (!name.empty())
+            drawItem(name, item);
+        return TRUE;
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT: {
+        COLORREF text;
+        HBRUSH back;
+        if (!m_form->colours(reinterpret_cast<HWND>(lParam), text, back))
+            break;
+        auto* dc = reinterpret_cast<HDC>(wParam);
+        SetTextColor(dc, text);
+        LOGBRUSH brush;
+        GetObjectW(back, sizeof brush, &brush);
+        SetBkColor(dc, brush.lbColor);
+        return reinterpret_cast<LRESULT>(back);
+    }
+    case WM_SETCURSOR: {
+        const std::string_view name = m_form->nameOf(reinterpret_cast<HWND>(wParam));
+        if (!name.empty() && has(m_form->control(name).row->look, Look::Link)) {
+            SetCursor(LoadCursorW(nullptr, IDC_HAND));
+            return TRUE;
+        }
+        break;
+    }
+    case WM_CLOSE:
+        cancelled();
+        return 0;
+    default:
+        break;
+    }
+    return DefWindowProcW(m_window, message, wParam, lParam);
 }
 
 } // namespace varnholt

@@ -1,68 +1,64 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "core/forms/control_row.h"
-#include "core/forms/twips.h"
+#include "win32/widgets/form_builder.h"
 
-#include <functional>
-#include <map>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 #include <windows.h>
 
 namespace varnholt {
 
-// The window class of frames, boxes and panels: it holds controls and hands their notifications
-// and colour requests to the window it lies in, so that the form's window procedure sees them all.
-inline constexpr wchar_t FrameClass[] = L"VarnholtFrame";
-
-// The system class a row of this kind is made of; Custom rows are the window's own.
-const wchar_t* windowClassOf(ControlKind kind);
-
-// A form's controls, made from its layout table: one child window per row, each in the frame its
-// row names, at its box converted to pixels. Tabs become items of their strip. Controls are numbered
-// from FirstControlId in the table's order.
-class FormWindow final {
+// A modal top-level window whose client area and controls come from a layout table. It hands its controls'
+// events to the window by the row's name; Tab follows the window's tab order.
+class FormWindow {
 public:
-    static constexpr int FirstControlId = 1000;
-    // Makes a Custom row's window, as a child of parent with this id, at this box.
-    using MakeCustom = std::function<HWND(const ControlRow& row, HWND parent, int id, const PixelRect& box)>;
-
-    FormWindow(HWND window, const TwipsGeometry& twips);
-    ~FormWindow();
+    virtual ~FormWindow();
     FormWindow(const FormWindow&) = delete;
     FormWindow& operator=(const FormWindow&) = delete;
 
-    // Sizes the window's client area to the table's first row and makes the others.
-    void build(std::span<const ControlRow> rows, const MakeCustom& makeCustom);
+    HWND handle() const { return m_window; }
+    FormBuilder& form() { return *m_form; }
+    const FormBuilder& form() const { return *m_form; }
+    // Shows the window over its owner and runs its messages until it closes; true when it closed accepted.
+    bool runModal();
+    bool isOpen() const { return m_open; }
 
-    // The control of a row; nullptr for a tab or a name the table does not hold.
-    HWND control(std::string_view name) const;
-    const ControlRow* row(std::string_view name) const;
-    const ControlRow* rowOf(HWND control) const;
-    // The row of a tab strip's tab by its index.
-    const ControlRow* tab(std::string_view strip, int index) const;
+protected:
+    // Creates the window and its controls; tabOrder empty: the table's order.
+    FormWindow(HWND owner, const TwipsGeometry& twips, std::span<const ControlRow> rows, bool labelsTop,
+               std::span<const std::string_view> tabOrder = {});
+    // The events reach the window from here on: call it once the window is whole.
+    void listen() { m_listening = true; }
+    void close(bool accepted);
+    void setToolTip(std::string_view name, const std::string& text);
 
-    // Sets a control's colours of its look on the device context and gives its background brush;
-    // nullptr when the system draws it as usual.
-    HBRUSH colours(HWND control, HDC dc) const;
-    // Bold or plain, keeping the rest of the control's look.
-    void setBold(HWND control, bool bold);
-    HFONT font(bool bold) const { return bold ? m_boldFont : m_font; }
+    // A button, check box, option, text box or label of a row: the notification code of WM_COMMAND.
+    virtual void command(std::string_view name, int code) = 0;
+    virtual void notified(std::string_view, const NMHDR&) {}
+    virtual void scrolled(std::string_view, int) {}
+    virtual void drawItem(std::string_view, const DRAWITEMSTRUCT&) {}
+    // Esc and the close box.
+    virtual void cancelled() { close(false); }
 
 private:
-    HWND make(const ControlRow& row, int id, const MakeCustom& makeCustom);
-    void addToolTip(HWND control, std::string_view text);
+    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    // Keys the window moves the focus with; true when it took the message.
+    bool moveFocus(const MSG& message);
+    bool canFocus(std::string_view name) const;
 
-    HWND m_window;
-    TwipsGeometry m_twips;
-    HFONT m_font = nullptr;
-    HFONT m_boldFont = nullptr;
+    HWND m_owner;
+    HWND m_window = nullptr;
     HWND m_toolTips = nullptr;
-    std::span<const ControlRow> m_rows;
-    std::map<std::string, HWND, std::less<>> m_controls;
-    std::map<HWND, const ControlRow*> m_rowOf;
+    std::unique_ptr<FormBuilder> m_form;
+    std::vector<std::string> m_tabOrder;
+    bool m_listening = false;
+    bool m_open = true;
+    bool m_accepted = false;
 };
 
 } // namespace varnholt

@@ -1,0 +1,139 @@
+// SPDX-License-Identifier: MIT
+// Every row of the settings dialog's and the About box's tables is a child window of its form, of the class
+// its kind is drawn with, at the row's box in pixels.
+#include "core/forms/about_box_layout.h"
+#include "core/forms/settings_dialog_layout.h"
+#include "core/program/program_state.h"
+#include "support/fakes.h"
+#include "win32/about/about_box.h"
+#include "win32/setup/settings_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <commctrl.h>
+#include <functional>
+#include <map>
+
+namespace varnholt {
+namespace {
+
+struct Made {
+    const wchar_t* windowClass;
+    LONG buttonType = -1; // BS_TYPEMASK of a button; -1: not a button
+};
+
+const std::map<ControlKind, Made> madeAs{
+    {ControlKind::Label, {L"Static"}},
+    {ControlKind::Picture, {L"Static"}},
+    {ControlKind::TextBox, {L"Edit"}},
+    {ControlKind::Button, {L"Button", BS_PUSHBUTTON}},
+    {ControlKind::CheckBox, {L"Button", BS_AUTOCHECKBOX}},
+    {ControlKind::Option, {L"Button", BS_RADIOBUTTON}},
+    {ControlKind::Frame, {L"Button", BS_GROUPBOX}},
+    {ControlKind::Box, {L"Static"}},
+    {ControlKind::Panel, {L"Static"}},
+    {ControlKind::Line, {L"Static"}},
+    {ControlKind::ScrollBar, {TRACKBAR_CLASSW}},
+    {ControlKind::Calendar, {MONTHCAL_CLASSW}},
+};
+
+// The row's box in the form: its own box in pixels from the frames it lies in, a line one pixel high.
+PixelRect expectedBox(std::span<const ControlRow> rows, const ControlRow& row, const TwipsGeometry& twips)
+{
+    PixelRect box = twips.toPixels(row.rect);
+    if (row.kind == ControlKind::Line)
+        box.height = 1;
+    for (std::string_view parent = row.parent; !parent.empty();) {
+        const auto frame = std::find_if(rows.begin(), rows.end(),
+                                        [&](const ControlRow& r) { return r.name == parent; });
+        const PixelRect outer = twips.toPixels(frame->rect);
+        box.left += outer.left;
+        box.top += outer.top;
+        parent = frame->parent;
+    }
+    return box;
+}
+
+PixelRect shownBox(HWND form, HWND control)
+{
+    RECT box;
+    GetWindowRect(control, &box);
+    MapWindowPoints(nullptr, form, reinterpret_cast<POINT*>(&box), 2);
+    return {box.left, box.top, box.right - box.left, box.bottom - box.top};
+}
+
+std::string describe(const PixelRect& box)
+{
+    return std::to_string(box.left) + "," + std::to_string(box.top) + " " + std::to_string(box.width) + "x"
+        + std::to_string(box.height);
+}
+
+void expectRowsMade(const FormWindow& window, std::span<const ControlRow> rows, const TwipsGeometry& twips,
+                    const std::function<void(std::string_view, PixelRect&)>& moved = {})
+{
+    const PixelRect client = twips.toPixels(rows.front().rect);
+    RECT shown;
+    GetClientRect(window.handle(), &shown);
+    EXPECT_EQ(describe({0, 0, shown.right, shown.bottom}), describe({0, 0, client.width, client.height}));
+    int checked = 0;
+    for (const ControlRow& row : rows.subspan(1)) {
+        SCOPED_TRACE(std::string(row.name));
+        HWND control = window.form().window(row.name);
+        ASSERT_TRUE(IsWindow(control));
+        EXPECT_EQ(GetParent(control), window.handle());
+        std::array<wchar_t, 64> windowClass{};
+        GetClassNameW(control, windowClass.data(), int(windowClass.size()));
+        const Made& made = madeAs.at(row.kind);
+        EXPECT_EQ(lstrcmpiW(windowClass.data(), made.windowClass), 0);
+        if (made.buttonType >= 0) {
+            EXPECT_EQ(GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK, made.buttonType);
+        }
+        PixelRect expected = expectedBox(rows, row, twips);
+        if (moved)
+            moved(row.name, expected);
+        EXPECT_EQ(describe(shownBox(window.handle(), control)), describe(expected));
+        ++checked;
+    }
+    EXPECT_EQ(checked, int(rows.size()) - 1);
+}
+
+TEST(FormWiringTest, EveryRowIsAChildWindowOfItsKindAtItsBox)
+{
+    test::FakeServices fakes;
+    ProgramState state{Services{fakes.store, fakes.clock, fakes.dates, fakes.platform, fakes.log}};
+    state.loadSettings();
+    struct Case {
+        double twipsPerPixel;
+    };
+    // 96 and 144 dots an inch.
+    for (const Case& each : {Case{15.0}, Case{10.0}}) {
+        SCOPED_TRACE(each.twipsPerPixel);
+        fakes.platform.metrics = {1280, 720, each.twipsPerPixel, each.twipsPerPixel};
+        const TwipsGeometry twips(fakes.platform.screen());
+        {
+            SettingsDialog dialog(state);
+            const std::span<const ControlRow> rows = settingsDialogLayout();
+            const auto find = [&](std::string_view name) {
+                return expectedBox(
+                    rows, *std::find_if(rows.begin(), rows.end(), [&](const ControlRow& r) { return r.name == name; }),
+                    twips);
+            };
+            // The date error lies under the date box, wherever its row puts it.
+            const PixelRect date = find("txtDate");
+            const PixelRect error = find("fraDateRangeMsg");
+            expectRowsMade(dialog, rows, twips, [&](std::string_view name, PixelRect& box) {
+                if (name == "fraDateRangeMsg" || name == "lblDateRangeMsg" || name == "cmdFixDate") {
+                    box.left += date.left - error.left;
+                    box.top += date.top + date.height - error.top;
+                }
+            });
+        }
+        AboutBox about(fakes.platform, fakes.clock, "ReadMe.txt");
+        expectRowsMade(about, aboutBoxLayout(), twips);
+    }
+    EXPECT_TRUE(fakes.store.writes.empty());
+}
+
+} // namespace
+} // namespace varnholt
