@@ -4,14 +4,13 @@
 #include "core/controllers/image_browser_controller.h"
 #include "core/forms/twips.h"
 #include "win32/pictures.h"
+#include "win32/widgets/control_states.h"
 #include "win32/widgets/form_window.h"
 
-#include <memory>
-#include <set>
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
-#include <windows.h>
 
 namespace varnholt {
 
@@ -19,41 +18,22 @@ class Platform;
 
 // The modal image browser in Win32: picks a built-in picture or a picture file with its size step.
 // Made from the browser's layout table; every decision is its controller's.
-class ImageBrowser final : private ImageBrowserView {
+class ImageBrowser final : public FormWindow, private Win32FormView<ImageBrowserView> {
 public:
-    // Made hidden, loaded from the choice and the natural size of the file previewed last.
-    ImageBrowser(const PictureChoice& choice, PreviewSize previewSize, Platform& platform, HWND owner);
+    // Loaded from the choice and the natural size of the file previewed last; runModal() shows it.
+    ImageBrowser(const PictureChoice& choice, PreviewSize previewSize, Platform& platform, HWND owner = nullptr);
     ~ImageBrowser() override;
-    ImageBrowser(const ImageBrowser&) = delete;
-    ImageBrowser& operator=(const ImageBrowser&) = delete;
-
-    // Shows the browser, the owner disabled, until OK or Cancel closes it; true for OK.
-    bool run();
 
     // The choice that OK closed with.
-    const PictureChoice& choice() const { return m_controller->choice(); }
+    const PictureChoice& choice() const { return m_controller.choice(); }
     // The natural size of the file previewed last, however the browser closed.
-    PreviewSize previewSize() const { return m_controller->previewSize(); }
-
-    HWND handle() const { return m_window; }
-    // The control of a row of the layout table, by its name.
-    HWND control(std::string_view name) const { return m_form->control(name); }
+    PreviewSize previewSize() const { return m_controller.previewSize(); }
 
 private:
-    static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
-    void command(HWND control, int code);
-    LRESULT notify(const NMHDR& header);
-    void buildControls();
-    void setPhotoPicture(int index, HBITMAP bitmap);
-
-    // FormView
-    void showText(std::string_view control, const std::string& text) override;
-    void showChecked(std::string_view control, bool checked) override;
-    void showEnabled(std::string_view control, bool enabled) override;
-    void showVisible(std::string_view control, bool visible) override;
-    void showMessage(const std::string& text, MessageIcon icon) override;
-    void beep() override;
+    FormBuilder& controls() override { return form(); }
+    void command(std::string_view name, int code) override;
+    void notified(std::string_view name, const NMHDR& header) override;
+    void cancelled() override { m_controller.cancelClicked(); }
 
     // ImageBrowserView
     std::string shownName(const std::string& name) const override;
@@ -75,12 +55,11 @@ private:
     void takeFocus() override;
     void close(bool accepted) override;
 
+    void showPictures();
+
     Platform& m_platform;
     TwipsGeometry m_twips;
-    HWND m_owner;
-    HWND m_window = nullptr;
-    std::unique_ptr<FormWindow> m_form;
-    std::unique_ptr<ImageBrowserController> m_controller;
+    // The drives as the drive list names them: their roots, "C:\".
     std::vector<std::string> m_drives;
     // The folder listed, and the path of each entry of the folder list.
     std::string m_folder;
@@ -89,15 +68,11 @@ private:
     std::string m_filesFolder;
     std::vector<std::string> m_files;
     std::vector<std::string> m_pictureTypes;
-    std::set<int> m_emphasised;
-    // The picture loaded for the preview, until it is shown.
+    std::vector<HICON> m_photos;
+    // The picture loaded for the preview, until it is shown, and the bitmap shown.
     Picture m_preview;
     HBITMAP m_previewBitmap = nullptr;
-    std::vector<HBITMAP> m_photoBitmaps;
-    bool m_done = false;
-    bool m_accepted = false;
-    // The last tab change came from a key on the tab strip, not from the mouse.
-    bool m_tabChosenByKey = false;
+    ImageBrowserController m_controller;
 };
 
 } // namespace varnholt
