@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The Win32 image browser's preview of the picture files that the test's script made
-// (VARNHOLT_TEST_PICTURES: their folder, as Windows names it).
+// The Win32 image browser: the preview of the picture files that the test's script made
+// (VARNHOLT_TEST_PICTURES: their folder, as Windows names it), and the keys of the picture grid.
 #include "win32/browse/image_browser.h"
 
 #include "core/motion/preview_layout.h"
@@ -100,6 +100,29 @@ TEST_F(ImageBrowserTest, PreviewsPngFilesAtTheirPlacementAndListsOnlyPictures)
     }
     EXPECT_EQ(browser.choice().ImageName, "large.png");
     EXPECT_TRUE(m_fakes.platform.messages.empty());
+}
+
+TEST_F(ImageBrowserTest, TheGridsKeysMoveThroughThePicturesAndChooseOne)
+{
+    PictureChoice choice;
+    choice.ImageStyle = FileImage;
+    choice.ImageIndex = 1;
+    ImageBrowser browser(choice, {}, m_fakes.platform);
+    HWND grid = browser.form().window("fraImages0");
+    struct Case {
+        WPARAM key;
+        int index;
+    };
+    // In reading order, three a row.
+    const Case cases[] = {{VK_RIGHT, 2}, {VK_DOWN, 5}, {VK_LEFT, 4}, {VK_UP, 1}, {VK_LEFT, 1}};
+    for (const Case& pressed : cases) {
+        SendMessageW(grid, WM_KEYDOWN, pressed.key, 0);
+        EXPECT_EQ(browser.choice().ImageIndex, pressed.index) << "after key " << pressed.key;
+    }
+    EXPECT_EQ(SendMessageW(grid, WM_GETDLGCODE, 0, 0) & DLGC_WANTARROWS, DLGC_WANTARROWS);
+    SendMessageW(grid, WM_KEYDOWN, VK_RETURN, 0);
+    EXPECT_EQ(browser.choice().ImageStyle, BaseImage);
+    EXPECT_FALSE(browser.isOpen());
 }
 
 } // namespace

@@ -13,6 +13,7 @@
 #include <cwctype>
 #include <filesystem>
 #include <optional>
+#include <utility>
 
 namespace varnholt {
 
@@ -22,10 +23,15 @@ namespace fs = std::filesystem;
 
 constexpr COLORREF DarkBlue = RGB(0, 0, 192);
 
-// The keyboard's way through the browser; the grid of pictures is reached by the mouse.
-constexpr std::string_view TabOrder[] = {"tbsImages",      "dirImages", "flbFiles", "drvImages",
-                                         "cmdSize0",       "cmdSize1",  "cmdSize2", "optImageStyle0",
-                                         "optImageStyle1", "cmdOK",     "cmdCancel"};
+// The keyboard's way through the browser: the grid of pictures is one stop, as a list is.
+constexpr std::string_view TabOrder[] = {"tbsImages",      "fraImages0",     "dirImages", "flbFiles",
+                                         "drvImages",      "cmdSize0",       "cmdSize1",  "cmdSize2",
+                                         "optImageStyle0", "optImageStyle1", "cmdOK",     "cmdCancel"};
+
+// The grid's keys: the arrows, Space and Return.
+const std::pair<WPARAM, PhotoKey> GridKeys[] = {{VK_SPACE, PhotoKey::Choose}, {VK_RETURN, PhotoKey::Choose},
+                                                {VK_LEFT, PhotoKey::Left},    {VK_RIGHT, PhotoKey::Right},
+                                                {VK_UP, PhotoKey::Up},        {VK_DOWN, PhotoKey::Down}};
 
 HWND makeList(const ControlRow& row, HWND form, const PixelRect& box)
 {
@@ -115,6 +121,7 @@ ImageBrowser::ImageBrowser(const PictureChoice& choice, PreviewSize previewSize,
         SendMessageW(drives, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(root));
     }
     showPictures();
+    SetWindowSubclass(form().window("fraImages0"), &ImageBrowser::gridProcedure, 1, reinterpret_cast<DWORD_PTR>(this));
     showPage(0);
     listen();
     m_controller.load();
@@ -148,6 +155,56 @@ void ImageBrowser::showPictures()
         SetWindowTextW(form().window("cmdSize" + std::to_string(index)), arrows[std::size_t(index)]);
 }
 
+LRESULT CALLBACK ImageBrowser::gridProcedure(HWND grid, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                             DWORD_PTR browser)
+{
+    auto& self = *reinterpret_cast<ImageBrowser*>(browser);
+    switch (message) {
+    case WM_GETDLGCODE: {
+        // Return too, which the window would take as its default button's.
+        const auto* key = reinterpret_cast<const MSG*>(lParam);
+        return DLGC_WANTARROWS | DLGC_WANTCHARS | (key && key->wParam == VK_RETURN ? DLGC_WANTMESSAGE : 0);
+    }
+    case WM_KEYDOWN:
+        for (const auto& [key, photoKey] : GridKeys) {
+            if (key == wParam)
+                return self.m_controller.photoKeyPressed(photoKey) ? 0 : DefSubclassProc(grid, message, wParam, lParam);
+        }
+        break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        InvalidateRect(grid, nullptr, TRUE);
+        break;
+    case WM_PAINT: {
+        const LRESULT painted = DefSubclassProc(grid, message, wParam, lParam);
+        self.drawPhotoFocus();
+        return painted;
+    }
+    default:
+        break;
+    }
+    return DefSubclassProc(grid, message, wParam, lParam);
+}
+
+// The focus frame around the chosen picture and its caption, while the grid has the focus.
+void ImageBrowser::drawPhotoFocus()
+{
+    HWND grid = form().window("fraImages0");
+    const int index = m_controller.choice().ImageIndex;
+    if (GetFocus() != grid || index < 1 || index > BuiltinPictureCount)
+        return;
+    const PixelRect& gridBox = form().control("fraImages0").box;
+    const PixelRect& photo = form().control("imgPhotos" + std::to_string(index)).box;
+    const PixelRect& caption = form().control("lblPhotos" + std::to_string(index)).box;
+    const int margin = 3;
+    RECT frame{photo.left - gridBox.left - margin, photo.top - gridBox.top - margin,
+               caption.left + caption.width - gridBox.left + margin,
+               caption.top + caption.height - gridBox.top + margin};
+    HDC dc = GetDC(grid);
+    DrawFocusRect(dc, &frame);
+    ReleaseDC(grid, dc);
+}
+
 void ImageBrowser::command(std::string_view name, int code)
 {
     ImageBrowserController& c = m_controller;
@@ -166,6 +223,9 @@ void ImageBrowser::command(std::string_view name, int code)
             c.imageStyleChosen(optionIndex(name));
         }
     } else if (name.starts_with("imgPhotos") || name.starts_with("lblPhotos")) {
+        // A click on a picture puts the focus on the grid, as on a list.
+        if (code == STN_CLICKED || code == STN_DBLCLK)
+            SetFocus(form().window("fraImages0"));
         if (code == STN_CLICKED)
             c.photoClicked(optionIndex(name));
         else if (code == STN_DBLCLK)
@@ -316,7 +376,10 @@ void ImageBrowser::showPhotoEmphasis(int index, bool emphasised)
     form().setTextColour(caption, emphasised ? std::optional<COLORREF>(DarkBlue) : std::nullopt);
 }
 
-void ImageBrowser::showPhotoFocus(int) {}
+void ImageBrowser::showPhotoFocus(int)
+{
+    InvalidateRect(form().window("fraImages0"), nullptr, TRUE);
+}
 
 NaturalSize ImageBrowser::loadPreview(const std::string& path)
 {

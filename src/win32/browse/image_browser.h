@@ -56,6 +56,9 @@ private:
     void close(bool accepted) override;
 
     void showPictures();
+    static LRESULT CALLBACK gridProcedure(HWND grid, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                          DWORD_PTR browser);
+    void drawPhotoFocus();
 
     Platform& m_platform;
     TwipsGeometry m_twips;
