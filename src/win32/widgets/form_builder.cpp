@@ -66,7 +66,7 @@ MadeAs madeAs(const ControlRow& row, bool labelsTop)
     case ControlKind::Panel:
         return {L"STATIC", 0};
     case ControlKind::Line:
-        return {L"STATIC", SS_ETCHEDHORZ};
+        return {L"STATIC", SS_BLACKRECT};
     case ControlKind::ScrollBar:
         return {TRACKBAR_CLASSW, TBS_HORZ | TBS_NOTICKS};
     case ControlKind::Calendar:
