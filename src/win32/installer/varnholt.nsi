@@ -61,6 +61,8 @@ Section "Install"
   SetOutPath "$INSTDIR"
   CreateShortcut "${SETTINGS_LINK}" "$SYSDIR\varnholt.scr" "/c" "$SYSDIR\varnholt.scr" 0
 
+  ; Where the program finds the help pages and the read-me when "DesktopPath" does not hold them.
+  WriteRegStr HKLM "Software\Kestle\Varnholt" InstallPath "$INSTDIR"
   WriteUninstaller "$INSTDIR\uninstall.exe"
   WriteRegStr HKLM "${UNINSTALL_KEY}" DisplayName "${PRODUCT}"
   WriteRegStr HKLM "${UNINSTALL_KEY}" DisplayVersion "${VERSION}"
@@ -87,4 +89,7 @@ Section "Uninstall"
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
+  DeleteRegValue HKLM "Software\Kestle\Varnholt" InstallPath
+  DeleteRegKey /ifempty HKLM "Software\Kestle\Varnholt"
+  DeleteRegKey /ifempty HKLM "Software\Kestle"
 SectionEnd

@@ -41,6 +41,9 @@ cmp "$screensaver" "$drive/windows/system32/varnholt.scr"
 link="$drive/${installed[1]}"
 strings -el -n 2 "$link" | grep -qx '/c' || { echo "FAIL: the settings entry does not pass /c"; exit 1; }
 strings -el "$link" | grep -qi 'system32\\varnholt\.scr' || { echo "FAIL: the settings entry does not run the saver"; exit 1; }
+wine reg query 'HKLM\Software\Kestle\Varnholt' /v InstallPath 2>/dev/null | tr -d '\r' |
+  grep -Eq 'InstallPath +REG_SZ +C:\\Program Files\\Varnholt$' ||
+  { echo "FAIL: the installed folder is not recorded for the program"; exit 1; }
 echo "installed ${#installed[@]} files"
 
 # The uninstaller copies itself away and runs from there; wineserver -w waits for that copy too.
@@ -52,8 +55,9 @@ for file in "${installed[@]}"; do
   [ ! -e "$drive/$file" ] || { echo "FAIL: left behind: $file"; exit 1; }
 done
 [ ! -e "$drive/Program Files/Varnholt" ] || { echo "FAIL: left behind: Program Files/Varnholt"; exit 1; }
-wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Varnholt' >/dev/null 2>&1 &&
-  { echo "FAIL: the uninstall entry is left"; exit 1; }
+for left in 'Microsoft\Windows\CurrentVersion\Uninstall\Varnholt' 'Kestle'; do
+  wine reg query "HKLM\\Software\\$left" >/dev/null 2>&1 && { echo "FAIL: HKLM\\Software\\$left is left"; exit 1; }
+done
 wine reg query "$settings" /v Speed 2>/dev/null | tr -d '\r' | grep -Eq 'Speed +REG_SZ +42$' ||
   { echo "FAIL: the user's settings were removed"; exit 1; }
 echo "uninstalled; the settings value Speed=42 is kept"
