@@ -24,6 +24,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int)
     varnholt::Win32Platform platform;
     varnholt::DebugLog log;
     varnholt::ProgramState state{varnholt::Services{store, clock, dates, platform, log}};
+    state.setDataFolder(varnholt::installedDataFolder());
     varnholt::WindowLauncher windows(state);
     if (varnholt::startProgram(state, line, windows) == varnholt::StartResult::Ended)
         return 0;

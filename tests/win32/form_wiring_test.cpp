@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: MIT
-// Every row of the settings dialog's and the About box's tables is a child window of its form, of the class
-// its kind is drawn with, at the row's box in pixels.
+// Every row of the settings dialog's, the About box's and the image browser's tables is a child window of its
+// form, of the class its kind is drawn with, at the row's box in pixels; a tab is an item of its strip.
 #include "core/forms/about_box_layout.h"
+#include "core/forms/image_browser_layout.h"
 #include "core/forms/settings_dialog_layout.h"
 #include "core/program/program_state.h"
+#include "platform/win32/wide_text.h"
 #include "support/fakes.h"
 #include "win32/about/about_box.h"
+#include "win32/browse/image_browser.h"
 #include "win32/setup/settings_dialog.h"
 
 #include <gtest/gtest.h>
@@ -36,7 +39,11 @@ const std::map<ControlKind, Made> madeAs{
     {ControlKind::Line, {L"Static"}},
     {ControlKind::ScrollBar, {TRACKBAR_CLASSW}},
     {ControlKind::Calendar, {MONTHCAL_CLASSW}},
+    {ControlKind::TabStrip, {WC_TABCONTROLW}},
 };
+// The browser's lists, made by the browser.
+const std::map<std::string_view, Made> customMadeAs{
+    {"dirImages", {L"ListBox"}}, {"flbFiles", {L"ListBox"}}, {"drvImages", {L"ComboBox"}}};
 
 // The row's box in the form: its own box in pixels from the frames it lies in, a line one pixel high.
 PixelRect expectedBox(std::span<const ControlRow> rows, const ControlRow& row, const TwipsGeometry& twips)
@@ -77,14 +84,27 @@ void expectRowsMade(const FormWindow& window, std::span<const ControlRow> rows, 
     GetClientRect(window.handle(), &shown);
     EXPECT_EQ(describe({0, 0, shown.right, shown.bottom}), describe({0, 0, client.width, client.height}));
     int checked = 0;
+    std::map<std::string_view, int> tabs;
     for (const ControlRow& row : rows.subspan(1)) {
         SCOPED_TRACE(std::string(row.name));
+        if (row.kind == ControlKind::Tab) {
+            std::array<wchar_t, 64> caption{};
+            TCITEMW item{};
+            item.mask = TCIF_TEXT;
+            item.pszText = caption.data();
+            item.cchTextMax = int(caption.size());
+            ASSERT_TRUE(SendMessageW(window.form().window(row.parent), TCM_GETITEMW, WPARAM(tabs[row.parent]++),
+                                     reinterpret_cast<LPARAM>(&item)));
+            EXPECT_EQ(lstrcmpW(caption.data(), wideText(row.caption).c_str()), 0);
+            ++checked;
+            continue;
+        }
         HWND control = window.form().window(row.name);
         ASSERT_TRUE(IsWindow(control));
         EXPECT_EQ(GetParent(control), window.handle());
         std::array<wchar_t, 64> windowClass{};
         GetClassNameW(control, windowClass.data(), int(windowClass.size()));
-        const Made& made = madeAs.at(row.kind);
+        const Made& made = row.kind == ControlKind::Custom ? customMadeAs.at(row.name) : madeAs.at(row.kind);
         EXPECT_EQ(lstrcmpiW(windowClass.data(), made.windowClass), 0);
         if (made.buttonType >= 0) {
             EXPECT_EQ(GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK, made.buttonType);
@@ -92,7 +112,12 @@ void expectRowsMade(const FormWindow& window, std::span<const ControlRow> rows, 
         PixelRect expected = expectedBox(rows, row, twips);
         if (moved)
             moved(row.name, expected);
-        EXPECT_EQ(describe(shownBox(window.handle(), control)), describe(expected));
+        PixelRect shownAt = shownBox(window.handle(), control);
+        // A closed drop-down list is never lower than its font needs (under Wine 21 pixels for a row of 19).
+        if (lstrcmpiW(windowClass.data(), L"ComboBox") == 0 && shownAt.height > expected.height
+            && shownAt.height <= expected.height + 2)
+            shownAt.height = expected.height;
+        EXPECT_EQ(describe(shownAt), describe(expected));
         ++checked;
     }
     EXPECT_EQ(checked, int(rows.size()) - 1);
@@ -131,6 +156,9 @@ TEST(FormWiringTest, EveryRowIsAChildWindowOfItsKindAtItsBox)
         }
         AboutBox about(fakes.platform, fakes.clock, "ReadMe.txt");
         expectRowsMade(about, aboutBoxLayout(), twips);
+        GdiplusSession gdiplus;
+        ImageBrowser browser(PictureChoice{}, {}, fakes.platform, fakes.log);
+        expectRowsMade(browser, imageBrowserLayout(), twips);
     }
     EXPECT_TRUE(fakes.store.writes.empty());
 }

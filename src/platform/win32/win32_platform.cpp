@@ -37,6 +37,19 @@ HWND windowFromId(std::uint32_t id)
     return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(id));
 }
 
+std::string installedDataFolder()
+{
+    wchar_t folder[MAX_PATH] = {};
+    DWORD size = sizeof folder;
+    if (RegGetValueW(HKEY_LOCAL_MACHINE, L"Software\\Kestle\\Varnholt", L"InstallPath", RRF_RT_REG_SZ, nullptr, folder,
+                     &size)
+        == ERROR_SUCCESS)
+        return utf8Text(folder);
+    GetModuleFileNameW(nullptr, folder, MAX_PATH);
+    std::wstring program(folder);
+    return utf8Text(program.substr(0, program.find_last_of(L'\\')));
+}
+
 double twipsPerPixel(int dotsPerInch)
 {
     return 1440.0 / (dotsPerInch > 0 ? dotsPerInch : 96);

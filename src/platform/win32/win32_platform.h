@@ -42,4 +42,8 @@ HWND windowFromId(std::uint32_t id);
 // Twips per pixel of the screen's logical DPI.
 double twipsPerPixel(int dotsPerInch);
 
+// Where the installer put the help pages, the read-me and the pictures (InstallPath of
+// HKEY_LOCAL_MACHINE\Software\Kestle\Varnholt); the program's own folder when nothing installed it.
+std::string installedDataFolder();
+
 } // namespace varnholt

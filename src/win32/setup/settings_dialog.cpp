@@ -5,6 +5,7 @@
 #include "core/forms/settings_dialog_layout.h"
 #include "platform/win32/wide_text.h"
 #include "win32/about/about_box.h"
+#include "win32/browse/image_browser.h"
 #include "win32/widgets/choosers.h"
 
 #include <commctrl.h>
@@ -173,10 +174,17 @@ std::optional<std::int32_t> SettingsDialog::chooseColour(std::int32_t preset)
     return varnholt::chooseColour(handle(), preset);
 }
 
-std::optional<BrowsedPicture> SettingsDialog::openImageBrowser(const PictureChoice&)
+std::optional<BrowsedPicture> SettingsDialog::openImageBrowser(const PictureChoice& start)
 {
-    // The browser's Win32 view is not part of this window: the stored picture stays.
-    return std::nullopt;
+    const BrowseMemory& size = m_state.browseMemory();
+    ImageBrowser browser(start, {size.width, size.height}, m_state.services().platform, m_state.services().log,
+                         handle());
+    const bool chosen = browser.runModal();
+    const PreviewSize shown = browser.previewSize();
+    m_state.rememberBrowse({shown.width, shown.height});
+    if (!chosen)
+        return std::nullopt;
+    return BrowsedPicture{browser.choice(), shown.width, shown.height};
 }
 
 void SettingsDialog::openAbout()

@@ -36,7 +36,7 @@ ATOM registerFormClass(WNDPROC procedure)
 } // namespace
 
 FormWindow::FormWindow(HWND owner, const TwipsGeometry& twips, std::span<const ControlRow> rows, bool labelsTop,
-                       std::span<const std::string_view> tabOrder)
+                       std::span<const std::string_view> tabOrder, const FormBuilder::CustomMaker& makeCustom)
     : m_owner(owner)
 {
     static const ATOM registered = registerFormClass(windowProc);
@@ -53,7 +53,7 @@ FormWindow::FormWindow(HWND owner, const TwipsGeometry& twips, std::span<const C
                                work.top + (work.bottom - work.top - height) / 2, width, height, owner, nullptr,
                                GetModuleHandleW(nullptr), this);
     m_form = std::make_unique<FormBuilder>(m_window, twips, labelsTop);
-    m_form->build(rows);
+    m_form->build(rows, makeCustom);
     m_toolTips = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
                                  m_window, nullptr, GetModuleHandleW(nullptr), nullptr);
     for (const ControlRow& row : rows.subspan(1))

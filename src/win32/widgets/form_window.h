@@ -28,9 +28,10 @@ public:
     bool isOpen() const { return m_open; }
 
 protected:
-    // Creates the window and its controls; tabOrder empty: the table's order.
+    // Creates the window and its controls; tabOrder empty: the table's order. makeCustom makes the
+    // table's Custom rows.
     FormWindow(HWND owner, const TwipsGeometry& twips, std::span<const ControlRow> rows, bool labelsTop,
-               std::span<const std::string_view> tabOrder = {});
+               std::span<const std::string_view> tabOrder = {}, const FormBuilder::CustomMaker& makeCustom = {});
     // The events reach the window from here on: call it once the window is whole.
     void listen() { m_listening = true; }
     void close(bool accepted);

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # varnholt.scr "/c" under Wine on a private X server: OK after editing the Event Text writes Title to the
-# registry, Cancel writes nothing, an invalid date keeps the dialog open and writes nothing, About opens.
+# registry, Cancel writes nothing, an invalid date keeps the dialog open and writes nothing, About opens, and
+# the image browser opens on a stored PNG file and shows it.
 #   dialog_test.sh <build dir> <varnholt.scr>
 set -euo pipefail
 # shellcheck source-path=SCRIPTDIR source=../../e2e/lib.sh
@@ -19,6 +20,7 @@ trap end_wine EXIT
 key='HKCU\Software\Kestle\Varnholt\Common'
 dialog_title="Settings - Varnholt ScreenSaver - v 3.0"
 about_title="About - Varnholt ScreenSaver"
+browser_title="Browse for Images - Varnholt ScreenSaver"
 
 # window_origin TITLE: "x y" of the window's client area on the screen, once it shows.
 window_origin() {
@@ -39,6 +41,7 @@ window_origin() {
 declare -A boxes=(
   [txtTitle]="1488 396 5964 288" [txtDate]="1488 1416 1608 288" [cmdOK]="5348 7716 1116 360"
   [cmdCancel]="6600 7716 1116 360" [cmdAbout]="108 7716 1080 360" [aboutOK]="5592 5652 1560 384"
+  [cmdImage]="6048 3024 1464 300" [browserCancel]="7524 5688 1392 384"
 )
 
 # click TITLE CONTROL: a click in the middle of the control's box.
@@ -118,3 +121,36 @@ if xwininfo -root -tree | grep -qF "\"$about_title\""; then fail "OK did not clo
 echo "About: opened and closed; the dialog stays"
 click "$dialog_title" cmdCancel
 closed 5 || fail "Cancel did not close the dialog"
+
+# The image browser from the image pane, with a stored PNG file in use: its preview shows the picture, reduced
+# from 400 x 300 into the preview's frame (243 x 190 pixels); Cancel closes it and leaves the dialog.
+pictures=$build/browser-pictures
+mkdir -p "$pictures"
+convert -size 400x300 xc:'#0000ff' "$pictures/large.png"
+for value in "ImageUsed=1" "ImageStyle=1" "ImageDrive=Z:\\" "ImagePath=Z:${pictures//\//\\}" "ImageName=large.png"; do
+  wine reg add 'HKCU\Software\Kestle\Varnholt\ScreenSaver' /v "${value%%=*}" /t REG_SZ /d "${value#*=}" /f \
+    >/dev/null 2>&1
+done
+wine "$scr" /c >/dev/null 2>&1 &
+program=$!
+window_origin "$dialog_title" >/dev/null || fail "\"/c\" opened no dialog"
+click "$dialog_title" cmdImage
+window_origin "$browser_title" >/dev/null || fail "the image browser did not open"
+blue=0
+for _ in $(seq 50); do
+  blue=$(import -window root png:- | convert png:- -format %c histogram:info:- | tr -d ' ' |
+    sed -n 's/^\([0-9]*\):.*#0000FF.*/\1/p')
+  [ "${blue:-0}" -gt 40000 ] && break
+  sleep 0.1
+done
+echo "the image browser shows ${blue:-0} pixels of the PNG's blue"
+[ "${blue:-0}" -gt 40000 ] || fail "the browser's preview does not show the PNG"
+click "$browser_title" browserCancel
+for _ in $(seq 50); do
+  xwininfo -root -tree | grep -qF "\"$browser_title\"" || break
+  sleep 0.1
+done
+if xwininfo -root -tree | grep -qF "\"$browser_title\""; then fail "Cancel did not close the browser"; fi
+click "$dialog_title" cmdCancel
+closed 5 || fail "Cancel did not close the dialog"
+echo "the image browser: opened on the PNG, closed by Cancel; the dialog stays until its own Cancel"
