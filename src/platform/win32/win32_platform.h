@@ -42,4 +42,7 @@ HWND windowFromId(std::uint32_t id);
 // Twips per pixel of the screen's logical DPI.
 double twipsPerPixel(int dotsPerInch);
 
+// The monitor's logical DPI: its own where the system tells it (Windows 8.1 on), else the system's.
+int monitorDpi(HMONITOR monitor);
+
 } // namespace varnholt
