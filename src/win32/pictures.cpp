@@ -2,6 +2,11 @@
 #include "win32/pictures.h"
 
 #include "platform/win32/wide_text.h"
+#include "win32/metafile.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 
 namespace varnholt {
 
@@ -52,6 +57,17 @@ std::variant<Picture, PictureFault> pictureFile(const std::string& path)
         const DWORD error = GetLastError();
         return PictureFault{error == ERROR_PATH_NOT_FOUND ? PictureFault::FolderMissing : PictureFault::FileMissing,
                             {}};
+    }
+    std::ifstream file(std::filesystem::path(wide), std::ios::binary);
+    std::string bytes(MetafileSignatureSize, '\0');
+    file.read(bytes.data(), std::streamsize(bytes.size()));
+    bytes.resize(std::size_t(file.gcount()));
+    if (looksLikeMetafile(bytes)) {
+        bytes.append(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+        Picture metafile = metafilePicture(bytes);
+        if (!metafile)
+            return PictureFault{PictureFault::NotAPicture, {}};
+        return metafile;
     }
     Picture picture(Gdiplus::Bitmap::FromFile(wide.c_str()));
     if (!picture || picture->GetLastStatus() != Gdiplus::Ok || picture->GetWidth() == 0)

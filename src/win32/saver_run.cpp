@@ -9,13 +9,20 @@ namespace {
 
 constexpr UINT_PTR TickTimer = 1;
 constexpr wchar_t TimerClass[] = L"VarnholtTimer";
+// Posted to the timer window: the monitors changed.
+constexpr UINT ReopenMessage = WM_APP + 1;
+
+struct Monitor {
+    RECT area;
+    int dpi;
+};
 
 BOOL CALLBACK addMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM list)
 {
     MONITORINFO info{};
     info.cbSize = sizeof info;
     if (GetMonitorInfoW(monitor, &info))
-        reinterpret_cast<std::vector<RECT>*>(list)->push_back(info.rcMonitor);
+        reinterpret_cast<std::vector<Monitor>*>(list)->push_back({info.rcMonitor, monitorDpi(monitor)});
     return TRUE;
 }
 
@@ -43,19 +50,22 @@ SaverRun::~SaverRun()
 
 void SaverRun::openWindows(HWND parent)
 {
-    const ScreenMetrics layout = m_state.layoutScreen();
+    ScreenMetrics layout = m_state.layoutScreen();
     if (m_state.runMode() != ModeSaver || parent) {
+        if (parent) {
+            const double twips = twipsPerPixel(monitorDpi(MonitorFromWindow(parent, MONITOR_DEFAULTTONEAREST)));
+            layout.twipsPerPixelX = layout.twipsPerPixelY = twips;
+        }
         RECT area{0, 0, m_state.screenRect().right, m_state.screenRect().bottom};
         m_windows.push_back(std::make_unique<SaverWindow>(m_state, *this, layout, area, parent));
         return;
     }
-    std::vector<RECT> monitors;
+    std::vector<Monitor> monitors;
     EnumDisplayMonitors(nullptr, nullptr, addMonitor, reinterpret_cast<LPARAM>(&monitors));
-    for (const RECT& monitor : monitors) {
-        ScreenMetrics covered = layout;
-        covered.widthPixels = monitor.right - monitor.left;
-        covered.heightPixels = monitor.bottom - monitor.top;
-        m_windows.push_back(std::make_unique<SaverWindow>(m_state, *this, covered, monitor, nullptr));
+    for (const Monitor& monitor : monitors) {
+        const ScreenMetrics covered{monitor.area.right - monitor.area.left, monitor.area.bottom - monitor.area.top,
+                                    twipsPerPixel(monitor.dpi), twipsPerPixel(monitor.dpi)};
+        m_windows.push_back(std::make_unique<SaverWindow>(m_state, *this, covered, monitor.area, nullptr));
     }
 }
 
@@ -122,7 +132,30 @@ LRESULT CALLBACK SaverRun::timerProc(HWND window, UINT message, WPARAM wParam, L
         run->onTick();
         return 0;
     }
+    if (message == ReopenMessage && run) {
+        run->reopenWindows();
+        return 0;
+    }
     return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void SaverRun::monitorsChanged()
+{
+    // Every window is told; the windows are made again once, after the message.
+    if (!m_controller.coversScreens() || m_reopenPosted)
+        return;
+    m_reopenPosted = PostMessageW(m_timerWindow, ReopenMessage, 0, 0) != FALSE;
+}
+
+void SaverRun::reopenWindows()
+{
+    m_reopenPosted = false;
+    if (!m_timerRunning)
+        return;
+    m_windows.clear();
+    openWindows(nullptr);
+    if (m_controller.setUpWindows(windowViews()))
+        showFullScreen();
 }
 
 void SaverRun::stopTimer()

@@ -32,6 +32,8 @@ public:
     void unload();
     // The window a preview draws into went away.
     void hostClosed();
+    // A monitor came, went or changed its size: the full-screen saver covers them as they are now.
+    void monitorsChanged();
 
     SaverController& controller() { return m_controller; }
     const std::vector<std::unique_ptr<SaverWindow>>& windows() const { return m_windows; }
@@ -40,6 +42,7 @@ private:
     static LRESULT CALLBACK timerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void onTick();
     void armForNextTick();
+    void reopenWindows();
     std::chrono::nanoseconds monotonicNow() const;
 
     // SaverRunView
@@ -57,6 +60,7 @@ private:
     // A message-only window that receives the timer.
     HWND m_timerWindow = nullptr;
     bool m_timerRunning = false;
+    bool m_reopenPosted = false;
     std::vector<std::unique_ptr<SaverWindow>> m_windows;
 };
 

@@ -3,6 +3,7 @@
 
 #include "core/motion/builtin_pictures.h"
 #include "platform/win32/wide_text.h"
+#include "platform/win32/win32_platform.h"
 #include "win32/saver_run.h"
 
 #include <algorithm>
@@ -163,6 +164,12 @@ LRESULT SaverWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
             return TRUE;
         }
         break;
+    case WM_DPICHANGED:
+        relayOut(LOWORD(wParam), HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
+    case WM_DISPLAYCHANGE:
+        m_run.monitorsChanged();
+        break;
     case WM_DESTROY:
         // A preview's window goes with its host's.
         if (!m_destroying && GetParent(m_window))
@@ -223,6 +230,19 @@ void SaverWindow::paint(HDC dc, const RECT& area)
     SelectObject(buffer, oldBitmap);
     DeleteObject(pixels);
     DeleteDC(buffer);
+}
+
+void SaverWindow::relayOut(int dpiX, int dpiY, const RECT& area)
+{
+    const ScreenMetrics layout{area.right - area.left, area.bottom - area.top, twipsPerPixel(dpiX),
+                               twipsPerPixel(dpiY)};
+    m_twips = TwipsGeometry(layout);
+    m_screenTwips = varnholt::screenTwips(layout);
+    m_block = m_state.startBlock();
+    SetWindowPos(m_window, nullptr, area.left, area.top, layout.widthPixels, layout.heightPixels,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    m_run.controller().setUpWindows({&view()});
+    InvalidateRect(m_window, nullptr, FALSE);
 }
 
 void SaverWindow::redraw(const RECT& area, bool now)

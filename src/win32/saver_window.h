@@ -35,6 +35,8 @@ public:
     void dropTopMost();
     // The whole window, drawn into any device context (the screen's, a printer's or a memory one).
     void paint(HDC dc, const RECT& area);
+    // Its size and twips per pixel.
+    const ScreenMetrics& layout() const { return m_twips.screen(); }
 
 private:
     struct Line {
@@ -49,6 +51,8 @@ private:
     Line& line(SaverLine which) { return m_lines[which == SaverLine::Title ? 0 : 1]; }
     const Line& line(SaverLine which) const { return m_lines[which == SaverLine::Title ? 0 : 1]; }
     RECT blockArea() const;
+    // Laid out again at another DPI over another area, as when moved to another monitor.
+    void relayOut(int dpiX, int dpiY, const RECT& area);
     void redraw(const RECT& area, bool now);
     PixelSize takePicture(Picture picture);
     void dropRendered();

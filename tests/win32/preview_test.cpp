@@ -105,5 +105,12 @@ TEST(PreviewTest, DrawsTheBlockAndTheDefaultPictureInsideTheHostUntilItCloses)
     EXPECT_TRUE(pumpMessages(30));
 }
 
+TEST(PreviewTest, TheScreenSaverListNamesTheProgramVarnholt)
+{
+    wchar_t name[32] = {};
+    ASSERT_GT(LoadStringW(GetModuleHandleW(nullptr), 1, name, 32), 0);
+    EXPECT_STREQ(name, L"Varnholt");
+}
+
 } // namespace
 } // namespace varnholt

@@ -55,6 +55,22 @@ double twipsPerPixel(int dotsPerInch)
     return 1440.0 / (dotsPerInch > 0 ? dotsPerInch : 96);
 }
 
+int monitorDpi(HMONITOR monitor)
+{
+    using DpiForMonitor = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+    // Looked up, not imported, so that the program still starts where shcore.dll is missing.
+    static const auto dpiForMonitor = reinterpret_cast<DpiForMonitor>(
+        reinterpret_cast<void*>(GetProcAddress(LoadLibraryW(L"shcore.dll"), "GetDpiForMonitor")));
+    constexpr int EffectiveDpi = 0;
+    UINT x = 0, y = 0;
+    if (dpiForMonitor && monitor && dpiForMonitor(monitor, EffectiveDpi, &x, &y) == S_OK && x > 0)
+        return int(x);
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
 bool Win32Platform::findWindow(const std::string& title) const
 {
     return FindWindowW(nullptr, wideText(title).c_str()) != nullptr;

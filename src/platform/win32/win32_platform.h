@@ -46,4 +46,7 @@ double twipsPerPixel(int dotsPerInch);
 // HKEY_LOCAL_MACHINE\Software\Kestle\Varnholt); the program's own folder when nothing installed it.
 std::string installedDataFolder();
 
+// The monitor's logical DPI: its own where the system tells it (Windows 8.1 on), else the system's.
+int monitorDpi(HMONITOR monitor);
+
 } // namespace varnholt
