@@ -28,6 +28,12 @@ public:
     void clicked(std::string_view button);
     void speedChanged(int speed);
     void calendarDatePicked(Date date);
+    // Where the pointer went when it left the calendar.
+    enum class Side { Left, Right, Above, Below };
+    // calendarFocused: the calendar holds the focus, which then goes back to its button.
+    void calendarMouseLeft(Side side, bool calendarFocused);
+    // Esc closes the calendar before the dialog.
+    void escapePressed(bool calendarFocused);
 
     const EditedSettings& workingCopy() const { return m_edited; }
     bool changed() const { return m_changed; }
@@ -54,6 +60,7 @@ private:
     void imageClicked();
     void calendarClicked();
     void fixDateClicked();
+    void hideCalendar(bool calendarFocused);
     void okClicked();
     void recalculateTimeLeft();
     void updateSample();

@@ -54,6 +54,28 @@ void SettingsDialogController::calendarDatePicked(Date date)
     m_view.showVisible("MonthView", false);
 }
 
+void SettingsDialogController::calendarMouseLeft(Side side, bool calendarFocused)
+{
+    if (side == Side::Left)
+        hideCalendar(calendarFocused);
+}
+
+void SettingsDialogController::escapePressed(bool calendarFocused)
+{
+    if (calendarFocused)
+        hideCalendar(true);
+    else
+        m_view.closeDialog(false);
+}
+
+void SettingsDialogController::hideCalendar(bool calendarFocused)
+{
+    // Before it hides: else the focus goes to whichever control follows the calendar.
+    if (calendarFocused)
+        m_view.focus("cmdCalendar");
+    m_view.showVisible("MonthView", false);
+}
+
 void SettingsDialogController::synchronizeClicked(bool checked)
 {
     edit(

@@ -137,9 +137,8 @@ bool SettingsDialog::eventFilter(QObject* watched, QEvent* event)
 
 void SettingsDialog::keyPressEvent(QKeyEvent* event)
 {
-    // Esc leaves the calendar, not the dialog, while the calendar has the focus.
-    if (event->matches(QKeySequence::Cancel) && m_ui.MonthView->isAncestorOf(QApplication::focusWidget())) {
-        hideCalendar(m_ui.cmdCalendar);
+    if (event->matches(QKeySequence::Cancel)) {
+        m_controller.escapePressed(calendarFocused());
         return;
     }
     QDialog::keyPressEvent(event);

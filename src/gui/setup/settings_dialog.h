@@ -115,8 +115,7 @@ private:
 
     void onCalendarDateClicked(const QDate& date);
     void onTextDatePaneMouseMoved(int x);
-    // Where the focus goes if the calendar has it.
-    void hideCalendar(QWidget* focusTo);
+    bool calendarFocused() const;
 
     // What the controller says, in settings_dialog_panes.cpp.
     void showText(std::string_view control, const std::string& text) override;

@@ -50,15 +50,12 @@ void SettingsDialog::onCalendarDateClicked(const QDate& date)
 void SettingsDialog::onTextDatePaneMouseMoved(int x)
 {
     if (m_geometry.toTwipsX(m_ui.MonthView->x()) > x)
-        hideCalendar(m_ui.cmdCalendar);
+        m_controller.calendarMouseLeft(SettingsDialogController::Side::Left, calendarFocused());
 }
 
-void SettingsDialog::hideCalendar(QWidget* focusTo)
+bool SettingsDialog::calendarFocused() const
 {
-    // Else Qt hands the calendar's focus to whichever control follows it in the chain.
-    if (m_ui.MonthView->isAncestorOf(QApplication::focusWidget()))
-        focusTo->setFocus();
-    m_ui.MonthView->hide();
+    return m_ui.MonthView->isAncestorOf(QApplication::focusWidget());
 }
 
 // ---- What the controller says

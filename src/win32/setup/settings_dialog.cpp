@@ -162,6 +162,33 @@ void SettingsDialog::drawItem(std::string_view name, const DRAWITEMSTRUCT& item)
     DeleteObject(font);
 }
 
+void SettingsDialog::escapePressed()
+{
+    m_controller.escapePressed(calendarFocused());
+}
+
+void SettingsDialog::mouseMoved(POINT at)
+{
+    const PixelRect& frame = form().control("fraTextDate").box;
+    const PixelRect& calendar = form().control("MonthView").box;
+    if (!IsWindowVisible(form().window("MonthView")) || at.x < frame.left || at.x >= frame.left + frame.width
+        || at.y < frame.top || at.y >= frame.top + frame.height)
+        return;
+    using Side = SettingsDialogController::Side;
+    const Side side = at.x < calendar.left       ? Side::Left
+        : at.x >= calendar.left + calendar.width ? Side::Right
+        : at.y < calendar.top                    ? Side::Above
+                                                 : Side::Below;
+    m_controller.calendarMouseLeft(side, calendarFocused());
+}
+
+bool SettingsDialog::calendarFocused() const
+{
+    HWND calendar = form().window("MonthView");
+    HWND focused = GetFocus();
+    return focused && (focused == calendar || IsChild(calendar, focused));
+}
+
 // ---- What the controller says
 
 std::optional<FontChoice> SettingsDialog::chooseFont(const FontChoice& preset)

@@ -26,6 +26,9 @@ private:
     void notified(std::string_view name, const NMHDR& header) override;
     void scrolled(std::string_view name, int code) override;
     void drawItem(std::string_view name, const DRAWITEMSTRUCT& item) override;
+    void escapePressed() override;
+    void mouseMoved(POINT at) override;
+    bool calendarFocused() const;
 
     // SettingsDialogView
     std::optional<FontChoice> chooseFont(const FontChoice& preset) override;

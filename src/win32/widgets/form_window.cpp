@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <commctrl.h>
+#include <windowsx.h>
 
 namespace varnholt {
 
@@ -205,7 +206,7 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_COMMAND: {
         const auto control = reinterpret_cast<HWND>(lParam);
         if (!control && LOWORD(wParam) == IDCANCEL) {
-            cancelled();
+            escapePressed();
             return 0;
         }
         if (!control && LOWORD(wParam) == IDOK) {
@@ -266,6 +267,9 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CLOSE:
         cancelled();
         return 0;
+    case WM_MOUSEMOVE:
+        mouseMoved(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        break;
     default:
         break;
     }

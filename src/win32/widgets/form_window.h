@@ -42,8 +42,11 @@ protected:
     virtual void notified(std::string_view, const NMHDR&) {}
     virtual void scrolled(std::string_view, int) {}
     virtual void drawItem(std::string_view, const DRAWITEMSTRUCT&) {}
-    // Esc and the close box.
+    // The close box, and Esc unless escapePressed is overridden.
     virtual void cancelled() { close(false); }
+    virtual void escapePressed() { cancelled(); }
+    // Over the window itself or a control that lets the pointer through; in client pixels.
+    virtual void mouseMoved(POINT) {}
 
 private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -81,7 +81,8 @@ std::vector<std::string> split(const std::string& text, char separator)
 struct Row {
     const char* name;
     const char* stored;   // "Key=value ..." over the loaded record
-    const char* events;   // "|"-separated: txtX:text, optGroupN, chkX:0|1, cmdX, speed:N, pick:dd/mm/yyyy
+    const char* events;   // "|"-separated: txtX:text, optGroupN, chkX:0|1, cmdX, speed:N, pick:dd/mm/yyyy,
+                          // leave:side,focused (side L, R, A or B), esc:focused
     const char* expected; // "|"-separated: kind:control=shown, Key=working copy, date=, changed=, calls=a,b, commits=
     std::function<void(RecordingView&, MemoryStore&)> answers = {};
 };
@@ -122,6 +123,11 @@ struct Dialog {
             controller->speedChanged(std::stoi(value));
         else if (control == "pick")
             controller->calendarDatePicked(*fakes.dates.parse(value));
+        else if (control == "leave")
+            controller->calendarMouseLeft(SettingsDialogController::Side(std::string("LRAB").find(value[0])),
+                                          value[2] == '1');
+        else if (control == "esc")
+            controller->escapePressed(value == "1");
         else
             controller->clicked(control);
     }
@@ -179,6 +185,12 @@ const std::vector<Row> rows{
      "date=01/06/2012|changed=0|text:txtDate=01/06/2012|visible:fraDateRangeMsg=0|enabled:cmdCalendar=1"},
     {"calendar opens on the typed date", "", "txtDate:4/5/2013|cmdCalendar", "calls=calendar:04/05/2013"},
     {"no calendar without a date", "", "txtDate:4/5/|cmdCalendar", "calls="},
+    {"pointer left of the calendar: it hides, the focus to its button", "", "cmdCalendar|leave:L,1",
+     "calls=calendar:01/06/2012,focus:cmdCalendar|visible:MonthView=0"},
+    {"left of an unfocused calendar: the focus stays", "", "leave:L,0", "calls=|visible:MonthView=0"},
+    {"pointer out on the other sides: the calendar stays", "", "leave:R,1|leave:A,1|leave:B,1", "calls="},
+    {"Esc in the calendar hides it, the next Esc cancels", "", "cmdCalendar|esc:1|esc:0",
+     "calls=calendar:01/06/2012,focus:cmdCalendar,close:Cancel|visible:MonthView=0"},
     {"a picked day counts from the clock", "IncludeDays=0", "chkDays:1|pick:04/07/2014",
      "text:txtDate=04/07/2014|date=04/07/2014|IncludeDays=1|calls=focus:txtDate|visible:MonthView=0|"
      "sample:date= 3 years  3 months  19 days!   (1207 days!)"},
