@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <commctrl.h>
 #include <functional>
@@ -151,6 +152,14 @@ TEST(FormWiringTest, EveryRowIsAChildWindowOfItsKindAtItsBox)
                 if (name == "fraDateRangeMsg" || name == "lblDateRangeMsg" || name == "cmdFixDate") {
                     box.left += date.left - error.left;
                     box.top += date.top + date.height - error.top;
+                }
+                // The calendar grows from its corner to show a whole month.
+                RECT needed{};
+                if (name == "MonthView"
+                    && SendMessageW(dialog.form().window(name), MCM_GETMINREQRECT, 0,
+                                    reinterpret_cast<LPARAM>(&needed))) {
+                    box.width = std::max(box.width, int(needed.right));
+                    box.height = std::max(box.height, int(needed.bottom));
                 }
             });
         }

@@ -8,6 +8,7 @@
 #include "win32/browse/image_browser.h"
 #include "win32/widgets/choosers.h"
 
+#include <algorithm>
 #include <commctrl.h>
 
 namespace varnholt {
@@ -94,7 +95,15 @@ void SettingsDialog::placeControls()
     SendMessageW(speed, TBM_SETPAGESIZE, 0, SpeedStep);
     SYSTEMTIME range[2] = {systemTime(Date{std::chrono::year{1753}, std::chrono::January, std::chrono::day{1}}),
                            systemTime(Date{std::chrono::year{9999}, std::chrono::December, std::chrono::day{31}})};
-    SendMessageW(controls.window("MonthView"), MCM_SETRANGE, GDTR_MIN | GDTR_MAX, reinterpret_cast<LPARAM>(range));
+    HWND calendar = controls.window("MonthView");
+    SendMessageW(calendar, MCM_SETRANGE, GDTR_MIN | GDTR_MAX, reinterpret_cast<LPARAM>(range));
+    // The system's calendar needs more room than the table's for a whole month: it grows from its corner.
+    RECT needed{};
+    SendMessageW(calendar, MCM_GETMINREQRECT, 0, reinterpret_cast<LPARAM>(&needed));
+    PixelRect& box = controls.control("MonthView").box;
+    box.width = std::max(box.width, int(needed.right - needed.left));
+    box.height = std::max(box.height, int(needed.bottom - needed.top));
+    SetWindowPos(calendar, nullptr, 0, 0, box.width, box.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // ---- The user's events, by the control's name
@@ -231,6 +240,7 @@ void SettingsDialog::openCalendar(Date selected)
     const SYSTEMTIME day = systemTime(selected);
     SendMessageW(calendar, MCM_SETCURSEL, 0, reinterpret_cast<LPARAM>(&day));
     form().setVisible("MonthView", true);
+    SetWindowPos(calendar, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     SetFocus(calendar);
 }
 
