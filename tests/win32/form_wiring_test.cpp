@@ -10,6 +10,7 @@
 #include "win32/about/about_box.h"
 #include "win32/browse/image_browser.h"
 #include "win32/setup/settings_dialog.h"
+#include "win32/widgets/choosers.h"
 
 #include <gtest/gtest.h>
 
@@ -170,6 +171,24 @@ TEST(FormWiringTest, EveryRowIsAChildWindowOfItsKindAtItsBox)
         expectRowsMade(browser, imageBrowserLayout(), twips);
     }
     EXPECT_TRUE(fakes.store.writes.empty());
+}
+
+TEST(FormWiringTest, FontChooserOpensOnAnInstalledFaceAndKeepsTheStoredName)
+{
+    const std::wstring absent = L"Varnholt No Such Face";
+    const std::wstring shown = installedFace(absent);
+    struct Case {
+        std::wstring face, opensOn, chosen, kept;
+    };
+    // What the system draws in place of an absent face is installed: it opens on itself.
+    for (const Case& each : {Case{shown, shown, shown, shown}, Case{absent, shown, shown, absent},
+                             Case{absent, shown, L"Other", L"Other"}}) {
+        SCOPED_TRACE(utf8Text(each.face + L" -> " + each.chosen));
+        EXPECT_EQ(utf8Text(installedFace(each.face)), utf8Text(each.opensOn));
+        EXPECT_EQ(utf8Text(keptFace(each.chosen, each.face)), utf8Text(each.kept));
+    }
+    EXPECT_NE(utf8Text(shown), utf8Text(absent));
+    EXPECT_FALSE(shown.empty());
 }
 
 } // namespace

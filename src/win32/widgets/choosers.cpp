@@ -21,7 +21,40 @@ int screenDpi()
     return dpi;
 }
 
+int CALLBACK faceFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found)
+{
+    *reinterpret_cast<bool*>(found) = true;
+    return 0;
+}
+
 } // namespace
+
+std::wstring installedFace(const std::wstring& stored)
+{
+    LOGFONTW font{};
+    font.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynW(font.lfFaceName, stored.c_str(), LF_FACESIZE);
+    HDC screen = GetDC(nullptr);
+    bool found = false;
+    EnumFontFamiliesExW(screen, &font, faceFound, reinterpret_cast<LPARAM>(&found), 0);
+    std::wstring face = stored;
+    if (!found) {
+        HFONT substitute = CreateFontIndirectW(&font);
+        HGDIOBJ old = SelectObject(screen, substitute);
+        std::array<wchar_t, LF_FACESIZE> drawn{};
+        if (GetTextFaceW(screen, int(drawn.size()), drawn.data()) > 0)
+            face = drawn.data();
+        SelectObject(screen, old);
+        DeleteObject(substitute);
+    }
+    ReleaseDC(nullptr, screen);
+    return face;
+}
+
+std::wstring keptFace(const std::wstring& chosen, const std::wstring& stored)
+{
+    return lstrcmpiW(chosen.c_str(), installedFace(stored).c_str()) == 0 ? stored : chosen;
+}
 
 std::optional<FontChoice> chooseFont(HWND owner, const FontChoice& preset)
 {
@@ -32,7 +65,8 @@ std::optional<FontChoice> chooseFont(HWND owner, const FontChoice& preset)
     font.lfUnderline = preset.underline;
     font.lfStrikeOut = preset.strikeout;
     font.lfCharSet = DEFAULT_CHARSET;
-    lstrcpynW(font.lfFaceName, wideText(preset.face).c_str(), LF_FACESIZE);
+    const std::wstring stored = wideText(preset.face);
+    lstrcpynW(font.lfFaceName, installedFace(stored).c_str(), LF_FACESIZE);
     CHOOSEFONTW chooser{};
     chooser.lStructSize = sizeof chooser;
     chooser.hwndOwner = owner;
@@ -42,7 +76,7 @@ std::optional<FontChoice> chooseFont(HWND owner, const FontChoice& preset)
     if (!ChooseFontW(&chooser))
         return std::nullopt;
     FontChoice chosen;
-    chosen.face = utf8Text(font.lfFaceName);
+    chosen.face = utf8Text(keptFace(font.lfFaceName, stored));
     chosen.size = chooser.iPointSize / 10.0;
     chosen.colour = std::int32_t(chooser.rgbColors);
     chosen.bold = font.lfWeight >= FW_BOLD;
