@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <climits>
 #include <commctrl.h>
 #include <cstdlib>
 
@@ -23,8 +25,8 @@ std::string textOf(HWND window)
     return utf8Text(text);
 }
 
-// Counts the pixels of a shown bitmap whose colour is near the given one.
-int pixelsNear(HBITMAP bitmap, COLORREF colour, SIZE& size)
+// Counts the pixels of a shown bitmap whose colour is near the given one, in its columns from..to.
+int pixelsNear(HBITMAP bitmap, COLORREF colour, SIZE& size, int from = 0, int to = INT_MAX)
 {
     BITMAP header{};
     GetObjectW(bitmap, sizeof header, &header);
@@ -36,7 +38,11 @@ int pixelsNear(HBITMAP bitmap, COLORREF colour, SIZE& size)
     GetDIBits(dc, bitmap, 0, UINT(size.cy), bits.data(), &info, DIB_RGB_COLORS);
     ReleaseDC(nullptr, dc);
     int count = 0;
-    for (std::uint32_t pixel : bits) {
+    for (std::size_t at = 0; at < bits.size(); ++at) {
+        const std::uint32_t pixel = bits[at];
+        const int column = int(at % std::size_t(size.cx));
+        if (column < from || column > to)
+            continue;
         const int r = int((pixel >> 16) & 0xFF), g = int((pixel >> 8) & 0xFF), b = int(pixel & 0xFF);
         count += std::abs(r - GetRValue(colour)) + std::abs(g - GetGValue(colour)) + std::abs(b - GetBValue(colour))
             < 24;
@@ -100,6 +106,33 @@ TEST_F(ImageBrowserTest, PreviewsPngFilesAtTheirPlacementAndListsOnlyPictures)
     }
     EXPECT_EQ(browser.choice().ImageName, "large.png");
     EXPECT_TRUE(m_fakes.platform.messages.empty());
+}
+
+TEST_F(ImageBrowserTest, TheSizeStepsShowTheirPictures)
+{
+    ImageBrowser browser(PictureChoice{}, {}, m_fakes.platform, m_fakes.log);
+    struct Case {
+        const char* button;
+        int heavierSide; // the side of the picture with more black: -1 left, 0 even, 1 right
+    };
+    // A triangle pointing left, a bar, a triangle pointing right.
+    const Case cases[] = {{"cmdSize0", 1}, {"cmdSize1", 0}, {"cmdSize2", -1}};
+    for (const Case& step : cases) {
+        SCOPED_TRACE(step.button);
+        HWND button = browser.form().window(step.button);
+        EXPECT_EQ(textOf(button), "");
+        EXPECT_TRUE(GetWindowLongW(button, GWL_STYLE) & BS_BITMAP);
+        auto* bitmap = reinterpret_cast<HBITMAP>(SendMessageW(button, BM_GETIMAGE, IMAGE_BITMAP, 0));
+        ASSERT_NE(bitmap, nullptr);
+        SIZE size{};
+        // The picture's own size at 96 dots an inch, its middle column left out.
+        const int left = pixelsNear(bitmap, RGB(0, 0, 0), size, 0, 2);
+        const int right = pixelsNear(bitmap, RGB(0, 0, 0), size, 4, 6);
+        EXPECT_EQ(size.cx, 7);
+        EXPECT_EQ(size.cy, 13);
+        EXPECT_GT(left + right, 10);
+        EXPECT_EQ((right > left + 3) - (left > right + 3), step.heavierSide) << left << " | " << right;
+    }
 }
 
 TEST_F(ImageBrowserTest, TheGridsKeysMoveThroughThePicturesAndChooseOne)

@@ -132,6 +132,9 @@ ImageBrowser::~ImageBrowser()
 {
     for (HICON photo : m_photos)
         DestroyIcon(photo);
+    for (HBITMAP step : m_sizeSteps)
+        if (step)
+            DeleteObject(step);
     if (m_previewBitmap)
         DeleteObject(m_previewBitmap);
 }
@@ -151,9 +154,18 @@ void ImageBrowser::showPictures()
     // The preview shows a picture where the table has a label.
     HWND preview = form().window("imgPreview");
     SetWindowLongW(preview, GWL_STYLE, (GetWindowLongW(preview, GWL_STYLE) & ~0xFFFF) | SS_BITMAP | SS_REALSIZECONTROL);
-    const std::array<const wchar_t*, 3> arrows{L"<", L"=", L">"};
-    for (int index = 0; index < int(arrows.size()); ++index)
-        SetWindowTextW(form().window("cmdSize" + std::to_string(index)), arrows[std::size_t(index)]);
+    for (int index = 0; index < int(m_sizeSteps.size()); ++index) {
+        const Picture picture = resourcePicture(SizeStepPictures + index);
+        if (!picture)
+            continue;
+        // Rasterised at twice the size of the picture at 96 dots an inch, which is 15 twips a pixel.
+        const int width = m_twips.toPixelsX(int(picture->GetWidth()) * 15 / 2);
+        const int height = m_twips.toPixelsY(int(picture->GetHeight()) * 15 / 2);
+        m_sizeSteps[std::size_t(index)] = renderPicture(*picture, width, height, GetSysColor(COLOR_BTNFACE));
+        HWND button = form().window("cmdSize" + std::to_string(index));
+        SetWindowLongW(button, GWL_STYLE, GetWindowLongW(button, GWL_STYLE) | BS_BITMAP);
+        SendMessageW(button, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(m_sizeSteps[std::size_t(index)]));
+    }
 }
 
 LRESULT CALLBACK ImageBrowser::gridProcedure(HWND grid, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
