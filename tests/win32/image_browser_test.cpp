@@ -4,6 +4,7 @@
 #include "win32/browse/image_browser.h"
 
 #include "core/motion/preview_layout.h"
+#include "core/program/program_state.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_platform.h"
 #include "support/fakes.h"
@@ -132,6 +133,40 @@ TEST_F(ImageBrowserTest, TheSizeStepsShowTheirPictures)
         EXPECT_EQ(size.cy, 13);
         EXPECT_GT(left + right, 10);
         EXPECT_EQ((right > left + 3) - (left > right + 3), step.heavierSide) << left << " | " << right;
+    }
+}
+
+TEST_F(ImageBrowserTest, TheStoredDriveIsTheListedOneAndOpensItsRoot)
+{
+    // The registry empty: the choice of a fresh install.
+    m_fakes.platform.paths = Win32Platform().pathStyle();
+    ProgramState state{Services{m_fakes.store, m_fakes.clock, m_fakes.dates, m_fakes.platform, m_fakes.log}};
+    state.loadSettings();
+    const PictureChoice fresh = state.settings().picture;
+    struct Case {
+        std::string drive;
+        std::string path;
+        bool warned; // the stored folder is gone
+    };
+    const Case cases[] = {{fresh.ImageDrive, fresh.ImagePath, false},
+                          {"C:", "c:\\", false},
+                          {"c:\\", "C:\\", false},
+                          {"c", "c:\\no such folder\\", true}};
+    for (const Case& stored : cases) {
+        SCOPED_TRACE(stored.drive + " " + stored.path);
+        m_fakes.log.warnings.clear();
+        PictureChoice choice = fresh;
+        choice.ImageDrive = stored.drive;
+        choice.ImagePath = stored.path;
+        ImageBrowser browser(choice, {}, m_fakes.platform, m_fakes.log);
+        EXPECT_EQ(textOf(browser.form().window("drvImages")), "C:\\");
+        HWND folders = browser.form().window("dirImages");
+        EXPECT_EQ(SendMessageW(folders, LB_GETCURSEL, 0, 0), 0) << "the root is the first folder listed";
+        std::array<wchar_t, 64> shown{};
+        SendMessageW(folders, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(shown.data()));
+        EXPECT_EQ(utf8Text(shown.data()), "C:\\");
+        EXPECT_EQ(m_fakes.log.warnings.size(), std::size_t(stored.warned));
+        EXPECT_TRUE(m_fakes.platform.messages.empty());
     }
 }
 

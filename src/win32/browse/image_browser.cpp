@@ -9,6 +9,7 @@
 #include "platform/win32/wide_text.h"
 
 #include <algorithm>
+#include <cctype>
 #include <commctrl.h>
 #include <cwctype>
 #include <filesystem>
@@ -62,10 +63,19 @@ bool shownBefore(const std::string& a, const std::string& b)
     return CompareStringOrdinal(wideText(a).c_str(), -1, wideText(b).c_str(), -1, TRUE) == CSTR_LESS_THAN;
 }
 
+// A drive as the drive list names it, its root "C:\", from "c", "C:" or "c:\"; anything else as it is.
+std::string driveRoot(const std::string& drive)
+{
+    const bool named = !drive.empty() && drive.size() <= 3 && (drive.size() == 1 || drive[1] == ':')
+        && std::isalpha(static_cast<unsigned char>(drive[0]))
+        && (drive.size() < 3 || drive[2] == '\\' || drive[2] == '/');
+    return named ? std::string(1, char(std::toupper(drive[0]))) + ":\\" : drive;
+}
+
 // A folder as the lists keep it: absolute, "\" between names, a trailing one only at a drive's root.
 std::string windowsFolder(const std::string& path)
 {
-    std::string folder = cleanFolder(path);
+    std::string folder = cleanFolder(driveRoot(path));
     std::replace(folder.begin(), folder.end(), '/', '\\');
     if (folder.size() > 3 && folder.back() == '\\')
         folder.pop_back();
@@ -283,7 +293,7 @@ std::string ImageBrowser::drive() const
 bool ImageBrowser::showDrive(const std::string& drive, bool quietly)
 {
     const auto found = std::find_if(m_drives.begin(), m_drives.end(),
-                                    [&drive](const std::string& listed) { return sameText(listed, drive); });
+                                    [&drive](const std::string& listed) { return sameText(listed, driveRoot(drive)); });
     if (found == m_drives.end())
         return false;
     HWND drives = form().window("drvImages");
