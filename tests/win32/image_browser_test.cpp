@@ -188,6 +188,19 @@ TEST_F(ImageBrowserTest, TheGridsKeysMoveThroughThePicturesAndChooseOne)
         EXPECT_EQ(browser.choice().ImageIndex, pressed.index) << "after key " << pressed.key;
     }
     EXPECT_EQ(SendMessageW(grid, WM_GETDLGCODE, 0, 0) & DLGC_WANTARROWS, DLGC_WANTARROWS);
+    // Esc leaves as Cancel from the grid, which takes keys of its own, and from where a tab's click leaves the
+    // focus: the window runs until it closes or until the quit behind Esc.
+    for (const char* focused : {"fraImages0", "cmdTakeFocus"}) {
+        SCOPED_TRACE(focused);
+        ImageBrowser escaped(choice, {}, m_fakes.platform, m_fakes.log);
+        PostMessageW(escaped.form().window(focused), WM_KEYDOWN, VK_ESCAPE, 0);
+        PostQuitMessage(0);
+        EXPECT_FALSE(escaped.runModal());
+        EXPECT_FALSE(escaped.isOpen());
+        MSG quit;
+        while (PeekMessageW(&quit, nullptr, 0, 0, PM_REMOVE))
+            ;
+    }
     SendMessageW(grid, WM_KEYDOWN, VK_RETURN, 0);
     EXPECT_EQ(browser.choice().ImageStyle, BaseImage);
     EXPECT_FALSE(browser.isOpen());
