@@ -32,6 +32,8 @@ using Picture = std::unique_ptr<Gdiplus::Bitmap>;
 
 // Resource ids of the pictures rasterised at build time: this one the default picture, then the built-in ones 1..9.
 inline constexpr int PictureResourceBase = 200;
+// The pictures of the browser's size steps, smaller, actual and larger, after them; drawn at twice their size.
+inline constexpr int SizeStepPictures = 10;
 
 // The default picture (0) or built-in picture number 1..9 from the program's resources.
 Picture resourcePicture(int number);

@@ -4,6 +4,7 @@
 #include "core/forms/about_box_layout.h"
 #include "core/forms/image_browser_layout.h"
 #include "core/forms/settings_dialog_layout.h"
+#include "core/program/dialog_state.h"
 #include "core/program/program_state.h"
 #include "platform/win32/wide_text.h"
 #include "support/fakes.h"
@@ -78,8 +79,24 @@ std::string describe(const PixelRect& box)
         + std::to_string(box.height);
 }
 
+// The tip that shows with the mouse at the point of the window, "" when none does.
+std::string toolTipAt(const FormWindow& form, HWND window, POINT point)
+{
+    std::array<wchar_t, 256> text{};
+    TTHITTESTINFOW hit{window, point, {}};
+    hit.ti.cbSize = sizeof hit.ti;
+    hit.ti.lpszText = text.data();
+    if (!SendMessageW(form.toolTips(), TTM_HITTESTW, 0, reinterpret_cast<LPARAM>(&hit)))
+        return "";
+    text.fill(L'\0');
+    hit.ti.lpszText = text.data();
+    SendMessageW(form.toolTips(), TTM_GETTEXTW, WPARAM(text.size()), reinterpret_cast<LPARAM>(&hit.ti));
+    return utf8Text(text.data());
+}
+
 void expectRowsMade(const FormWindow& window, std::span<const ControlRow> rows, const TwipsGeometry& twips,
-                    const std::function<void(std::string_view, PixelRect&)>& moved = {})
+                    const std::function<void(std::string_view, PixelRect&)>& moved = {},
+                    const std::map<std::string_view, std::string>& changedTips = {})
 {
     const PixelRect client = twips.toPixels(rows.front().rect);
     RECT shown;
@@ -98,6 +115,12 @@ void expectRowsMade(const FormWindow& window, std::span<const ControlRow> rows, 
             ASSERT_TRUE(SendMessageW(window.form().window(row.parent), TCM_GETITEMW, WPARAM(tabs[row.parent]++),
                                      reinterpret_cast<LPARAM>(&item)));
             EXPECT_EQ(lstrcmpW(caption.data(), wideText(row.caption).c_str()), 0);
+            RECT tab{};
+            SendMessageW(window.form().window(row.parent), TCM_GETITEMRECT, WPARAM(tabs[row.parent] - 1),
+                         reinterpret_cast<LPARAM>(&tab));
+            EXPECT_EQ(toolTipAt(window, window.form().window(row.parent),
+                                {(tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2}),
+                      row.toolTip);
             ++checked;
             continue;
         }
@@ -120,6 +143,8 @@ void expectRowsMade(const FormWindow& window, std::span<const ControlRow> rows, 
             && shownAt.height <= expected.height + 2)
             shownAt.height = expected.height;
         EXPECT_EQ(describe(shownAt), describe(expected));
+        const auto changed = changedTips.find(row.name);
+        EXPECT_EQ(toolTipAt(window, control, {1, 1}), changed == changedTips.end() ? row.toolTip : changed->second);
         ++checked;
     }
     EXPECT_EQ(checked, int(rows.size()) - 1);
@@ -149,20 +174,22 @@ TEST(FormWiringTest, EveryRowIsAChildWindowOfItsKindAtItsBox)
             // The date error lies under the date box, wherever its row puts it.
             const PixelRect date = find("txtDate");
             const PixelRect error = find("fraDateRangeMsg");
-            expectRowsMade(dialog, rows, twips, [&](std::string_view name, PixelRect& box) {
-                if (name == "fraDateRangeMsg" || name == "lblDateRangeMsg" || name == "cmdFixDate") {
-                    box.left += date.left - error.left;
-                    box.top += date.top + date.height - error.top;
-                }
-                // The calendar grows from its corner to show a whole month.
-                RECT needed{};
-                if (name == "MonthView"
-                    && SendMessageW(dialog.form().window(name), MCM_GETMINREQRECT, 0,
-                                    reinterpret_cast<LPARAM>(&needed))) {
-                    box.width = std::max(box.width, int(needed.right));
-                    box.height = std::max(box.height, int(needed.bottom));
-                }
-            });
+            expectRowsMade(dialog, rows, twips,
+                           [&](std::string_view name, PixelRect& box) {
+                               if (name == "fraDateRangeMsg" || name == "lblDateRangeMsg" || name == "cmdFixDate") {
+                                   box.left += date.left - error.left;
+                                   box.top += date.top + date.height - error.top;
+                               }
+                               // The calendar grows from its corner to show a whole month.
+                               RECT needed{};
+                               if (name == "MonthView"
+                                   && SendMessageW(dialog.form().window(name), MCM_GETMINREQRECT, 0,
+                                                   reinterpret_cast<LPARAM>(&needed))) {
+                                   box.width = std::max(box.width, int(needed.right));
+                                   box.height = std::max(box.height, int(needed.bottom));
+                               }
+                           },
+                           {{"cmdCancel", closeButtonLook(false).toolTip}});
         }
         AboutBox about(fakes.platform, fakes.clock, "ReadMe.txt");
         expectRowsMade(about, aboutBoxLayout(), twips);

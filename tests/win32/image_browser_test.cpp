@@ -4,12 +4,15 @@
 #include "win32/browse/image_browser.h"
 
 #include "core/motion/preview_layout.h"
+#include "core/program/program_state.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_platform.h"
 #include "support/fakes.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <climits>
 #include <commctrl.h>
 #include <cstdlib>
 
@@ -23,8 +26,8 @@ std::string textOf(HWND window)
     return utf8Text(text);
 }
 
-// Counts the pixels of a shown bitmap whose colour is near the given one.
-int pixelsNear(HBITMAP bitmap, COLORREF colour, SIZE& size)
+// Counts the pixels of a shown bitmap whose colour is near the given one, in its columns from..to.
+int pixelsNear(HBITMAP bitmap, COLORREF colour, SIZE& size, int from = 0, int to = INT_MAX)
 {
     BITMAP header{};
     GetObjectW(bitmap, sizeof header, &header);
@@ -36,7 +39,11 @@ int pixelsNear(HBITMAP bitmap, COLORREF colour, SIZE& size)
     GetDIBits(dc, bitmap, 0, UINT(size.cy), bits.data(), &info, DIB_RGB_COLORS);
     ReleaseDC(nullptr, dc);
     int count = 0;
-    for (std::uint32_t pixel : bits) {
+    for (std::size_t at = 0; at < bits.size(); ++at) {
+        const std::uint32_t pixel = bits[at];
+        const int column = int(at % std::size_t(size.cx));
+        if (column < from || column > to)
+            continue;
         const int r = int((pixel >> 16) & 0xFF), g = int((pixel >> 8) & 0xFF), b = int(pixel & 0xFF);
         count += std::abs(r - GetRValue(colour)) + std::abs(g - GetGValue(colour)) + std::abs(b - GetBValue(colour))
             < 24;
@@ -102,6 +109,67 @@ TEST_F(ImageBrowserTest, PreviewsPngFilesAtTheirPlacementAndListsOnlyPictures)
     EXPECT_TRUE(m_fakes.platform.messages.empty());
 }
 
+TEST_F(ImageBrowserTest, TheSizeStepsShowTheirPictures)
+{
+    ImageBrowser browser(PictureChoice{}, {}, m_fakes.platform, m_fakes.log);
+    struct Case {
+        const char* button;
+        int heavierSide; // the side of the picture with more black: -1 left, 0 even, 1 right
+    };
+    // A triangle pointing left, a bar, a triangle pointing right.
+    const Case cases[] = {{"cmdSize0", 1}, {"cmdSize1", 0}, {"cmdSize2", -1}};
+    for (const Case& step : cases) {
+        SCOPED_TRACE(step.button);
+        HWND button = browser.form().window(step.button);
+        EXPECT_EQ(textOf(button), "");
+        EXPECT_TRUE(GetWindowLongW(button, GWL_STYLE) & BS_BITMAP);
+        auto* bitmap = reinterpret_cast<HBITMAP>(SendMessageW(button, BM_GETIMAGE, IMAGE_BITMAP, 0));
+        ASSERT_NE(bitmap, nullptr);
+        SIZE size{};
+        // The picture's own size at 96 dots an inch, its middle column left out.
+        const int left = pixelsNear(bitmap, RGB(0, 0, 0), size, 0, 2);
+        const int right = pixelsNear(bitmap, RGB(0, 0, 0), size, 4, 6);
+        EXPECT_EQ(size.cx, 7);
+        EXPECT_EQ(size.cy, 13);
+        EXPECT_GT(left + right, 10);
+        EXPECT_EQ((right > left + 3) - (left > right + 3), step.heavierSide) << left << " | " << right;
+    }
+}
+
+TEST_F(ImageBrowserTest, TheStoredDriveIsTheListedOneAndOpensItsRoot)
+{
+    // The registry empty: the choice of a fresh install.
+    m_fakes.platform.paths = Win32Platform().pathStyle();
+    ProgramState state{Services{m_fakes.store, m_fakes.clock, m_fakes.dates, m_fakes.platform, m_fakes.log}};
+    state.loadSettings();
+    const PictureChoice fresh = state.settings().picture;
+    struct Case {
+        std::string drive;
+        std::string path;
+        bool warned; // the stored folder is gone
+    };
+    const Case cases[] = {{fresh.ImageDrive, fresh.ImagePath, false},
+                          {"C:", "c:\\", false},
+                          {"c:\\", "C:\\", false},
+                          {"c", "c:\\no such folder\\", true}};
+    for (const Case& stored : cases) {
+        SCOPED_TRACE(stored.drive + " " + stored.path);
+        m_fakes.log.warnings.clear();
+        PictureChoice choice = fresh;
+        choice.ImageDrive = stored.drive;
+        choice.ImagePath = stored.path;
+        ImageBrowser browser(choice, {}, m_fakes.platform, m_fakes.log);
+        EXPECT_EQ(textOf(browser.form().window("drvImages")), "C:\\");
+        HWND folders = browser.form().window("dirImages");
+        EXPECT_EQ(SendMessageW(folders, LB_GETCURSEL, 0, 0), 0) << "the root is the first folder listed";
+        std::array<wchar_t, 64> shown{};
+        SendMessageW(folders, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(shown.data()));
+        EXPECT_EQ(utf8Text(shown.data()), "C:\\");
+        EXPECT_EQ(m_fakes.log.warnings.size(), std::size_t(stored.warned));
+        EXPECT_TRUE(m_fakes.platform.messages.empty());
+    }
+}
+
 TEST_F(ImageBrowserTest, TheGridsKeysMoveThroughThePicturesAndChooseOne)
 {
     PictureChoice choice;
@@ -120,6 +188,19 @@ TEST_F(ImageBrowserTest, TheGridsKeysMoveThroughThePicturesAndChooseOne)
         EXPECT_EQ(browser.choice().ImageIndex, pressed.index) << "after key " << pressed.key;
     }
     EXPECT_EQ(SendMessageW(grid, WM_GETDLGCODE, 0, 0) & DLGC_WANTARROWS, DLGC_WANTARROWS);
+    // Esc leaves as Cancel from the grid, which takes keys of its own, and from where a tab's click leaves the
+    // focus: the window runs until it closes or until the quit behind Esc.
+    for (const char* focused : {"fraImages0", "cmdTakeFocus"}) {
+        SCOPED_TRACE(focused);
+        ImageBrowser escaped(choice, {}, m_fakes.platform, m_fakes.log);
+        PostMessageW(escaped.form().window(focused), WM_KEYDOWN, VK_ESCAPE, 0);
+        PostQuitMessage(0);
+        EXPECT_FALSE(escaped.runModal());
+        EXPECT_FALSE(escaped.isOpen());
+        MSG quit;
+        while (PeekMessageW(&quit, nullptr, 0, 0, PM_REMOVE))
+            ;
+    }
     SendMessageW(grid, WM_KEYDOWN, VK_RETURN, 0);
     EXPECT_EQ(browser.choice().ImageStyle, BaseImage);
     EXPECT_FALSE(browser.isOpen());

@@ -9,6 +9,7 @@
 #include "platform/win32/wide_text.h"
 
 #include <algorithm>
+#include <cctype>
 #include <commctrl.h>
 #include <cwctype>
 #include <filesystem>
@@ -62,10 +63,19 @@ bool shownBefore(const std::string& a, const std::string& b)
     return CompareStringOrdinal(wideText(a).c_str(), -1, wideText(b).c_str(), -1, TRUE) == CSTR_LESS_THAN;
 }
 
+// A drive as the drive list names it, its root "C:\", from "c", "C:" or "c:\"; anything else as it is.
+std::string driveRoot(const std::string& drive)
+{
+    const bool named = !drive.empty() && drive.size() <= 3 && (drive.size() == 1 || drive[1] == ':')
+        && std::isalpha(static_cast<unsigned char>(drive[0]))
+        && (drive.size() < 3 || drive[2] == '\\' || drive[2] == '/');
+    return named ? std::string(1, char(std::toupper(drive[0]))) + ":\\" : drive;
+}
+
 // A folder as the lists keep it: absolute, "\" between names, a trailing one only at a drive's root.
 std::string windowsFolder(const std::string& path)
 {
-    std::string folder = cleanFolder(path);
+    std::string folder = cleanFolder(driveRoot(path));
     std::replace(folder.begin(), folder.end(), '/', '\\');
     if (folder.size() > 3 && folder.back() == '\\')
         folder.pop_back();
@@ -132,6 +142,9 @@ ImageBrowser::~ImageBrowser()
 {
     for (HICON photo : m_photos)
         DestroyIcon(photo);
+    for (HBITMAP step : m_sizeSteps)
+        if (step)
+            DeleteObject(step);
     if (m_previewBitmap)
         DeleteObject(m_previewBitmap);
 }
@@ -151,9 +164,18 @@ void ImageBrowser::showPictures()
     // The preview shows a picture where the table has a label.
     HWND preview = form().window("imgPreview");
     SetWindowLongW(preview, GWL_STYLE, (GetWindowLongW(preview, GWL_STYLE) & ~0xFFFF) | SS_BITMAP | SS_REALSIZECONTROL);
-    const std::array<const wchar_t*, 3> arrows{L"<", L"=", L">"};
-    for (int index = 0; index < int(arrows.size()); ++index)
-        SetWindowTextW(form().window("cmdSize" + std::to_string(index)), arrows[std::size_t(index)]);
+    for (int index = 0; index < int(m_sizeSteps.size()); ++index) {
+        const Picture picture = resourcePicture(SizeStepPictures + index);
+        if (!picture)
+            continue;
+        // Rasterised at twice the size of the picture at 96 dots an inch, which is 15 twips a pixel.
+        const int width = m_twips.toPixelsX(int(picture->GetWidth()) * 15 / 2);
+        const int height = m_twips.toPixelsY(int(picture->GetHeight()) * 15 / 2);
+        m_sizeSteps[std::size_t(index)] = renderPicture(*picture, width, height, GetSysColor(COLOR_BTNFACE));
+        HWND button = form().window("cmdSize" + std::to_string(index));
+        SetWindowLongW(button, GWL_STYLE, GetWindowLongW(button, GWL_STYLE) | BS_BITMAP);
+        SendMessageW(button, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(m_sizeSteps[std::size_t(index)]));
+    }
 }
 
 LRESULT CALLBACK ImageBrowser::gridProcedure(HWND grid, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
@@ -271,7 +293,7 @@ std::string ImageBrowser::drive() const
 bool ImageBrowser::showDrive(const std::string& drive, bool quietly)
 {
     const auto found = std::find_if(m_drives.begin(), m_drives.end(),
-                                    [&drive](const std::string& listed) { return sameText(listed, drive); });
+                                    [&drive](const std::string& listed) { return sameText(listed, driveRoot(drive)); });
     if (found == m_drives.end())
         return false;
     HWND drives = form().window("drvImages");

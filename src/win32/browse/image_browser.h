@@ -73,6 +73,7 @@ private:
     std::vector<std::string> m_files;
     std::vector<std::string> m_pictureTypes;
     std::vector<HICON> m_photos;
+    std::array<HBITMAP, 3> m_sizeSteps{};
     // The picture loaded for the preview, until it is shown, and the bitmap shown.
     Picture m_preview;
     HBITMAP m_previewBitmap = nullptr;

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <commctrl.h>
+#include <map>
 #include <windowsx.h>
 
 namespace varnholt {
@@ -57,17 +58,28 @@ FormWindow::FormWindow(HWND owner, const TwipsGeometry& twips, std::span<const C
     m_form->build(rows, makeCustom);
     m_toolTips = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
                                  m_window, nullptr, GetModuleHandleW(nullptr), nullptr);
-    for (const ControlRow& row : rows.subspan(1))
-        if (row.kind != ControlKind::Tab && !row.toolTip.empty()) {
-            std::wstring text = wideText(row.toolTip);
-            TTTOOLINFOW tool{};
-            tool.cbSize = sizeof tool;
-            tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    std::map<std::string_view, int> tabs;
+    for (const ControlRow& row : rows.subspan(1)) {
+        // A tab is an item of its strip: its tip covers the item's box on the strip.
+        const int tab = row.kind == ControlKind::Tab ? tabs[row.parent]++ : -1;
+        if (row.toolTip.empty())
+            continue;
+        std::wstring text = wideText(row.toolTip);
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_SUBCLASS;
+        if (tab < 0) {
+            tool.uFlags |= TTF_IDISHWND;
             tool.hwnd = m_window;
             tool.uId = reinterpret_cast<UINT_PTR>(m_form->window(row.name));
-            tool.lpszText = text.data();
-            SendMessageW(m_toolTips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        } else {
+            tool.hwnd = m_form->window(row.parent);
+            tool.uId = UINT_PTR(tab);
+            SendMessageW(tool.hwnd, TCM_GETITEMRECT, WPARAM(tab), reinterpret_cast<LPARAM>(&tool.rect));
         }
+        tool.lpszText = text.data();
+        SendMessageW(m_toolTips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
     if (tabOrder.empty())
         m_tabOrder = m_form->names();
     else

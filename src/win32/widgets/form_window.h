@@ -26,6 +26,8 @@ public:
     // Shows the window over its owner and runs its messages until it closes; true when it closed accepted.
     bool runModal();
     bool isOpen() const { return m_open; }
+    // The tool tips of the table's rows.
+    HWND toolTips() const { return m_toolTips; }
 
 protected:
     // Creates the window and its controls; tabOrder empty: the table's order. makeCustom makes the
