@@ -2,6 +2,7 @@
 // The preview inside a host window of this process: Wine shows no drawing of a child window whose
 // host lives in another process, so the host is made here and the child painted into memory.
 #include "core/program/start_up.h"
+#include "platform/win32/win32_platform.h"
 #include "support/fakes.h"
 #include "win32/window_launcher.h"
 
@@ -110,6 +111,24 @@ TEST(PreviewTest, TheScreenSaverListNamesTheProgramVarnholt)
     wchar_t name[32] = {};
     ASSERT_GT(LoadStringW(GetModuleHandleW(nullptr), 1, name, 32), 0);
     EXPECT_STREQ(name, L"Varnholt");
+}
+
+// The look-up of the dialog and of "Display Properties": the whole title, not UTF-8 only, while the window lives.
+TEST(Win32PlatformTest, FindsATopLevelWindowByItsExactTitleOnly)
+{
+    const std::string title = "Settings - Varnholt \u00C5 - v 3.0";
+    HWND window = CreateWindowExW(0, L"STATIC", L"Settings - Varnholt \u00C5 - v 3.0", WS_OVERLAPPED, 0, 0, 10, 10,
+                                  nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(window, nullptr);
+    Win32Platform platform;
+    const struct {
+        std::string title;
+        bool found;
+    } rows[] = {{title, true}, {"Settings - Varnholt", false}, {title + " ", false}};
+    for (const auto& row : rows)
+        EXPECT_EQ(platform.findWindow(row.title), row.found) << row.title;
+    DestroyWindow(window);
+    EXPECT_FALSE(platform.findWindow(title));
 }
 
 } // namespace
