@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "win32/saver_window.h"
 
-#include "core/motion/builtin_pictures.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_platform.h"
 #include "win32/saver_run.h"
@@ -264,40 +263,6 @@ void SaverWindow::dropRendered()
     if (m_rendered)
         DeleteObject(m_rendered);
     m_rendered = nullptr;
-}
-
-PixelSize SaverWindow::takePicture(Picture picture)
-{
-    m_taken = std::move(picture);
-    if (!m_taken)
-        return {};
-    return PixelSize{int(m_taken->GetWidth()), int(m_taken->GetHeight())};
-}
-
-void SaverWindow::showNoPicture()
-{
-    m_shown.reset();
-    dropRendered();
-    redraw(m_pictureBox, false);
-}
-
-PixelSize SaverWindow::loadDefaultPicture()
-{
-    return takePicture(resourcePicture(0));
-}
-
-PixelSize SaverWindow::loadBuiltinPicture(int index)
-{
-    builtinPictureTag(index); // checks the number
-    return takePicture(resourcePicture(index));
-}
-
-std::variant<PixelSize, PictureFault> SaverWindow::loadPictureFile(const std::string& path)
-{
-    auto read = pictureFile(path);
-    if (auto* fault = std::get_if<PictureFault>(&read))
-        return std::move(*fault);
-    return takePicture(std::move(std::get<Picture>(read)));
 }
 
 void SaverWindow::showPicture(PixelSize shown)
