@@ -5,18 +5,11 @@
 # the image browser opens on a stored PNG file and shows it.
 #   dialog_test.sh <build dir> <varnholt.scr>
 set -euo pipefail
-# shellcheck source-path=SCRIPTDIR source=../../e2e/lib.sh
-source "$(dirname "$0")/../../e2e/lib.sh"
+# shellcheck source-path=SCRIPTDIR source=wine_display.sh
+source "$(dirname "$0")/wine_display.sh"
 build=$1
 scr=$2
-export WINEPREFIX=$build/wine-dialog WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-start_xvfb 1280x720
-end_wine() {
-  wineserver -k 2>/dev/null || true
-  _e2e_cleanup
-}
-trap end_wine EXIT
-[ -f "$WINEPREFIX/system.reg" ] || wine wineboot -i >/dev/null 2>&1
+wine_display "$build" wine-dialog
 key='HKCU\Software\Kestle\Varnholt\Common'
 dialog_title="Settings - Varnholt ScreenSaver - v 3.0"
 about_title="About - Varnholt ScreenSaver"

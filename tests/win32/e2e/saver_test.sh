@@ -4,18 +4,11 @@
 # "/s", and ends on a character key (not on Shift alone), on the ninth mouse move and on a click.
 #   saver_test.sh <build dir> <varnholt.scr>
 set -euo pipefail
-# shellcheck source-path=SCRIPTDIR source=../../e2e/lib.sh
-source "$(dirname "$0")/../../e2e/lib.sh"
+# shellcheck source-path=SCRIPTDIR source=wine_display.sh
+source "$(dirname "$0")/wine_display.sh"
 build=$1
 scr=$2
-export WINEPREFIX=$build/wine-e2e WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-start_xvfb 1280x720
-end_wine() {
-  wineserver -k 2>/dev/null || true
-  _e2e_cleanup
-}
-trap end_wine EXIT
-[ -f "$WINEPREFIX/system.reg" ] || wine wineboot -i >/dev/null 2>&1
+wine_display "$build" wine-e2e
 # The defaults: no settings left by an earlier run.
 wine reg delete 'HKCU\Software\Kestle' /f >/dev/null 2>&1 || true
 shots=$(mktemp -d "${TMPDIR:-/tmp}/varnholt-wine.XXXXXX")
