@@ -192,9 +192,9 @@ void SettingsDialogController::showImageEmphasis(std::int16_t style)
 
 void SettingsDialogController::imageClicked()
 {
-    const std::optional<BrowsedPicture> browsed = m_view.openImageBrowser(m_edited.record.picture);
+    const std::optional<PictureChoice> browsed = m_view.openImageBrowser(m_edited.record.picture);
     // Cancel leaves the stored picture, as the browser has always done.
-    m_edited.record.picture = browsed ? browsed->choice : m_loaded.picture;
+    m_edited.record.picture = browsed.value_or(m_loaded.picture);
     refreshImagePane();
 }
 

@@ -12,20 +12,13 @@
 
 namespace varnholt {
 
-// What the image browser hands back after OK: the chosen picture and its preview's natural size.
-struct BrowsedPicture {
-    PictureChoice choice;
-    std::int16_t naturalWidth = 0;
-    std::int16_t naturalHeight = 0;
-};
-
 // The settings dialog as its controller sees it: the form's controls, its choosers and the sample.
 class SettingsDialogView : public FormView {
 public:
     virtual std::optional<FontChoice> chooseFont(const FontChoice& preset) = 0;
     virtual std::optional<std::int32_t> chooseColour(std::int32_t preset) = 0;
-    // Modal; nothing when the browser is cancelled.
-    virtual std::optional<BrowsedPicture> openImageBrowser(const PictureChoice& start) = 0;
+    // Modal; the picture chosen with OK, nothing when the browser is cancelled.
+    virtual std::optional<PictureChoice> openImageBrowser(const PictureChoice& start) = 0;
     virtual void openAbout() = 0;
     virtual void openHelp(int topic) = 0;
     // Shows the calendar on that day and gives it the focus.

@@ -89,7 +89,7 @@ std::optional<std::int32_t> SettingsDialog::chooseColour(std::int32_t preset)
 }
 
 // The preview's natural size outlives the browser: it opens on the size it last showed.
-std::optional<BrowsedPicture> SettingsDialog::openImageBrowser(const PictureChoice& start)
+std::optional<PictureChoice> SettingsDialog::openImageBrowser(const PictureChoice& start)
 {
     const BrowseMemory& size = m_state.browseMemory();
     ImageBrowser browser(start, {size.width, size.height}, m_state.services().platform, m_state.services().log, this);
@@ -98,7 +98,7 @@ std::optional<BrowsedPicture> SettingsDialog::openImageBrowser(const PictureChoi
     m_state.rememberBrowse({shown.width, shown.height});
     if (!chosen)
         return std::nullopt;
-    return BrowsedPicture{browser.choice(), shown.width, shown.height};
+    return browser.choice();
 }
 
 void SettingsDialog::openAbout()

@@ -33,7 +33,7 @@ private:
     // SettingsDialogView
     std::optional<FontChoice> chooseFont(const FontChoice& preset) override;
     std::optional<std::int32_t> chooseColour(std::int32_t preset) override;
-    std::optional<BrowsedPicture> openImageBrowser(const PictureChoice& start) override;
+    std::optional<PictureChoice> openImageBrowser(const PictureChoice& start) override;
     void openAbout() override;
     void openHelp(int topic) override;
     void openCalendar(Date selected) override;

@@ -22,7 +22,7 @@ public:
     std::vector<std::string> calls;
     std::optional<FontChoice> fontAnswer;
     std::optional<std::int32_t> colourAnswer;
-    std::optional<BrowsedPicture> browserAnswer;
+    std::optional<PictureChoice> browserAnswer;
 
     void set(std::string_view kind, std::string_view control, const std::string& value)
     {
@@ -39,7 +39,7 @@ public:
     void beep() override { calls.emplace_back("beep"); }
     std::optional<FontChoice> chooseFont(const FontChoice&) override { return record("font"), fontAnswer; }
     std::optional<std::int32_t> chooseColour(std::int32_t) override { return record("colour"), colourAnswer; }
-    std::optional<BrowsedPicture> openImageBrowser(const PictureChoice& start) override
+    std::optional<PictureChoice> openImageBrowser(const PictureChoice& start) override
     {
         return record("browser:" + start.ImageName + '/' + std::to_string(start.ImageStyle)), browserAnswer;
     }
@@ -226,7 +226,7 @@ const std::vector<Row> rows{
          PictureChoice chosen;
          chosen.ImageName = "x.png";
          chosen.ImageTag = "Bells";
-         view.browserAnswer = BrowsedPicture{chosen, 640, 480};
+         view.browserAnswer = chosen;
      }},
     {"browser cancelled: the stored picture", "ImageUsed=1 ImageName=beach.jpg", "optImageStyle1|cmdImage",
      "calls=browser:beach.jpg/1|ImageStyle=0|changed=0|emphasis:lblBaseImage=1"},
