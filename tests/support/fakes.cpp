@@ -60,6 +60,7 @@ std::optional<Date> DayFirstDates::parse(const std::string& text) const
 
 bool RecordingPlatform::findWindow(const std::string& title) const
 {
+    lookedUp.push_back(title);
     return std::find(openWindows.begin(), openWindows.end(), title) != openWindows.end();
 }
 

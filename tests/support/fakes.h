@@ -53,7 +53,8 @@ struct RecordedMessage {
 
 class RecordingPlatform final : public Platform {
 public:
-    std::vector<std::string> openWindows; // titles findWindow sees
+    std::vector<std::string> openWindows;      // titles findWindow sees
+    mutable std::vector<std::string> lookedUp; // titles findWindow was asked for
     bool otherInstance = false;
     bool settingsClaimedElsewhere = false;
     ScreenMetrics metrics{1024, 768, 15.0, 15.0};

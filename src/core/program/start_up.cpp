@@ -95,10 +95,11 @@ StartResult startProgram(ProgramState& state, std::string_view commandLine, Star
     readDesktopPath(state);
     const std::string normalised = normaliseCommandLine(commandLine);
     const StartMode mode = startModeFor(normalised);
-    const bool displayProperties = state.services().platform.findWindow(DisplayPropertiesTitle);
-    // A screen-saver host starts one saver per monitor: the rule is for saver starts of our own.
-    const bool secondSaver = normalised.substr(0, 2) == "/s" && state.hostWindow() == 0 && !displayProperties
-        && state.services().platform.anotherInstanceRunning();
+    // A screen-saver host starts one saver per monitor: the rule is for saver starts of our own. The
+    // window look-up, a display connection of its own on X11, comes last: a lone start needs none.
+    const bool secondSaver = normalised.substr(0, 2) == "/s" && state.hostWindow() == 0
+        && state.services().platform.anotherInstanceRunning()
+        && !state.services().platform.findWindow(DisplayPropertiesTitle);
     if (secondSaver)
         return StartResult::Ended;
 

@@ -208,3 +208,29 @@ TEST(StartUp, HostedSaverDrawsIntoTheHostWindowBesideOtherInstances)
     EXPECT_EQ(gone.run("/s"), StartResult::Ended);
     EXPECT_TRUE(gone.windows.calls.empty());
 }
+
+TEST(StartUp, SecondSaverEndsUnlessDisplayPropertiesIsOpenAndALoneStartLooksUpNoWindow)
+{
+    struct Row {
+        bool otherInstance;
+        bool displayPropertiesOpen;
+        StartResult result;
+        bool lookedUp; // on X11 a display connection of its own, before the first frame
+    };
+    const Row rows[] = {
+        {false, false, StartResult::WindowsRunning, false},
+        {false, true, StartResult::WindowsRunning, false},
+        {true, false, StartResult::Ended, true},
+        {true, true, StartResult::WindowsRunning, true},
+    };
+    for (const Row& row : rows) {
+        Fixture f;
+        f.fakes.platform.otherInstance = row.otherInstance;
+        if (row.displayPropertiesOpen)
+            f.fakes.platform.openWindows.push_back(DisplayPropertiesTitle);
+        EXPECT_EQ(f.run("/s"), row.result) << row.otherInstance << row.displayPropertiesOpen;
+        EXPECT_EQ(f.fakes.platform.lookedUp,
+                  row.lookedUp ? std::vector<std::string>{DisplayPropertiesTitle} : std::vector<std::string>{})
+            << row.otherInstance << row.displayPropertiesOpen;
+    }
+}
