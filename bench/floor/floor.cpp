@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPaintEvent>
+#include <QScreen>
 
 #include <cstdlib>
 
@@ -45,6 +46,9 @@ int main(int argc, char* argv[])
     FirstPaint firstPaint;
     if (qEnvironmentVariableIsSet("VARNHOLT_STATS"))
         label.installEventFilter(&firstPaint);
+    // Without a window manager (Xvfb) full-screen state alone leaves the window at its size hint;
+    // the saver sizes its windows to their screens the same way.
+    label.setGeometry(label.screen()->geometry());
     label.showFullScreen();
     return app.exec();
 }
