@@ -46,9 +46,11 @@ int main(int argc, char* argv[])
     FirstPaint firstPaint;
     if (qEnvironmentVariableIsSet("VARNHOLT_STATS"))
         label.installEventFilter(&firstPaint);
-    // Without a window manager (Xvfb) full-screen state alone leaves the window at its size hint;
-    // the saver sizes its windows to their screens the same way.
-    label.setGeometry(label.screen()->geometry());
     label.showFullScreen();
+    // Without a window manager (Xvfb) full-screen state alone leaves the window at its size hint:
+    // sized to the screen here, after showing, as a window manager would, so that showing still
+    // measures the text first as it does under one.
+    if (QGuiApplication::platformName() == QLatin1String("xcb"))
+        label.setGeometry(label.screen()->geometry());
     return app.exec();
 }
