@@ -270,12 +270,18 @@ void SaverWindow::updateLayers()
         const QRect place = m_ui.imgPhoto->geometry();
         if (m_pictureImage.devicePixelRatio() != m_snapshotRatio)
             m_pictureImage = QImage();
-        if (m_pictureImage.isNull() && !m_ui.imgPhoto->pixmap().isNull() && !place.isEmpty()) {
-            // Drawn as paintEvent draws it: over the background, by the label.
-            m_pictureImage = QImage(place.size() * m_snapshotRatio, QImage::Format_RGB32);
-            m_pictureImage.setDevicePixelRatio(m_snapshotRatio);
-            m_pictureImage.fill(palette().color(QPalette::Window));
-            m_ui.imgPhoto->render(&m_pictureImage);
+        const QPixmap shown = m_ui.imgPhoto->pixmap();
+        if (m_pictureImage.isNull() && !shown.isNull() && !place.isEmpty()) {
+            if (m_snapshotRatio == 1 && shown.size() == place.size() && !shown.hasAlphaChannel()) {
+                // The label would copy it as it is: the image shares the pixmap's pixels.
+                m_pictureImage = shown.toImage();
+            } else {
+                // Drawn as paintEvent draws it: over the background, by the label.
+                m_pictureImage = QImage(place.size() * m_snapshotRatio, QImage::Format_RGB32);
+                m_pictureImage.setDevicePixelRatio(m_snapshotRatio);
+                m_pictureImage.fill(palette().color(QPalette::Window));
+                m_ui.imgPhoto->render(&m_pictureImage);
+            }
         }
         m_layers->showBackdrop(palette().color(QPalette::Window), m_pictureImage, place);
     }
