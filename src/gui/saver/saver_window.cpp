@@ -80,7 +80,6 @@ void SaverWindow::showCovering()
     if (!m_layers) {
         m_layers = makeWindowLayers(*this, m_state.runMode(), [this](bool seen) { m_driver.windowSeen(*this, seen); });
         m_backdropChanged = true;
-        update();
     }
     windowHandle()->setScreen(m_covered);
     // Without a window manager, full-screen state alone leaves the window at its old size.
@@ -203,14 +202,18 @@ void SaverWindow::advance(std::int64_t ticks)
     LabelPlaces places;
     for (std::int64_t tick = 0; tick < ticks && m_driver.running(); ++tick)
         places = m_engine.step();
-    const QRegion before = blockArea();
-    m_ui.lblText->move(m_twips.toPixelsX(places.textLeft), m_twips.toPixelsY(places.textTop));
-    m_ui.lblTime->move(m_twips.toPixelsX(places.timeLeft), m_twips.toPixelsY(places.timeTop));
+    const QPoint title(m_twips.toPixelsX(places.textLeft), m_twips.toPixelsY(places.textTop));
+    const QPoint timeLeft(m_twips.toPixelsX(places.timeLeft), m_twips.toPixelsY(places.timeTop));
     if (m_layers) {
+        m_ui.lblText->move(title);
+        m_ui.lblTime->move(timeLeft);
         updateLayers();
         emit layersMoved();
         return;
     }
+    const QRegion before = blockArea();
+    m_ui.lblText->move(title);
+    m_ui.lblTime->move(timeLeft);
     // Painted now rather than at the window system's next update request, which
     // some X servers pace below the movement's 64 frames a second. One area, the
     // block's old and new places, so that the frame goes out as one image.
