@@ -23,8 +23,9 @@ FrameStats::FrameStats(SaverDriver& driver, QString path, int stopAfterFrames)
 
 void FrameStats::watch(SaverWindow* window)
 {
-    // The window draws its labels and picture itself.
+    // The window draws its labels and picture itself, or moves them as layers.
     window->installEventFilter(this);
+    connect(window, &SaverWindow::layersMoved, this, &FrameStats::countFrame);
 }
 
 FrameStats::~FrameStats()
@@ -46,18 +47,22 @@ void FrameStats::installFromEnvironment(SaverDriver& driver)
 
 bool FrameStats::eventFilter(QObject*, QEvent* event)
 {
-    if (event->type() == QEvent::Paint) {
-        // A repaint is a frame in which anything was painted.
-        if (m_driver.framesMoved() == m_lastPaintedFrame && m_repaints > 0)
-            return false;
-        m_lastPaintedFrame = m_driver.framesMoved();
-        ++m_repaints;
-        if (m_firstFrameEpochMs < 0)
-            m_firstFrameEpochMs = QDateTime::currentMSecsSinceEpoch();
-        if (m_stopAfterFrames > 0 && m_driver.framesMoved() >= m_stopAfterFrames)
-            QCoreApplication::exit(0);
-    }
+    if (event->type() == QEvent::Paint)
+        countFrame();
     return false;
+}
+
+void FrameStats::countFrame()
+{
+    // A repaint is a frame in which anything was painted or moved.
+    if (m_driver.framesMoved() == m_lastPaintedFrame && m_repaints > 0)
+        return;
+    m_lastPaintedFrame = m_driver.framesMoved();
+    ++m_repaints;
+    if (m_firstFrameEpochMs < 0)
+        m_firstFrameEpochMs = QDateTime::currentMSecsSinceEpoch();
+    if (m_stopAfterFrames > 0 && m_driver.framesMoved() >= m_stopAfterFrames)
+        QCoreApplication::exit(0);
 }
 
 } // namespace varnholt

@@ -27,6 +27,7 @@ protected:
 
 private:
     void watch(SaverWindow* window);
+    void countFrame();
 
     SaverDriver& m_driver;
     QString m_path;

@@ -45,6 +45,7 @@ SaverWindow& SaverDriver::addWindow(const ScreenMetrics& layout, QScreen* covere
 {
     auto* window = new SaverWindow(m_state, *this, layout, covered);
     m_windows.push_back(window);
+    m_ticks.addWindow(window, monotonicNow());
     emit windowAdded(window);
     return *window;
 }
@@ -64,8 +65,7 @@ std::vector<SaverWindowView*> SaverDriver::windowViews()
 
 void SaverDriver::startTimer()
 {
-    if (!m_timer->isActive())
-        m_pacer.start(monotonicNow());
+    m_ticks.start(monotonicNow());
     armForNextTick();
 }
 
@@ -128,6 +128,9 @@ void SaverDriver::onScreenRemoved(QScreen* screen)
         return;
     SaverWindow* window = *found;
     m_windows.erase(found);
+    m_ticks.removeWindow(window, monotonicNow());
+    if (m_ticks.on())
+        armForNextTick();
     window->hide();
     // Later: the screen may go away in the middle of a tick that moves this window.
     window->deleteLater();
@@ -141,14 +144,18 @@ std::chrono::nanoseconds SaverDriver::monotonicNow() const
 
 void SaverDriver::armForNextTick()
 {
+    const std::optional<std::chrono::nanoseconds> wait = m_ticks.untilNextTick(monotonicNow());
+    if (!wait) {
+        m_timer->stop();
+        return;
+    }
     // Rounded up: a wake-up before the due time would find no tick to run.
-    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(m_pacer.untilNextTick(monotonicNow()));
-    m_timer->start(int(wait.count()));
+    m_timer->start(int(std::chrono::ceil<std::chrono::milliseconds>(*wait).count()));
 }
 
 void SaverDriver::onTick()
 {
-    const std::int64_t due = m_pacer.ticksDue(monotonicNow());
+    const std::int64_t due = m_ticks.ticksDue(monotonicNow());
     armForNextTick();
     if (due == 0)
         return;
@@ -161,12 +168,20 @@ void SaverDriver::onTick()
 
 void SaverDriver::stopTimer()
 {
+    m_ticks.stop();
     m_timer->stop();
 }
 
 bool SaverDriver::running() const
 {
-    return m_timer->isActive();
+    return m_ticks.on();
+}
+
+void SaverDriver::windowSeen(SaverWindow& window, bool seen)
+{
+    m_ticks.windowSeen(&window, seen, monotonicNow());
+    if (m_ticks.on())
+        armForNextTick();
 }
 
 void SaverDriver::unload()

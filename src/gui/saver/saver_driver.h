@@ -2,7 +2,7 @@
 #pragma once
 
 #include "core/controllers/saver_controller.h"
-#include "core/motion/tick_pacer.h"
+#include "core/motion/visible_ticks.h"
 #include "core/program/program_state.h"
 
 #include <QElapsedTimer>
@@ -39,6 +39,9 @@ public:
     void showFullScreen();
     void stopTimer() override;
     bool running() const;
+    // Whether the window system shows any of the window: while none of the windows is seen
+    // the ticks stop, and they go on from where they stopped when one is seen again.
+    void windowSeen(SaverWindow& window, bool seen);
     // Ends the run: the timer stops and the windows go away.
     void unload();
 
@@ -72,7 +75,7 @@ private:
     ProgramState& m_state;
     SaverController m_controller;
     QTimer* m_timer;
-    TickPacer m_pacer;
+    VisibleTicks m_ticks;
     QElapsedTimer m_monotonic;
     std::vector<SaverWindow*> m_windows;
     bool m_shown = false;

@@ -2,6 +2,7 @@
 #include "gui/saver/saver_window.h"
 
 #include "gui/saver/saver_driver.h"
+#include "gui/saver/window_layers.h"
 #include "gui/widgets/desktop_platform.h"
 #include "gui/widgets/image_list.h"
 #include "gui/widgets/text_style.h"
@@ -76,6 +77,10 @@ void SaverWindow::showCovering()
 {
     setWindowFlag(Qt::WindowStaysOnTopHint);
     winId();
+    if (!m_layers) {
+        m_layers = makeWindowLayers(*this, m_state.runMode(), [this](bool seen) { m_driver.windowSeen(*this, seen); });
+        m_backdropChanged = true;
+    }
     windowHandle()->setScreen(m_covered);
     // Without a window manager, full-screen state alone leaves the window at its old size.
     setGeometry(m_covered->geometry());
@@ -85,6 +90,7 @@ void SaverWindow::showCovering()
     const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     if (x11 && x11->connection() && DesktopPlatform::onX11())
         clearNetWmName(x11->connection(), std::uint32_t(winId()));
+    updateLayers();
 }
 
 QLabel* SaverWindow::label(SaverLine line) const
@@ -96,7 +102,8 @@ void SaverWindow::showNoPicture()
 {
     m_ui.imgPhoto->clear();
     m_ui.imgPhoto->hide();
-    update(m_ui.imgPhoto->geometry());
+    m_pictureImage = QImage();
+    updateBackdrop(m_ui.imgPhoto->geometry());
 }
 
 PixelSize SaverWindow::takePicture(const QPixmap& picture)
@@ -133,7 +140,8 @@ void SaverWindow::showPicture(PixelSize shown)
                                  : m_takenPicture.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     m_ui.imgPhoto->resize(pixels);
     m_takenPicture = QPixmap();
-    update(QRegion(before) + m_ui.imgPhoto->geometry());
+    m_pictureImage = QImage();
+    updateBackdrop(QRegion(before) + m_ui.imgPhoto->geometry());
 }
 
 void SaverWindow::showLine(SaverLine line, const std::string& caption, int fontEntry, std::optional<int> pointSize)
@@ -172,7 +180,7 @@ void SaverWindow::sizeLines(const TextLabels& sized)
     };
     m_ui.lblText->resize(pixels(sized.title));
     m_ui.lblTime->resize(pixels(sized.timeLeft));
-    update(before + blockArea());
+    updateLines(before + blockArea());
 }
 
 void SaverWindow::showBackground(std::int32_t colour)
@@ -181,6 +189,7 @@ void SaverWindow::showBackground(std::int32_t colour)
     palette.setColor(QPalette::Window, colourFromStored(colour));
     setPalette(palette);
     forgetSnapshots();
+    m_backdropChanged = true;
 }
 
 void SaverWindow::startFirstPath()
@@ -193,9 +202,18 @@ void SaverWindow::advance(std::int64_t ticks)
     LabelPlaces places;
     for (std::int64_t tick = 0; tick < ticks && m_driver.running(); ++tick)
         places = m_engine.step();
+    const QPoint title(m_twips.toPixelsX(places.textLeft), m_twips.toPixelsY(places.textTop));
+    const QPoint timeLeft(m_twips.toPixelsX(places.timeLeft), m_twips.toPixelsY(places.timeTop));
+    if (m_layers) {
+        m_ui.lblText->move(title);
+        m_ui.lblTime->move(timeLeft);
+        updateLayers();
+        emit layersMoved();
+        return;
+    }
     const QRegion before = blockArea();
-    m_ui.lblText->move(m_twips.toPixelsX(places.textLeft), m_twips.toPixelsY(places.textTop));
-    m_ui.lblTime->move(m_twips.toPixelsX(places.timeLeft), m_twips.toPixelsY(places.timeTop));
+    m_ui.lblText->move(title);
+    m_ui.lblTime->move(timeLeft);
     // Painted now rather than at the window system's next update request, which
     // some X servers pace below the movement's 64 frames a second. One area, the
     // block's old and new places, so that the frame goes out as one image.
@@ -218,10 +236,71 @@ void SaverWindow::forgetSnapshots()
     m_snapshotRatio = 0;
 }
 
+void SaverWindow::updateBackdrop(const QRegion& area)
+{
+    m_backdropChanged = true;
+    if (!m_layers || !m_layers->drawsBackdrop())
+        update(area);
+}
+
+void SaverWindow::updateLines(const QRegion& area)
+{
+    if (!m_layers)
+        update(area);
+}
+
+void SaverWindow::makeSnapshots()
+{
+    if (m_snapshotRatio == devicePixelRatio())
+        return;
+    m_snapshotRatio = devicePixelRatio();
+    m_textSnapshot = snapshotOf(*m_ui.lblText, m_snapshotRatio);
+    m_timeSnapshot = snapshotOf(*m_ui.lblTime, m_snapshotRatio);
+    if (m_layers) {
+        m_layers->showLine(SaverLine::Title, m_textSnapshot.toImage());
+        m_layers->showLine(SaverLine::TimeLeft, m_timeSnapshot.toImage());
+        m_backdropChanged = true;
+    }
+}
+
+void SaverWindow::updateLayers()
+{
+    if (!m_layers)
+        return;
+    makeSnapshots();
+    if (m_backdropChanged && m_layers->drawsBackdrop()) {
+        m_backdropChanged = false;
+        const QRect place = m_ui.imgPhoto->geometry();
+        if (m_pictureImage.devicePixelRatio() != m_snapshotRatio)
+            m_pictureImage = QImage();
+        const QPixmap shown = m_ui.imgPhoto->pixmap();
+        if (m_pictureImage.isNull() && !shown.isNull() && !place.isEmpty()) {
+            if (m_snapshotRatio == 1 && shown.size() == place.size() && !shown.hasAlphaChannel()) {
+                // The label would copy it as it is: the image shares the pixmap's pixels.
+                m_pictureImage = shown.toImage();
+            } else {
+                // Drawn as paintEvent draws it: over the background, by the label.
+                m_pictureImage = QImage(place.size() * m_snapshotRatio, QImage::Format_RGB32);
+                m_pictureImage.setDevicePixelRatio(m_snapshotRatio);
+                m_pictureImage.fill(palette().color(QPalette::Window));
+                m_ui.imgPhoto->render(&m_pictureImage);
+            }
+        }
+        m_layers->showBackdrop(palette().color(QPalette::Window), m_pictureImage, place);
+    }
+    m_layers->moveLines(m_ui.lblText->pos(), m_ui.lblTime->pos());
+}
+
 void SaverWindow::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    const QRegion block = blockArea();
+    if (m_layers && m_layers->drawsBackdrop()) {
+        for (const QRect& rect : event->region())
+            painter.fillRect(rect, palette().window());
+        return;
+    }
+    // Lines that are layers are not the window's to paint.
+    const QRegion block = m_layers ? QRegion() : blockArea();
     for (const QRect& rect : event->region() - block)
         painter.fillRect(rect, palette().window());
     // Drawn by the label itself, which scales the picture for the screen's pixel density. render()
@@ -231,11 +310,7 @@ void SaverWindow::paintEvent(QPaintEvent* event)
         m_ui.imgPhoto->render(&painter, picture.boundingRect().topLeft(), picture.translated(-m_ui.imgPhoto->pos()));
     if (!event->region().intersects(block))
         return;
-    if (m_snapshotRatio != devicePixelRatio()) {
-        m_snapshotRatio = devicePixelRatio();
-        m_textSnapshot = snapshotOf(*m_ui.lblText, m_snapshotRatio);
-        m_timeSnapshot = snapshotOf(*m_ui.lblTime, m_snapshotRatio);
-    }
+    makeSnapshots();
     painter.drawPixmap(m_ui.lblText->pos(), m_textSnapshot);
     painter.drawPixmap(m_ui.lblTime->pos(), m_timeSnapshot);
 }
@@ -270,7 +345,7 @@ void SaverWindow::setLabelsCentred(bool centred)
     m_ui.lblText->setAlignment(alignment);
     m_ui.lblTime->setAlignment(alignment);
     forgetSnapshots();
-    update(blockArea());
+    updateLines(blockArea());
 }
 
 void SaverWindow::rerunSetup()
@@ -288,7 +363,7 @@ void SaverWindow::movePicture(std::int32_t left, std::int32_t top)
     const QRect before = m_ui.imgPhoto->geometry();
     m_ui.imgPhoto->move(m_twips.toPixelsX(left), m_twips.toPixelsY(top));
     if (!m_ui.imgPhoto->pixmap().isNull())
-        update(QRegion(before) + m_ui.imgPhoto->geometry());
+        updateBackdrop(QRegion(before) + m_ui.imgPhoto->geometry());
 }
 
 } // namespace varnholt

@@ -6,16 +6,20 @@
 #include "core/program/program_state.h"
 #include "gui/widgets/twips_geometry.h"
 
+#include <QImage>
 #include <QPixmap>
 #include <QPointer>
 #include <QScreen>
 #include <QWidget>
+
+#include <memory>
 
 class QLabel;
 
 namespace varnholt {
 
 class SaverDriver;
+class WindowLayers;
 
 // One saver window: over one screen, inside a preview host, or hidden behind the settings
 // dialog. It draws what the SaverController decides and hands it the input; its SaverDriver
@@ -41,6 +45,10 @@ public:
     const TextBlockState& block() const { return m_block; }
     const ScreenTwips& screenTwips() const { return m_screenTwips; }
 
+signals:
+    // A frame went out without the window painting: the window system moved its layers.
+    void layersMoved();
+
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -61,6 +69,13 @@ private:
     // The block and the picture, where the window differs from its background.
     QRegion drawnArea() const;
     void forgetSnapshots();
+    // Repaints an area of the picture or the background, unless the layers draw them.
+    void updateBackdrop(const QRegion& area);
+    // Repaints an area of the lines, unless they are layers.
+    void updateLines(const QRegion& area);
+    void makeSnapshots();
+    // Brings the layers up to date with the labels, the picture and the background.
+    void updateLayers();
 
     // SaverView
     void setLabelsCentred(bool centred) override;
@@ -96,6 +111,11 @@ private:
     QPixmap m_textSnapshot;
     QPixmap m_timeSnapshot;
     qreal m_snapshotRatio = 0;
+    // Null where the window paints everything itself.
+    std::unique_ptr<WindowLayers> m_layers;
+    // The picture as drawn, for layers that draw the backdrop; made again when null.
+    QImage m_pictureImage;
+    bool m_backdropChanged = true;
 };
 
 } // namespace varnholt

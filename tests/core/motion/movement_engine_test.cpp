@@ -2,6 +2,7 @@
 #include "core/motion/movement_engine.h"
 
 #include "core/motion/screen_twips.h"
+#include "core/motion/visible_ticks.h"
 #include "core/timeleft/time_left.h"
 #include "support/fakes.h"
 
@@ -15,6 +16,7 @@
 
 using namespace varnholt;
 using namespace varnholt::test;
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -215,44 +217,64 @@ TEST(MovementEngine, PreviewWrapsAroundBySettingDirection)
     }
 }
 
+// Ticks as the saver runs them, by the wall clock and only while a window is seen: every window
+// out of sight across midnight, the block goes on from where it stopped and the new day is
+// still set up at the next path change.
 TEST(MovementEngine, NewDaySetsUpAgainAtTheNextPathChangeOnly)
 {
-    Saver saver;
-    saver.settings().ImageUsed = 1;
-    const Date targetDate = ymd(2011, 3, 16);
-    saver.view.onRerun = [&saver, targetDate] {
+    for (const bool unseenAcrossMidnight : {false, true}) {
+        SCOPED_TRACE(unseenAcrossMidnight ? "unseen across midnight" : "seen all along");
+        Saver saver;
+        saver.settings().ImageUsed = 1;
+        const Date targetDate = ymd(2011, 3, 16);
+        saver.view.onRerun = [&saver, targetDate] {
+            saver.setUpAgain(targetDate);
+            saver.engine.nextPath();
+        };
         saver.setUpAgain(targetDate);
         saver.engine.nextPath();
-    };
-    saver.setUpAgain(targetDate);
-    saver.engine.nextPath();
-    ASSERT_EQ(saver.timeLeft.TimeLeftState, DateAhead);
+        ASSERT_EQ(saver.timeLeft.TimeLeftState, DateAhead);
 
-    for (int tick = 0; tick < 100; ++tick)
-        saver.engine.step();
-    saver.clock.date = targetDate; // midnight, halfway along the path
-    for (int tick = 0; tick < 100; ++tick)
-        saver.engine.step();
-    EXPECT_EQ(saver.view.reruns, 0);
-    EXPECT_EQ(saver.timeLeft.TimeLeftState, DateAhead);
+        VisibleTicks ticks;
+        const int window = 0;
+        ticks.addWindow(&window, 0s);
+        ticks.start(0s);
+        const auto runUntil = [&](std::chrono::nanoseconds now) {
+            for (std::int64_t due = ticks.ticksDue(now); due > 0; --due)
+                saver.engine.step();
+        };
+        const std::chrono::nanoseconds hundredTicks = 100 * TickPacer::TickPeriod;
+        runUntil(hundredTicks);
+        std::chrono::nanoseconds seenAgain = hundredTicks;
+        if (unseenAcrossMidnight) {
+            ticks.windowSeen(&window, false, hundredTicks);
+            seenAgain = 3h;
+        }
+        saver.clock.date = targetDate; // midnight, halfway along the path
+        runUntil(seenAgain);
+        ticks.windowSeen(&window, true, seenAgain);
+        runUntil(seenAgain + hundredTicks);
+        EXPECT_EQ(saver.view.reruns, 0);
+        EXPECT_EQ(saver.timeLeft.TimeLeftState, DateAhead);
 
-    EXPECT_EQ(saver.ticksToNextPath(1000), 101); // 301 ticks per path, 200 of them run
-    EXPECT_EQ(saver.view.reruns, 1);
-    EXPECT_EQ(saver.today, targetDate);
-    EXPECT_EQ(saver.timeLeft.TimeLeftState, DateToday);
-    // The set-up's own path and then the interrupted one: the picture moved twice.
-    EXPECT_EQ(saver.view.pictureMoves, (std::vector<Point>{{5250, 451}, {5250, 8249}, {5250, 451}}));
-    EXPECT_EQ(saver.block().TextLeft, 12000);
+        EXPECT_EQ(saver.ticksToNextPath(1000), 101); // 301 ticks per path, 200 of them run
+        EXPECT_EQ(saver.view.reruns, 1);
+        EXPECT_EQ(saver.today, targetDate);
+        EXPECT_EQ(saver.timeLeft.TimeLeftState, DateToday);
+        // The set-up's own path and then the interrupted one: the picture moved twice.
+        EXPECT_EQ(saver.view.pictureMoves, (std::vector<Point>{{5250, 451}, {5250, 8249}, {5250, 451}}));
+        EXPECT_EQ(saver.block().TextLeft, 12000);
 
-    EXPECT_EQ(saver.ticksToNextPath(1000), 301);
-    EXPECT_EQ(saver.view.reruns, 1);
+        EXPECT_EQ(saver.ticksToNextPath(1000), 301);
+        EXPECT_EQ(saver.view.reruns, 1);
 
-    // A set-up that keeps the old date is tried again at each path change, not before.
-    saver.view.onRerun = [&saver] { saver.engine.nextPath(); };
-    saver.clock.date = ymd(2011, 3, 17);
-    EXPECT_EQ(saver.ticksToNextPath(1000), 301);
-    EXPECT_EQ(saver.ticksToNextPath(1000), 301);
-    EXPECT_EQ(saver.view.reruns, 3);
+        // A set-up that keeps the old date is tried again at each path change, not before.
+        saver.view.onRerun = [&saver] { saver.engine.nextPath(); };
+        saver.clock.date = ymd(2011, 3, 17);
+        EXPECT_EQ(saver.ticksToNextPath(1000), 301);
+        EXPECT_EQ(saver.ticksToNextPath(1000), 301);
+        EXPECT_EQ(saver.view.reruns, 3);
+    }
 }
 
 // Seeded from the clock alone: a generator seeded once would repeat the same paths on every run.

@@ -4,10 +4,11 @@
 //   activate TITLE  asks the window manager to activate the window with that title
 //   size ID         prints the client size "WxH", or "none"
 //   watch ID        prints "resized WxH" per size change and "destroyed" when the window ends
-//   host TITLE WxH [--framed] [--watch-activation]
+//   host TITLE WxH [--framed] [--watch-activation] [--override-redirect]
 //                   a mapped top-level window standing in for a host that embeds a preview; prints its id and
 //                   stays until SIGTERM. --framed puts it inside an untitled parent, as a reparenting window
-//                   manager does; --watch-activation prints "activate ID" per _NET_ACTIVE_WINDOW request.
+//                   manager does; --watch-activation prints "activate ID" per _NET_ACTIVE_WINDOW request;
+//                   --override-redirect maps it, at 0,0, over every window there is, as a menu or a lock screen is.
 
 #include "platform/x11_windows.h"
 
@@ -68,12 +69,13 @@ int host(int argc, char* argv[])
         xcb_screen_next(&screens);
     const xcb_screen_t& screen = *screens.data;
     xcb_window_t window = screen.root;
+    const std::uint32_t attributes[] = {screen.black_pixel, has("--override-redirect") ? 1u : 0u};
     for (int level = has("--framed") ? 0 : 1; level < 2; ++level) {
         const xcb_window_t parent = window;
         window = xcb_generate_id(connection);
         xcb_create_window(connection, XCB_COPY_FROM_PARENT, window, parent, 0, 0, std::uint16_t(width),
                           std::uint16_t(height), 0, XCB_WINDOW_CLASS_INPUT_OUTPUT, screen.root_visual,
-                          XCB_CW_BACK_PIXEL, &screen.black_pixel);
+                          XCB_CW_BACK_PIXEL | XCB_CW_OVERRIDE_REDIRECT, attributes);
         xcb_map_window(connection, window);
     }
     const auto length = static_cast<std::uint32_t>(std::strlen(argv[2]));
@@ -123,6 +125,6 @@ int main(int argc, char* argv[])
         return watch(app, window);
     std::fprintf(stderr,
                  "usage: varnholt-x11-probe find TITLE | activate TITLE | size ID | watch ID | "
-                 "host TITLE WxH [--framed] [--watch-activation]\n");
+                 "host TITLE WxH [--framed] [--watch-activation] [--override-redirect]\n");
     return 2;
 }
