@@ -64,6 +64,10 @@ std::vector<SaverWindowView*> SaverDriver::windowViews()
 
 void SaverDriver::startTimer()
 {
+    if (noneSeen()) {
+        m_waitingToBeSeen = true;
+        return;
+    }
     if (!m_timer->isActive())
         m_pacer.start(monotonicNow());
     armForNextTick();
@@ -128,6 +132,7 @@ void SaverDriver::onScreenRemoved(QScreen* screen)
         return;
     SaverWindow* window = *found;
     m_windows.erase(found);
+    std::erase(m_unseen, window);
     window->hide();
     // Later: the screen may go away in the middle of a tick that moves this window.
     window->deleteLater();
@@ -161,12 +166,34 @@ void SaverDriver::onTick()
 
 void SaverDriver::stopTimer()
 {
+    m_waitingToBeSeen = false;
     m_timer->stop();
 }
 
 bool SaverDriver::running() const
 {
-    return m_timer->isActive();
+    return m_timer->isActive() || m_waitingToBeSeen;
+}
+
+bool SaverDriver::noneSeen() const
+{
+    return !m_windows.empty() && m_unseen.size() == m_windows.size();
+}
+
+void SaverDriver::windowSeen(SaverWindow& window, bool seen)
+{
+    std::erase(m_unseen, &window);
+    if (!seen)
+        m_unseen.push_back(&window);
+    if (noneSeen() && m_timer->isActive()) {
+        m_timer->stop();
+        m_waitingToBeSeen = true;
+    } else if (!noneSeen() && m_waitingToBeSeen) {
+        m_waitingToBeSeen = false;
+        // From now: the time unseen is not caught up.
+        m_pacer.start(monotonicNow());
+        armForNextTick();
+    }
 }
 
 void SaverDriver::unload()

@@ -39,6 +39,9 @@ public:
     void showFullScreen();
     void stopTimer() override;
     bool running() const;
+    // Whether the window system shows any of the window: while none of the windows is seen
+    // the ticks stop, and they go on from where they stopped when one is seen again.
+    void windowSeen(SaverWindow& window, bool seen);
     // Ends the run: the timer stops and the windows go away.
     void unload();
 
@@ -60,6 +63,7 @@ private:
     void grabInput();
     void onTick();
     void armForNextTick();
+    bool noneSeen() const;
     std::chrono::nanoseconds monotonicNow() const;
 
     // SaverRunView
@@ -75,6 +79,9 @@ private:
     TickPacer m_pacer;
     QElapsedTimer m_monotonic;
     std::vector<SaverWindow*> m_windows;
+    std::vector<SaverWindow*> m_unseen;
+    // The ticks wait for a window to be seen.
+    bool m_waitingToBeSeen = false;
     bool m_shown = false;
     std::int64_t m_ticksRun = 0;
     std::int64_t m_framesMoved = 0;
