@@ -2,6 +2,7 @@
 #include "gui/saver/saver_window.h"
 
 #include "gui/saver/saver_driver.h"
+#include "gui/saver/window_layers.h"
 #include "gui/widgets/desktop_platform.h"
 #include "gui/widgets/image_list.h"
 #include "gui/widgets/text_style.h"
@@ -76,6 +77,8 @@ void SaverWindow::showCovering()
 {
     setWindowFlag(Qt::WindowStaysOnTopHint);
     winId();
+    if (!m_layers)
+        m_layers = makeWindowLayers(*this, m_state.runMode(), [this](bool seen) { m_driver.windowSeen(*this, seen); });
     windowHandle()->setScreen(m_covered);
     // Without a window manager, full-screen state alone leaves the window at its old size.
     setGeometry(m_covered->geometry());
@@ -196,6 +199,11 @@ void SaverWindow::advance(std::int64_t ticks)
     const QRegion before = blockArea();
     m_ui.lblText->move(m_twips.toPixelsX(places.textLeft), m_twips.toPixelsY(places.textTop));
     m_ui.lblTime->move(m_twips.toPixelsX(places.timeLeft), m_twips.toPixelsY(places.timeTop));
+    if (m_layers) {
+        makeSnapshots();
+        m_layers->moveLines(m_ui.lblText->pos(), m_ui.lblTime->pos());
+        return;
+    }
     // Painted now rather than at the window system's next update request, which
     // some X servers pace below the movement's 64 frames a second. One area, the
     // block's old and new places, so that the frame goes out as one image.
@@ -218,10 +226,24 @@ void SaverWindow::forgetSnapshots()
     m_snapshotRatio = 0;
 }
 
+void SaverWindow::makeSnapshots()
+{
+    if (m_snapshotRatio == devicePixelRatio())
+        return;
+    m_snapshotRatio = devicePixelRatio();
+    m_textSnapshot = snapshotOf(*m_ui.lblText, m_snapshotRatio);
+    m_timeSnapshot = snapshotOf(*m_ui.lblTime, m_snapshotRatio);
+    if (m_layers) {
+        m_layers->showLine(SaverLine::Title, m_textSnapshot.toImage());
+        m_layers->showLine(SaverLine::TimeLeft, m_timeSnapshot.toImage());
+    }
+}
+
 void SaverWindow::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    const QRegion block = blockArea();
+    // Lines that are layers are not the window's to paint.
+    const QRegion block = m_layers ? QRegion() : blockArea();
     for (const QRect& rect : event->region() - block)
         painter.fillRect(rect, palette().window());
     // Drawn by the label itself, which scales the picture for the screen's pixel density. render()
@@ -231,11 +253,7 @@ void SaverWindow::paintEvent(QPaintEvent* event)
         m_ui.imgPhoto->render(&painter, picture.boundingRect().topLeft(), picture.translated(-m_ui.imgPhoto->pos()));
     if (!event->region().intersects(block))
         return;
-    if (m_snapshotRatio != devicePixelRatio()) {
-        m_snapshotRatio = devicePixelRatio();
-        m_textSnapshot = snapshotOf(*m_ui.lblText, m_snapshotRatio);
-        m_timeSnapshot = snapshotOf(*m_ui.lblTime, m_snapshotRatio);
-    }
+    makeSnapshots();
     painter.drawPixmap(m_ui.lblText->pos(), m_textSnapshot);
     painter.drawPixmap(m_ui.lblTime->pos(), m_timeSnapshot);
 }

@@ -11,11 +11,14 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <memory>
+
 class QLabel;
 
 namespace varnholt {
 
 class SaverDriver;
+class WindowLayers;
 
 // One saver window: over one screen, inside a preview host, or hidden behind the settings
 // dialog. It draws what the SaverController decides and hands it the input; its SaverDriver
@@ -61,6 +64,7 @@ private:
     // The block and the picture, where the window differs from its background.
     QRegion drawnArea() const;
     void forgetSnapshots();
+    void makeSnapshots();
 
     // SaverView
     void setLabelsCentred(bool centred) override;
@@ -96,6 +100,8 @@ private:
     QPixmap m_textSnapshot;
     QPixmap m_timeSnapshot;
     qreal m_snapshotRatio = 0;
+    // Null where the window paints everything itself.
+    std::unique_ptr<WindowLayers> m_layers;
 };
 
 } // namespace varnholt
