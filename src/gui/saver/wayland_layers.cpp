@@ -122,16 +122,16 @@ void WaylandLayers::onGlobal(void* data, wl_registry* registry, std::uint32_t na
 wl_surface* WaylandLayers::parentSurface()
 {
     QWindow* handle = m_window.windowHandle();
-    // Before Qt's first buffer a commit of ours would map the window empty.
-    if (!handle || !handle->isExposed())
+    auto* surface = handle ? static_cast<wl_surface*>(native()->nativeResourceForWindow("surface", handle)) : nullptr;
+    if (surface == m_parent)
+        return surface;
+    dropLines();
+    // Before Qt's first buffer a commit of ours would map the window empty. Later Qt calls the
+    // window unexposed when its own frame callbacks go unanswered; the lines and the probes go on.
+    if (!surface || !handle->isExposed())
         return nullptr;
-    auto* surface = static_cast<wl_surface*>(native()->nativeResourceForWindow("surface", handle));
-    if (surface != m_parent) {
-        dropLines();
-        m_parent = surface;
-        if (surface)
-            makeLines(surface);
-    }
+    m_parent = surface;
+    makeLines(surface);
     return surface;
 }
 
