@@ -40,6 +40,23 @@ grep -qx 'varnholt: the preview (/p) needs an X11 display, and there is none; no
 run_as_user wtype a
 ends_with_0 "$saver" "the saver after one key"
 
+# Qt's scale factor on top of the output's scale: the lines twice as large, not the same size.
+text_height() {
+  convert "$1" -fuzz 10% -fill black -opaque '#000080' -format '%@' info: | awk -F'[x+]' '{ print $2 }'
+}
+run_as_user env QT_SCALE_FACTOR=2 "$E2E_DIR/varnholt" /s &
+saver=$!
+e2e_track "$saver"
+wait_for_sway_window '.app_id == "varnholt" and .fullscreen_mode == 1'
+sleep 2
+run_as_user grim - >"$E2E_DIR/saver2.png"
+single=$(text_height "$E2E_DIR/saver.png") double=$(text_height "$E2E_DIR/saver2.png")
+echo "text $single pixels high at scale factor 1, $double at 2"
+awk -v a="$single" -v b="$double" 'BEGIN { exit !(b >= 1.8 * a && b <= 2.2 * a) }' ||
+  fail "the text at scale factor 2 is $double pixels high, at 1 $single"
+run_as_user wtype a
+ends_with_0 "$saver" "the saver at scale factor 2 after one key"
+
 # Without an X window list, the open dialog's lock refuses a second one, with the message.
 run_as_user "$E2E_DIR/varnholt" /c &
 e2e_track $!

@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <QWindow>
 #include <qpa/qplatformnativeinterface.h>
+#include <qpa/qplatformwindow.h>
 
 #include <algorithm>
 #include <climits>
@@ -20,6 +21,14 @@ namespace {
 QPlatformNativeInterface* native()
 {
     return QGuiApplication::platformNativeInterface();
+}
+
+// The compositor's scale of the window's output, which Qt's own buffers use; Qt's scale factor
+// on top of it makes the window's device pixel ratio.
+qreal outputScale(const QWidget& window)
+{
+    const QWindow* handle = window.windowHandle();
+    return handle && handle->handle() ? handle->handle()->devicePixelRatio() : 1.0;
 }
 
 // The snapshot in a buffer of its own; the compositor keeps its own mapping of the memory.
@@ -186,7 +195,7 @@ void WaylandLayers::attach(Line& line)
     line.buffer = line.snapshot.isNull() ? nullptr : bufferOf(m_shm, line.snapshot);
     wl_surface_attach(line.surface, line.buffer, 0, 0);
     if (line.buffer) {
-        wl_surface_set_buffer_scale(line.surface, std::max(1, qRound(line.snapshot.devicePixelRatio())));
+        wl_surface_set_buffer_scale(line.surface, std::max(1, qRound(outputScale(m_window))));
         wl_surface_damage(line.surface, 0, 0, INT_MAX, INT_MAX);
     }
     wl_surface_commit(line.surface);
@@ -200,7 +209,9 @@ void WaylandLayers::moveLines(QPoint title, QPoint timeLeft)
     if (!parent)
         return;
     bool changed = !m_retired.empty();
-    const std::array<QPoint, 2> places{title, timeLeft};
+    // The surface's own units are the compositor's, Qt's logical pixels times its scale factor.
+    const qreal factor = m_window.devicePixelRatio() / outputScale(m_window);
+    const std::array<QPoint, 2> places{(QPointF(title) * factor).toPoint(), (QPointF(timeLeft) * factor).toPoint()};
     for (std::size_t i = 0; i < m_lines.size(); ++i) {
         if (m_lines[i].at == places[i])
             continue;
