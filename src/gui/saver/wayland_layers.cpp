@@ -135,6 +135,11 @@ wl_surface* WaylandLayers::parentSurface()
     if (surface == m_parent)
         return surface;
     dropLines();
+    // The probe went with the old surface: the new one starts out seen, with a probe of its own.
+    if (m_unseen) {
+        m_unseen = false;
+        m_seen(true);
+    }
     // Before Qt's first buffer a commit of ours would map the window empty. Later Qt calls the
     // window unexposed when its own frame callbacks go unanswered; the lines and the probes go on.
     if (!surface || !handle->isExposed())
@@ -219,7 +224,7 @@ void WaylandLayers::moveLines(QPoint title, QPoint timeLeft)
         wl_subsurface_set_position(m_lines[i].subsurface, places[i].x(), places[i].y());
         changed = true;
     }
-    if (--m_framesToProbe <= 0 && !m_probe) {
+    if (!m_probe && --m_framesToProbe <= 0) {
         probe(parent);
         changed = true;
     }
