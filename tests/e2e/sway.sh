@@ -58,3 +58,13 @@ run_as_user() {
   [ "$BASHPID" != "$$" ] && exec "${command[@]}"
   "${command[@]}"
 }
+
+# wait_for_sway_window JQ-TEST: waits until sway has a window (a node with a process) that passes the test.
+wait_for_sway_window() {
+  local _
+  for _ in $(seq 100); do
+    run_as_user swaymsg -t get_tree | jq -e "[.. | objects | select(.pid? and ($1))] | length > 0" >/dev/null && return 0
+    sleep 0.1
+  done
+  fail "no window with $1"
+}

@@ -11,16 +11,6 @@ printf '[Common]\nTitle=On Wayland\nDate=2099-01-01\n[ScreenSaver]\nBackground=8
 start_sway 1
 export QT_QPA_PLATFORM=wayland
 
-# wait_for_window JQ-TEST: waits until sway has a window (a node with a process) that passes the test.
-wait_for_window() {
-  local _
-  for _ in $(seq 100); do
-    run_as_user swaymsg -t get_tree | jq -e "[.. | objects | select(.pid? and ($1))] | length > 0" >/dev/null && return 0
-    sleep 0.1
-  done
-  fail "no window with $1"
-}
-
 ends_with_0() { # PID WHAT
   local _
   for _ in $(seq 50); do
@@ -33,7 +23,7 @@ ends_with_0() { # PID WHAT
 run_as_user "$E2E_DIR/varnholt" /s &
 saver=$!
 e2e_track "$saver"
-wait_for_window '.app_id == "varnholt" and .fullscreen_mode == 1 and .rect.width == 1280 and .rect.height == 720'
+wait_for_sway_window '.app_id == "varnholt" and .fullscreen_mode == 1 and .rect.width == 1280 and .rect.height == 720'
 sleep 2
 run_as_user grim - >"$E2E_DIR/saver.png"
 # Anything not the navy background is the block's text.
@@ -50,14 +40,31 @@ grep -qx 'varnholt: the preview (/p) needs an X11 display, and there is none; no
 run_as_user wtype a
 ends_with_0 "$saver" "the saver after one key"
 
+# Qt's scale factor on top of the output's scale: the lines twice as large, not the same size.
+text_height() {
+  convert "$1" -fuzz 10% -fill black -opaque '#000080' -format '%@' info: | awk -F'[x+]' '{ print $2 }'
+}
+run_as_user env QT_SCALE_FACTOR=2 "$E2E_DIR/varnholt" /s &
+saver=$!
+e2e_track "$saver"
+wait_for_sway_window '.app_id == "varnholt" and .fullscreen_mode == 1'
+sleep 2
+run_as_user grim - >"$E2E_DIR/saver2.png"
+single=$(text_height "$E2E_DIR/saver.png") double=$(text_height "$E2E_DIR/saver2.png")
+echo "text $single pixels high at scale factor 1, $double at 2"
+awk -v a="$single" -v b="$double" 'BEGIN { exit !(b >= 1.8 * a && b <= 2.2 * a) }' ||
+  fail "the text at scale factor 2 is $double pixels high, at 1 $single"
+run_as_user wtype a
+ends_with_0 "$saver" "the saver at scale factor 2 after one key"
+
 # Without an X window list, the open dialog's lock refuses a second one, with the message.
 run_as_user "$E2E_DIR/varnholt" /c &
 e2e_track $!
-wait_for_window '.name == "Settings - Varnholt ScreenSaver - v 3.0"'
+wait_for_sway_window '.name == "Settings - Varnholt ScreenSaver - v 3.0"'
 run_as_user "$E2E_DIR/varnholt" /c &
 second=$!
 e2e_track "$second"
-wait_for_window '.name == "Varnholt ScreenSaver" and .focused'
+wait_for_sway_window '.name == "Varnholt ScreenSaver" and .focused'
 # Sway reports the box focused a moment before the box learns it has the keyboard; a key in
 # between is lost, as it would be for a person pressing Enter as the box appears.
 for _ in 1 2 3 4 5; do
@@ -66,5 +73,5 @@ for _ in 1 2 3 4 5; do
   kill -0 "$second" 2>/dev/null || break
 done
 ends_with_0 "$second" "the second /c"
-wait_for_window '.name == "Settings - Varnholt ScreenSaver - v 3.0"'
+wait_for_sway_window '.name == "Settings - Varnholt ScreenSaver - v 3.0"'
 echo "Wayland end-to-end: all checks passed"
