@@ -80,6 +80,10 @@ void SaverWindow::showCovering()
     if (!m_layers) {
         m_layers = makeWindowLayers(*this, m_state.runMode(), [this](bool seen) { m_driver.windowSeen(*this, seen); });
         m_backdropChanged = true;
+        // The window system paints the whole window: the toolkit keeps no copy of its pixels,
+        // which at 3840 x 2160 would cost 33 MB and as much again to send.
+        if (m_layers && m_layers->drawsBackdrop())
+            setAttribute(Qt::WA_PaintOnScreen);
     }
     windowHandle()->setScreen(m_covered);
     // Without a window manager, full-screen state alone leaves the window at its old size.
@@ -291,14 +295,16 @@ void SaverWindow::updateLayers()
     m_layers->moveLines(m_ui.lblText->pos(), m_ui.lblTime->pos());
 }
 
+QPaintEngine* SaverWindow::paintEngine() const
+{
+    return testAttribute(Qt::WA_PaintOnScreen) ? nullptr : QWidget::paintEngine();
+}
+
 void SaverWindow::paintEvent(QPaintEvent* event)
 {
-    QPainter painter(this);
-    if (m_layers && m_layers->drawsBackdrop()) {
-        for (const QRect& rect : event->region())
-            painter.fillRect(rect, palette().window());
+    if (testAttribute(Qt::WA_PaintOnScreen))
         return;
-    }
+    QPainter painter(this);
     // Lines that are layers are not the window's to paint.
     const QRegion block = m_layers ? QRegion() : blockArea();
     for (const QRect& rect : event->region() - block)

@@ -55,6 +55,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    QPaintEngine* paintEngine() const override;
 
 private:
     struct Controls {

@@ -184,6 +184,8 @@ void X11Layers::showBackdrop(QColor background, const QImage& picture, QRect pic
         m_backgroundSet = true;
         m_backgroundPixel = pixel;
         xcb_change_window_attributes(m_connection, m_parent, XCB_CW_BACK_PIXEL, &pixel);
+        // The toolkit paints none of the window: the server does, now and at every exposure.
+        xcb_clear_area(m_connection, 0, m_parent, 0, 0, 0, 0);
     }
     if (picture.isNull() || picture.cacheKey() != m_picture.imageKey)
         show(m_picture, picture);
