@@ -13,7 +13,7 @@
 namespace varnholt {
 
 FrameStats::FrameStats(SaverDriver& driver, QString path, int stopAfterFrames)
-    : QObject(&driver), m_driver(driver), m_path(std::move(path)), m_stopAfterFrames(stopAfterFrames)
+    : m_driver(driver), m_path(std::move(path)), m_stopAfterFrames(stopAfterFrames)
 {
     m_sinceStart.start();
     for (SaverWindow* window : driver.windows())
@@ -38,11 +38,12 @@ FrameStats::~FrameStats()
         << "\nfirst_frame_epoch_ms " << m_firstFrameEpochMs << "\nrun_ms " << m_sinceStart.elapsed() << '\n';
 }
 
-void FrameStats::installFromEnvironment(SaverDriver& driver)
+std::unique_ptr<FrameStats> FrameStats::fromEnvironment(SaverDriver& driver)
 {
     const QString path = qEnvironmentVariable("VARNHOLT_STATS");
-    if (!path.isEmpty())
-        new FrameStats(driver, path, qEnvironmentVariableIntValue("VARNHOLT_STOP_AFTER_FRAMES"));
+    if (path.isEmpty())
+        return nullptr;
+    return std::make_unique<FrameStats>(driver, path, qEnvironmentVariableIntValue("VARNHOLT_STOP_AFTER_FRAMES"));
 }
 
 bool FrameStats::eventFilter(QObject*, QEvent* event)

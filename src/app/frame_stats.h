@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QString>
 
+#include <memory>
+
 namespace varnholt {
 
 class SaverDriver;
@@ -12,7 +14,8 @@ class SaverWindow;
 
 // Counts what the benchmark measures: repaints of the saver windows, the time to
 // its first painted frame, and, when asked, ends the run after a number of
-// frames. Installed only when VARNHOLT_STATS names a file to write on exit.
+// frames. Made only when VARNHOLT_STATS names a file to write when it goes, which must be
+// before the driver it reads goes.
 class FrameStats final : public QObject {
     Q_OBJECT
 
@@ -20,7 +23,7 @@ public:
     FrameStats(SaverDriver& driver, QString path, int stopAfterFrames);
     ~FrameStats() override;
 
-    static void installFromEnvironment(SaverDriver& driver);
+    static std::unique_ptr<FrameStats> fromEnvironment(SaverDriver& driver);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -17,9 +17,10 @@ WindowLauncher::~WindowLauncher() = default;
 
 void WindowLauncher::loadMain()
 {
+    m_frameStats.reset();
     m_saver = std::make_unique<SaverDriver>(m_state);
     connect(m_saver.get(), &SaverDriver::endProcess, this, &WindowLauncher::endProcess);
-    FrameStats::installFromEnvironment(*m_saver);
+    m_frameStats = FrameStats::fromEnvironment(*m_saver);
     m_saver->openWindows();
     m_saver->load();
 }

@@ -9,8 +9,9 @@
 
 namespace varnholt {
 
-class SaverDriver;
+class FrameStats;
 class HostWindowWatcher;
+class SaverDriver;
 
 // The Qt windows behind start-up's steps.
 class WindowLauncher final : public QObject, public StartupWindows {
@@ -36,6 +37,8 @@ private:
 
     ProgramState& m_state;
     std::unique_ptr<SaverDriver> m_saver;
+    // Declared after the driver it reads, so that it goes first.
+    std::unique_ptr<FrameStats> m_frameStats;
     std::unique_ptr<HostWindowWatcher> m_hostWatcher;
 };
 
