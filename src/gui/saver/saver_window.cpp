@@ -95,6 +95,9 @@ void SaverWindow::showCovering()
     if (x11 && x11->connection() && DesktopPlatform::onX11())
         clearNetWmName(x11->connection(), std::uint32_t(winId()));
     updateLayers();
+    // The first frame: the window system draws it from what the layers now hold, with no paint.
+    if (m_layers)
+        emit layersMoved();
 }
 
 QLabel* SaverWindow::label(SaverLine line) const

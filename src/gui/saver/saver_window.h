@@ -46,7 +46,7 @@ public:
     const ScreenTwips& screenTwips() const { return m_screenTwips; }
 
 signals:
-    // A frame went out without the window painting: the window system moved its layers.
+    // A frame went out without the window painting: the window system shows or moved its layers.
     void layersMoved();
 
 protected:
