@@ -233,11 +233,6 @@ QRegion SaverWindow::blockArea() const
     return QRegion(m_ui.lblText->geometry()) + m_ui.lblTime->geometry();
 }
 
-QRegion SaverWindow::drawnArea() const
-{
-    return blockArea() + m_ui.imgPhoto->geometry();
-}
-
 void SaverWindow::forgetSnapshots()
 {
     m_snapshotRatio = 0;

@@ -67,8 +67,6 @@ private:
     QLabel* label(SaverLine line) const;
     PixelSize takePicture(const QPixmap& picture);
     QRegion blockArea() const;
-    // The block and the picture, where the window differs from its background.
-    QRegion drawnArea() const;
     void forgetSnapshots();
     // Repaints an area of the picture or the background, unless the layers draw them.
     void updateBackdrop(const QRegion& area);
