@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <cmath>
+#include <limits>
 #include <optional>
 #include <random>
 
@@ -73,11 +74,57 @@ private:
 
 } // namespace
 
-LabelPlaces MovementEngine::step()
+LabelPlaces Glide::placesAt(std::int64_t taken) const
+{
+    const auto x = static_cast<std::int32_t>((taken - 1) * stepX);
+    const auto y = static_cast<std::int32_t>((taken - 1) * stepY);
+    return {start.textLeft + x, start.textTop + y, start.timeLeft + x, start.timeTop + y};
+}
+
+LabelPlaces MovementEngine::placesNow() const
 {
     const TextBlockState& block = m_in.block;
-    const LabelPlaces places{block.TextLeft, block.TextTop, block.TextLeft + block.TimeOffsetX,
-                             block.TextTop + block.TimeOffsetY};
+    return {block.TextLeft, block.TextTop, block.TextLeft + block.TimeOffsetX, block.TextTop + block.TimeOffsetY};
+}
+
+Glide MovementEngine::glide() const
+{
+    Glide glide{placesNow()};
+    const std::int32_t speed = m_in.settings.Speed;
+    if (m_in.runMode != ModeSaver || speed < 0)
+        return glide;
+    if (speed == 0) {
+        glide.steps = std::numeric_limits<std::int64_t>::max();
+        return glide;
+    }
+    // The room the block has before a step takes it off the screen (see moveFullScreen).
+    const TextBlockState& block = m_in.block;
+    std::int64_t room = -1;
+    switch (m_path.currentDirection) {
+    case DirForward:
+        glide.stepX = -speed;
+        room = std::int64_t{block.TextLeft} + block.BlockWidth;
+        break;
+    case DirBackward:
+        glide.stepX = speed;
+        room = std::int64_t{m_in.screenWidth} - block.TextLeft;
+        break;
+    case DirDownward:
+        glide.stepY = speed;
+        room = std::int64_t{m_in.screenHeight} + block.BlockHeight - block.TextTop;
+        break;
+    case DirUpward:
+        glide.stepY = -speed;
+        room = std::int64_t{block.TextTop} + block.BlockHeight;
+        break;
+    }
+    glide.steps = room < 0 ? 0 : room / speed;
+    return glide;
+}
+
+LabelPlaces MovementEngine::step()
+{
+    const LabelPlaces places = placesNow();
     if (m_in.runMode == ModeSaver)
         moveFullScreen();
     else

@@ -42,6 +42,19 @@ struct LabelPlaces {
     std::int32_t timeTop = 0;
 };
 
+// A straight stretch of a full-screen path: the steps the engine can take from where the block
+// is that only move it, with no path change and so nothing asked of the view. Another thread
+// may draw them while the engine is left alone, and the engine take them afterwards.
+struct Glide {
+    LabelPlaces start;      // what the next step returns
+    std::int32_t stepX = 0; // twips per step
+    std::int32_t stepY = 0;
+    std::int64_t steps = 0;
+
+    // What the engine's step number `taken` of the stretch (from 1) returns.
+    LabelPlaces placesAt(std::int64_t taken) const;
+};
+
 // What the movement reads: the settings, the screen size in twips, the date of
 // the last set-up and the run mode; and what it moves: the text block.
 struct MotionInputs {
@@ -64,6 +77,9 @@ public:
     // this step moved the block.
     LabelPlaces step();
 
+    // The stretch ahead; none outside the full-screen saver.
+    Glide glide() const;
+
     void nextPath();
     void startPath();
     void startHorizontalPath(std::int16_t row, std::int16_t direction);
@@ -73,6 +89,7 @@ public:
     const PathState& path() const { return m_path; }
 
 private:
+    LabelPlaces placesNow() const;
     void moveFullScreen();
     void moveInPreview();
     void placePicture();

@@ -8,13 +8,21 @@ namespace varnholt {
 static_assert(TickPacer::TickPeriod * TickPacer::TicksPerSecond == std::chrono::seconds{1},
               "a tick must be a whole number of nanoseconds");
 
+std::int64_t TickPacer::wholeTicksSince(std::chrono::nanoseconds now) const
+{
+    return now < m_accountedUntil ? 0 : (now - m_accountedUntil) / TickPeriod;
+}
+
 std::int64_t TickPacer::ticksDue(std::chrono::nanoseconds now)
 {
-    if (now < m_accountedUntil)
-        return 0;
-    const std::int64_t due = (now - m_accountedUntil) / TickPeriod;
+    const std::int64_t due = wholeTicksSince(now);
     m_accountedUntil += due * TickPeriod;
     return std::min(due, MaxTicksAtOnce);
+}
+
+std::int64_t TickPacer::ticksOwed(std::chrono::nanoseconds now) const
+{
+    return std::min(wholeTicksSince(now), MaxTicksAtOnce);
 }
 
 std::chrono::nanoseconds TickPacer::untilNextTick(std::chrono::nanoseconds now) const

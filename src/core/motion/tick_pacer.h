@@ -22,11 +22,19 @@ public:
     // The whole ticks due since the last call (at most MaxTicksAtOnce); the part
     // of a tick not yet due carries over, so the rate does not drift.
     std::int64_t ticksDue(std::chrono::nanoseconds now);
+    // What ticksDue would return now, leaving them due.
+    std::int64_t ticksOwed(std::chrono::nanoseconds now) const;
+    // When the tick `ahead` ticks after those run is due (1: the next one).
+    std::chrono::nanoseconds dueTime(std::int64_t ahead) const { return m_accountedUntil + ahead * TickPeriod; }
+    // Counts the next `ticks` ticks as run, due or not.
+    void takeTicks(std::int64_t ticks) { m_accountedUntil += ticks * TickPeriod; }
     // How long from now until the next tick is due: the time to sleep, so that the
     // process wakes once per tick and always on the grid of due times.
     std::chrono::nanoseconds untilNextTick(std::chrono::nanoseconds now) const;
 
 private:
+    std::int64_t wholeTicksSince(std::chrono::nanoseconds now) const;
+
     std::chrono::nanoseconds m_accountedUntil{0};
 };
 

@@ -57,6 +57,11 @@ std::int64_t VisibleTicks::ticksDue(std::chrono::nanoseconds now)
     return m_on && anySeen() ? m_pacer.ticksDue(now) : 0;
 }
 
+std::int64_t VisibleTicks::ticksOwed(std::chrono::nanoseconds now) const
+{
+    return m_on && anySeen() ? m_pacer.ticksOwed(now) : 0;
+}
+
 std::optional<std::chrono::nanoseconds> VisibleTicks::untilNextTick(std::chrono::nanoseconds now) const
 {
     if (!m_on || !anySeen())

@@ -28,6 +28,11 @@ public:
     void windowSeen(Window window, bool seen, std::chrono::nanoseconds now);
 
     std::int64_t ticksDue(std::chrono::nanoseconds now);
+    // What ticksDue would return now, leaving them due.
+    std::int64_t ticksOwed(std::chrono::nanoseconds now) const;
+    // As the pacer's, while the ticks run.
+    std::chrono::nanoseconds dueTime(std::int64_t ahead) const { return m_pacer.dueTime(ahead); }
+    void takeTicks(std::int64_t ticks) { m_pacer.takeTicks(ticks); }
     // How long to sleep until the next tick; nothing while no tick is to run.
     std::optional<std::chrono::nanoseconds> untilNextTick(std::chrono::nanoseconds now) const;
 

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <limits>
 #include <map>
 #include <tuple>
 #include <utility>
@@ -175,6 +176,61 @@ TEST(MovementEngine, TickDrawsThePositionBeforeItsMove)
     EXPECT_EQ(std::tie(second.textLeft, second.textTop, second.timeLeft, second.timeTop),
               std::make_tuple(11950, 0, 13950, 30));
     EXPECT_TRUE(saver.view.pictureMoves.empty()) << "no picture is used";
+}
+
+// Another thread draws a glide while the engine is left alone, and the engine takes its steps
+// afterwards: they must be exactly the steps before the path change, drawn where the engine
+// draws them.
+TEST(MovementEngine, GlideIsEveryStepBeforeThePathChange)
+{
+    struct Row {
+        std::int16_t position, direction, speed;
+        int stepsFirst; // taken before the glide is asked for
+        std::int64_t steps;
+    };
+    // Screen 12000 x 9000, block 3000 x 450.
+    const Row rows[] = {{PositionHorizontal, DirForward, 50, 0, 300},  {PositionHorizontal, DirForward, 37, 120, 285},
+                        {PositionHorizontal, DirBackward, 50, 299, 1}, {PositionHorizontal, DirBackward, 100, 3, 147},
+                        {PositionVertical, DirDownward, 50, 197, 1},   {PositionVertical, DirDownward, 50, 198, 0},
+                        {PositionVertical, DirDownward, 1, 0, 9900},   {PositionVertical, DirUpward, 50, 188, 1},
+                        {PositionVertical, DirUpward, 7, 11, 1339}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.direction << " at " << row.speed << " after " << row.stepsFirst);
+        Saver saver;
+        saver.travel(3000, 450, row.speed, row.direction);
+        saver.block().TimeOffsetX = 1234;
+        saver.block().TimeOffsetY = 56;
+        saver.settings().Position = row.position;
+        saver.engine.nextPath();
+        for (int step = 0; step < row.stepsFirst; ++step)
+            saver.engine.step();
+        const Glide glide = saver.engine.glide();
+        EXPECT_EQ(glide.steps, row.steps);
+        const std::size_t paths = saver.view.pictureMoves.size();
+        for (std::int64_t taken = 1; taken <= glide.steps; ++taken) {
+            const LabelPlaces drawn = saver.engine.step();
+            const LabelPlaces glided = glide.placesAt(taken);
+            ASSERT_EQ(std::tie(drawn.textLeft, drawn.textTop, drawn.timeLeft, drawn.timeTop),
+                      std::tie(glided.textLeft, glided.textTop, glided.timeLeft, glided.timeTop))
+                << "step " << taken;
+            ASSERT_EQ(saver.view.pictureMoves.size(), paths) << "a path change within the glide, step " << taken;
+        }
+        saver.engine.step();
+        EXPECT_EQ(saver.view.pictureMoves.size(), paths + 1) << "the step after the glide changes the path";
+    }
+}
+
+TEST(MovementEngine, NoGlideInAPreviewAndAnEndlessOneAtSpeedZero)
+{
+    Saver preview;
+    preview.runMode = ModePreview;
+    preview.travel(1000, 200, 50, DirForward);
+    EXPECT_EQ(preview.engine.glide().steps, 0);
+
+    Saver still;
+    still.travel(1000, 200, 0, DirForward);
+    still.engine.nextPath();
+    EXPECT_EQ(still.engine.glide().steps, std::numeric_limits<std::int64_t>::max());
 }
 
 TEST(MovementEngine, PreviewWrapsAroundBySettingDirection)

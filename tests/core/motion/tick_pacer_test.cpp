@@ -57,6 +57,7 @@ TEST(TickPacer, WakeUpsFollowTheGridOfDueTimes)
     pacer.start(0ns);
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
+        EXPECT_EQ(pacer.ticksOwed(row.wake), row.due) << "owed before they are run";
         EXPECT_EQ(pacer.ticksDue(row.wake), row.due);
         EXPECT_EQ(pacer.untilNextTick(row.wake), row.sleep);
     }

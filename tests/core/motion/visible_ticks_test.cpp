@@ -22,7 +22,8 @@ struct Step {
     const int* window = nullptr;
 };
 
-// Runs the steps; each Due step's ticks, and after it the sleep asked for ("-" for none).
+// Runs the steps; each Due step's ticks ("!" after them when fewer or more were owed just
+// before), and after it the sleep asked for ("-" for none).
 std::string play(const std::vector<Step>& steps)
 {
     VisibleTicks ticks;
@@ -46,10 +47,11 @@ std::string play(const std::vector<Step>& steps)
             ticks.windowSeen(step.window, step.what == Do::Seen, step.at);
             break;
         case Do::Due: {
+            const std::int64_t owed = ticks.ticksOwed(step.at);
             const std::int64_t due = ticks.ticksDue(step.at);
             const auto sleep = ticks.untilNextTick(step.at);
-            out += std::to_string(due) + '/' + (sleep ? std::to_string(sleep->count() / 1'000'000) : std::string("-"))
-                + ' ';
+            out += std::to_string(due) + (owed == due ? "" : "!") + '/'
+                + (sleep ? std::to_string(sleep->count() / 1'000'000) : std::string("-")) + ' ';
             break;
         }
         }
