@@ -16,6 +16,9 @@ FrameStats::FrameStats(SaverDriver& driver, QString path, int stopAfterFrames)
     : m_driver(driver), m_path(std::move(path)), m_stopAfterFrames(stopAfterFrames)
 {
     m_sinceStart.start();
+    // A frame moved off the GUI thread passes no window's signal: the one to stop at must not.
+    if (m_stopAfterFrames > 0)
+        driver.moveFramesHereFrom(m_stopAfterFrames);
     for (SaverWindow* window : driver.windows())
         watch(window);
     connect(&driver, &SaverDriver::windowAdded, this, &FrameStats::watch);

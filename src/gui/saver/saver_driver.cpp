@@ -2,6 +2,7 @@
 #include "gui/saver/saver_driver.h"
 
 #include "gui/saver/saver_window.h"
+#include "gui/saver/window_layers.h"
 #include "gui/widgets/desktop_platform.h"
 
 #include <QGuiApplication>
@@ -10,21 +11,28 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <limits>
 
 namespace varnholt {
 
-SaverDriver::SaverDriver(ProgramState& state) : m_state(state), m_controller(state, *this), m_timer(new QTimer(this))
+SaverDriver::SaverDriver(ProgramState& state)
+    : m_state(state),
+      m_controller(state, *this),
+      m_timer(new QTimer(this)),
+      m_origin(GlideThread::Clock::now()),
+      m_glide(m_ticks, m_origin,
+              [this] { QMetaObject::invokeMethod(this, &SaverDriver::onGlideRanOut, Qt::QueuedConnection); })
 {
     m_timer->setObjectName(QStringLiteral("tmrScroll"));
     m_timer->setTimerType(Qt::PreciseTimer);
     // Armed for each tick's due time: a short repeating interval would wake the process hundreds of times a second.
     m_timer->setSingleShot(true);
     connect(m_timer, &QTimer::timeout, this, &SaverDriver::onTick);
-    m_monotonic.start();
 }
 
 SaverDriver::~SaverDriver()
 {
+    landGlide();
     for (SaverWindow* window : m_windows)
         delete window;
 }
@@ -65,18 +73,21 @@ std::vector<SaverWindowView*> SaverDriver::windowViews()
 
 void SaverDriver::startTimer()
 {
+    landGlide();
     m_ticks.start(monotonicNow());
     armForNextTick();
 }
 
 void SaverDriver::hideWindows()
 {
+    landGlide();
     for (SaverWindow* window : m_windows)
         window->hide();
 }
 
 void SaverDriver::dropTopMost()
 {
+    landGlide();
     for (SaverWindow* window : m_windows) {
         if (QWindow* handle = window->windowHandle())
             handle->setFlags(handle->flags() & ~Qt::WindowStaysOnTopHint);
@@ -112,12 +123,15 @@ void SaverDriver::grabInput()
 
 void SaverDriver::onScreenAdded(QScreen* screen)
 {
+    landGlide();
     SaverWindow& window = addWindow(screenMetrics(*screen), screen);
-    if (!m_controller.setUpWindows({&window.view()}) || !m_shown)
-        return;
-    window.showCovering();
-    if (m_windows.size() == 1)
-        grabInput();
+    if (m_controller.setUpWindows({&window.view()}) && m_shown) {
+        window.showCovering();
+        if (m_windows.size() == 1)
+            grabInput();
+    }
+    if (m_ticks.on())
+        armForNextTick();
 }
 
 void SaverDriver::onScreenRemoved(QScreen* screen)
@@ -126,6 +140,7 @@ void SaverDriver::onScreenRemoved(QScreen* screen)
                                     [screen](SaverWindow* window) { return window->coveredScreen() == screen; });
     if (found == m_windows.end())
         return;
+    landGlide();
     SaverWindow* window = *found;
     m_windows.erase(found);
     m_ticks.removeWindow(window, monotonicNow());
@@ -139,11 +154,15 @@ void SaverDriver::onScreenRemoved(QScreen* screen)
 
 std::chrono::nanoseconds SaverDriver::monotonicNow() const
 {
-    return std::chrono::nanoseconds(m_monotonic.nsecsElapsed());
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(GlideThread::Clock::now() - m_origin);
 }
 
 void SaverDriver::armForNextTick()
 {
+    if (!m_ticking && startGlide()) {
+        m_timer->stop();
+        return;
+    }
     const std::optional<std::chrono::nanoseconds> wait = m_ticks.untilNextTick(monotonicNow());
     if (!wait) {
         m_timer->stop();
@@ -156,18 +175,76 @@ void SaverDriver::armForNextTick()
 void SaverDriver::onTick()
 {
     const std::int64_t due = m_ticks.ticksDue(monotonicNow());
+    if (due > 0) {
+        m_ticksRun += due;
+        ++m_framesMoved;
+        m_ticking = true;
+        // By index: a window's path change may set up all windows again, and a screen may come or go meanwhile.
+        for (std::size_t i = 0; i < m_windows.size(); ++i)
+            m_windows[i]->advance(due);
+        m_ticking = false;
+    }
     armForNextTick();
-    if (due == 0)
+}
+
+GlideThread::Stretch SaverDriver::stretchAhead() const
+{
+    constexpr std::int64_t Unlimited = std::numeric_limits<std::int64_t>::max();
+    GlideThread::Stretch stretch{Unlimited, m_framesHereFrom > 0 ? m_framesHereFrom - 1 - framesMoved() : Unlimited,
+                                 Unlimited};
+    for (const SaverWindow* window : m_windows)
+        stretch.steps = std::min(stretch.steps, window->stretchAhead().steps);
+    return stretch;
+}
+
+bool SaverDriver::startGlide()
+{
+    if (m_windows.empty() || !m_ticks.untilNextTick(monotonicNow()))
+        return false;
+    GlideThread::Stretch stretch = stretchAhead();
+    if (stretch.steps <= 0 || stretch.frames <= 0)
+        return false;
+    std::vector<WindowGlide> glides;
+    for (SaverWindow* window : m_windows) {
+        const std::optional<WindowGlide> glide = window->startGlide();
+        if (!glide) {
+            for (std::size_t i = 0; i < glides.size(); ++i)
+                m_windows[i]->endGlide(0);
+            return false;
+        }
+        stretch.framesAhead = std::min<std::int64_t>(stretch.framesAhead, glide->layers->framesAhead());
+        glides.push_back(*glide);
+    }
+    m_glide.start(
+        stretch,
+        [glides = std::move(glides)](std::int64_t first, std::int64_t last, GlideThread::Clock::time_point firstDue) {
+            for (const WindowGlide& glide : glides)
+                glide.moveTo(first, last, firstDue);
+        });
+    return true;
+}
+
+void SaverDriver::landGlide()
+{
+    if (!m_glide.gliding())
         return;
-    m_ticksRun += due;
-    ++m_framesMoved;
-    // By index: a window's path change may set up all windows again, and a screen may come or go meanwhile.
-    for (std::size_t i = 0; i < m_windows.size(); ++i)
-        m_windows[i]->advance(due);
+    const std::int64_t taken = m_glide.stop();
+    for (SaverWindow* window : m_windows)
+        window->endGlide(taken);
+}
+
+void SaverDriver::onGlideRanOut()
+{
+    // A glide stopped meanwhile has been landed already.
+    if (!m_glide.ranOut())
+        return;
+    landGlide();
+    onTick();
 }
 
 void SaverDriver::stopTimer()
 {
+    landGlide();
     m_ticks.stop();
     m_timer->stop();
 }
@@ -179,6 +256,7 @@ bool SaverDriver::running() const
 
 void SaverDriver::windowSeen(SaverWindow& window, bool seen)
 {
+    landGlide();
     m_ticks.windowSeen(&window, seen, monotonicNow());
     if (m_ticks.on())
         armForNextTick();

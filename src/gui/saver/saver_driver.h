@@ -4,8 +4,8 @@
 #include "core/controllers/saver_controller.h"
 #include "core/motion/visible_ticks.h"
 #include "core/program/program_state.h"
+#include "gui/saver/glide_thread.h"
 
-#include <QElapsedTimer>
 #include <QObject>
 
 #include <chrono>
@@ -20,8 +20,10 @@ namespace varnholt {
 class SaverWindow;
 
 // Drives the saver windows of one run: one window per screen in the full-screen saver, one
-// otherwise. It keeps them as screens come and go and moves them all from one tick timer;
-// its SaverController loads them and ends the run on input to any of them.
+// otherwise. It keeps them as screens come and go and moves them all from one tick timer, or,
+// along a straight stretch of the path where every window's layers allow it, from a glide
+// thread while the GUI thread sleeps; its SaverController loads them and ends the run on input
+// to any of them.
 class SaverDriver final : public QObject, private SaverRunView {
     Q_OBJECT
 
@@ -48,8 +50,11 @@ public:
     const std::vector<SaverWindow*>& windows() const { return m_windows; }
     SaverController& controller() { return m_controller; }
     // Ticks run and frames moved since the run started (for the benchmark).
-    std::int64_t ticksRun() const { return m_ticksRun; }
-    std::int64_t framesMoved() const { return m_framesMoved; }
+    std::int64_t ticksRun() const { return m_ticksRun + m_glide.ticksRun(); }
+    std::int64_t framesMoved() const { return m_framesMoved + m_glide.framesMoved(); }
+    // From that frame on the GUI thread moves every frame itself, so that a watcher of the
+    // windows sees it (for the benchmark); 0 for never.
+    void moveFramesHereFrom(std::int64_t frame) { m_framesHereFrom = frame; }
 
 signals:
     // The run is over: the process is to end at once.
@@ -63,6 +68,13 @@ private:
     void grabInput();
     void onTick();
     void armForNextTick();
+    // The stretch every window can glide along from here.
+    GlideThread::Stretch stretchAhead() const;
+    // Hands the ticks to the glide thread while every window has a stretch ahead.
+    bool startGlide();
+    // Takes the ticks back: the windows take the steps the glide drew.
+    void landGlide();
+    void onGlideRanOut();
     std::chrono::nanoseconds monotonicNow() const;
 
     // SaverRunView
@@ -76,11 +88,16 @@ private:
     SaverController m_controller;
     QTimer* m_timer;
     VisibleTicks m_ticks;
-    QElapsedTimer m_monotonic;
+    const GlideThread::Clock::time_point m_origin;
     std::vector<SaverWindow*> m_windows;
     bool m_shown = false;
+    // Set while a tick runs the movement, which may set up the windows again.
+    bool m_ticking = false;
     std::int64_t m_ticksRun = 0;
     std::int64_t m_framesMoved = 0;
+    std::int64_t m_framesHereFrom = 0;
+    // Last: it goes first, before anything it moves.
+    GlideThread m_glide;
 };
 
 } // namespace varnholt

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "gui/saver/saver_window.h"
 
+#include "core/motion/tick_pacer.h"
 #include "gui/saver/saver_driver.h"
 #include "gui/saver/window_layers.h"
 #include "gui/widgets/desktop_platform.h"
@@ -43,7 +44,23 @@ QPixmap snapshotOf(QLabel& label, qreal pixelRatio)
     return snapshot;
 }
 
+// The lines' top-left corners in logical pixels.
+std::pair<QPoint, QPoint> linePoints(const TwipsGeometry& twips, const LabelPlaces& places)
+{
+    return {QPoint(twips.toPixelsX(places.textLeft), twips.toPixelsY(places.textTop)),
+            QPoint(twips.toPixelsX(places.timeLeft), twips.toPixelsY(places.timeTop))};
+}
+
 } // namespace
+
+void WindowGlide::moveTo(std::int64_t first, std::int64_t last, std::chrono::steady_clock::time_point firstDue) const
+{
+    for (std::int64_t step = first; step <= last; ++step) {
+        const auto [title, timeLeft] = linePoints(twips, glide.placesAt(step));
+        layers->moveLinesOffThread(title, timeLeft, firstDue + (step - first) * TickPacer::TickPeriod);
+    }
+    layers->flushOffThread();
+}
 
 SaverWindow::SaverWindow(const ProgramState& state, SaverDriver& driver, const ScreenMetrics& layout, QScreen* covered,
                          QWidget* parent)
@@ -204,28 +221,58 @@ void SaverWindow::startFirstPath()
     m_engine.nextPath();
 }
 
-void SaverWindow::advance(std::int64_t ticks)
+LabelPlaces SaverWindow::runSteps(std::int64_t steps)
 {
     LabelPlaces places;
-    for (std::int64_t tick = 0; tick < ticks && m_driver.running(); ++tick)
+    for (std::int64_t step = 0; step < steps && m_driver.running(); ++step)
         places = m_engine.step();
-    const QPoint title(m_twips.toPixelsX(places.textLeft), m_twips.toPixelsY(places.textTop));
-    const QPoint timeLeft(m_twips.toPixelsX(places.timeLeft), m_twips.toPixelsY(places.timeTop));
+    return places;
+}
+
+void SaverWindow::placeLines(const LabelPlaces& places)
+{
+    const auto [title, timeLeft] = linePoints(m_twips, places);
+    m_ui.lblText->move(title);
+    m_ui.lblTime->move(timeLeft);
+}
+
+void SaverWindow::advance(std::int64_t ticks)
+{
+    const LabelPlaces places = runSteps(ticks);
     if (m_layers) {
-        m_ui.lblText->move(title);
-        m_ui.lblTime->move(timeLeft);
+        placeLines(places);
         updateLayers();
         emit layersMoved();
         return;
     }
     const QRegion before = blockArea();
-    m_ui.lblText->move(title);
-    m_ui.lblTime->move(timeLeft);
+    placeLines(places);
     // Painted now rather than at the window system's next update request, which
     // some X servers pace below the movement's 64 frames a second. One area, the
     // block's old and new places, so that the frame goes out as one image.
     if (blockArea() != before)
         repaint((before + blockArea()).boundingRect());
+}
+
+Glide SaverWindow::stretchAhead() const
+{
+    return m_layers ? m_engine.glide() : Glide{};
+}
+
+std::optional<WindowGlide> SaverWindow::startGlide()
+{
+    // What a glide moves must be what the layers show.
+    updateLayers();
+    if (!m_layers->startMovingOffThread())
+        return std::nullopt;
+    return WindowGlide{m_engine.glide(), m_twips, m_layers.get()};
+}
+
+void SaverWindow::endGlide(std::int64_t steps)
+{
+    m_layers->stopMovingOffThread();
+    if (steps > 0)
+        placeLines(runSteps(steps));
 }
 
 QRegion SaverWindow::blockArea() const

@@ -13,6 +13,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 class QLabel;
 
@@ -20,6 +21,17 @@ namespace varnholt {
 
 class SaverDriver;
 class WindowLayers;
+
+// A window's part of a glide: where the stretch's steps draw its lines, moved as its layers.
+struct WindowGlide {
+    Glide glide;
+    TwipsGeometry twips;
+    WindowLayers* layers;
+
+    // The frames of steps first..last, the first due at firstDue and each next one a tick
+    // later. Safe on any thread while the window is left alone.
+    void moveTo(std::int64_t first, std::int64_t last, std::chrono::steady_clock::time_point firstDue) const;
+};
 
 // One saver window: over one screen, inside a preview host, or hidden behind the settings
 // dialog. It draws what the SaverController decides and hands it the input; its SaverDriver
@@ -36,6 +48,13 @@ public:
 
     // Runs that many ticks of the movement and draws the block where it ends up.
     void advance(std::int64_t ticks);
+    // The straight stretch ahead, none where the window has no layers to glide.
+    Glide stretchAhead() const;
+    // Readies the layers for a glide along that stretch, drawn off the GUI thread; none where
+    // they cannot be moved from another thread.
+    std::optional<WindowGlide> startGlide();
+    // Takes the steps a glide drew: the movement and the lines are where it left them.
+    void endGlide(std::int64_t steps);
     // Full screen over its screen, on top.
     void showCovering();
     QScreen* coveredScreen() const { return m_covered; }
@@ -65,6 +84,8 @@ private:
     };
 
     QLabel* label(SaverLine line) const;
+    LabelPlaces runSteps(std::int64_t steps);
+    void placeLines(const LabelPlaces& places);
     PixelSize takePicture(const QPixmap& picture);
     QRegion blockArea() const;
     void forgetSnapshots();

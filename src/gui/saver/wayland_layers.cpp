@@ -208,15 +208,20 @@ void WaylandLayers::attach(Line& line)
 
 void WaylandLayers::moveLines(QPoint title, QPoint timeLeft)
 {
+    if (!parentSurface())
+        return;
+    // The surface's own units are the compositor's, Qt's logical pixels times its scale factor.
+    m_factor = m_window.devicePixelRatio() / outputScale(m_window);
+    moveLinesOffThread(title, timeLeft, std::chrono::steady_clock::now());
+}
+
+// Sent at once: given one frame ahead at most, each is due when given.
+void WaylandLayers::moveLinesOffThread(QPoint title, QPoint timeLeft, std::chrono::steady_clock::time_point)
+{
     // What our objects were sent (buffer releases, outputs entered) has no use: dropped unread.
     wl_display_dispatch_queue_pending(m_display, m_queue);
-    wl_surface* parent = parentSurface();
-    if (!parent)
-        return;
     bool changed = !m_retired.empty();
-    // The surface's own units are the compositor's, Qt's logical pixels times its scale factor.
-    const qreal factor = m_window.devicePixelRatio() / outputScale(m_window);
-    const std::array<QPoint, 2> places{(QPointF(title) * factor).toPoint(), (QPointF(timeLeft) * factor).toPoint()};
+    const std::array<QPoint, 2> places{(QPointF(title) * m_factor).toPoint(), (QPointF(timeLeft) * m_factor).toPoint()};
     for (std::size_t i = 0; i < m_lines.size(); ++i) {
         if (m_lines[i].at == places[i])
             continue;
@@ -224,42 +229,62 @@ void WaylandLayers::moveLines(QPoint title, QPoint timeLeft)
         wl_subsurface_set_position(m_lines[i].subsurface, places[i].x(), places[i].y());
         changed = true;
     }
-    if (!m_probe && --m_framesToProbe <= 0) {
-        probe(parent);
+    if (askForFrame())
         changed = true;
-    }
     if (changed)
-        wl_surface_commit(parent);
+        wl_surface_commit(m_parent);
     for (wl_buffer* buffer : m_retired)
         wl_buffer_destroy(buffer);
     m_retired.clear();
     wl_display_flush(m_display);
-    if (m_probe && !m_unseen && std::chrono::steady_clock::now() - m_probeSent > UnseenAfter) {
-        m_unseen = true;
-        m_seen(false);
-    }
+    if (wentUnseen())
+        reportSeen(false);
 }
 
-// On the window's own surface, so on Qt's default queue: the answer is dispatched on the main
+// On the window's own surface, so on Qt's default queue: the answer is dispatched on the GUI
 // thread, in the one wake-up that the compositor's message costs.
-void WaylandLayers::probe(wl_surface* parent)
+bool WaylandLayers::askForFrame()
 {
+    const std::lock_guard lock(m_probeLock);
+    if (m_probe || --m_framesToProbe > 0)
+        return false;
     m_framesToProbe = FramesPerProbe;
-    m_probe = wl_surface_frame(parent);
+    m_probe = wl_surface_frame(m_parent);
     static const wl_callback_listener listener{&WaylandLayers::onFrameDone};
     wl_callback_add_listener(m_probe, &listener, this);
     m_probeSent = std::chrono::steady_clock::now();
+    return true;
+}
+
+bool WaylandLayers::wentUnseen()
+{
+    const std::lock_guard lock(m_probeLock);
+    if (!m_probe || m_unseen || std::chrono::steady_clock::now() - m_probeSent <= UnseenAfter)
+        return false;
+    m_unseen = true;
+    return true;
+}
+
+// Always later, on the GUI thread: the window's driver stops the frames, which may be running this one.
+void WaylandLayers::reportSeen(bool seen)
+{
+    QMetaObject::invokeMethod(
+        &m_window, [this, seen] { m_seen(seen); }, Qt::QueuedConnection);
 }
 
 void WaylandLayers::onFrameDone(void* data, wl_callback* callback, std::uint32_t)
 {
     auto* self = static_cast<WaylandLayers*>(data);
-    wl_callback_destroy(callback);
-    self->m_probe = nullptr;
-    if (self->m_unseen) {
+    bool seenAgain = false;
+    {
+        const std::lock_guard lock(self->m_probeLock);
+        wl_callback_destroy(callback);
+        self->m_probe = nullptr;
+        seenAgain = self->m_unseen;
         self->m_unseen = false;
-        self->m_seen(true);
     }
+    if (seenAgain)
+        self->m_seen(true);
 }
 
 } // namespace varnholt

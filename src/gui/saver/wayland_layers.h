@@ -5,6 +5,7 @@
 
 #include <array>
 #include <chrono>
+#include <mutex>
 #include <vector>
 
 struct wl_buffer;
@@ -27,6 +28,8 @@ namespace varnholt {
 //
 // Now and then a frame also asks for a frame callback; one not answered for a while means the
 // compositor shows none of the window (another workspace), and its answer that it is seen again.
+// Once the lines are made, frames may go out from any thread: the requests are libwayland's,
+// which locks the connection.
 class WaylandLayers final : public WindowLayers {
 public:
     // None when the compositor lacks what the layers need.
@@ -37,6 +40,8 @@ public:
 
     void showLine(SaverLine line, const QImage& snapshot) override;
     void moveLines(QPoint title, QPoint timeLeft) override;
+    bool startMovingOffThread() override { return m_parent != nullptr; }
+    void moveLinesOffThread(QPoint title, QPoint timeLeft, std::chrono::steady_clock::time_point due) override;
     void showBackdrop(QColor, const QImage&, QRect) override {}
     bool drawsBackdrop() const override { return false; }
 
@@ -61,7 +66,11 @@ private:
     void makeLines(wl_surface* parent);
     void dropLines();
     void attach(Line& line);
-    void probe(wl_surface* parent);
+    // Asks for a frame callback now and then (true when it did so now).
+    bool askForFrame();
+    // The callback asked for went unanswered too long, and was not so at the last frame.
+    bool wentUnseen();
+    void reportSeen(bool seen);
     static void onGlobal(void* data, wl_registry* registry, std::uint32_t name, const char* interface,
                          std::uint32_t version);
     static void onFrameDone(void* data, wl_callback* callback, std::uint32_t time);
@@ -78,6 +87,10 @@ private:
     std::array<Line, 2> m_lines;
     // Replaced buffers, dropped once a commit of the window has put the new ones on the screen.
     std::vector<wl_buffer*> m_retired;
+    // The surface's units per logical pixel, as moveLines last found it.
+    qreal m_factor = 1;
+    // The probe's answer comes on the GUI thread, while frames may go out on another.
+    std::mutex m_probeLock;
     wl_callback* m_probe = nullptr;
     std::chrono::steady_clock::time_point m_probeSent;
     int m_framesToProbe = 0;

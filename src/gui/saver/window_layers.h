@@ -8,6 +8,7 @@
 #include <QPoint>
 #include <QRect>
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -26,6 +27,18 @@ public:
     virtual void showLine(SaverLine line, const QImage& snapshot) = 0;
     // The lines' top-left corners, in logical pixels.
     virtual void moveLines(QPoint title, QPoint timeLeft) = 0;
+    // Readies moveLinesOffThread, to be called from another thread while nothing else is asked
+    // of the layers, until stopMovingOffThread; false where the layers cannot be moved so.
+    virtual bool startMovingOffThread() { return false; }
+    // How many frames moveLinesOffThread may be given before they are due: more than one where
+    // the window system shows each at its time by itself.
+    virtual int framesAhead() const { return 1; }
+    // The lines' places in the frame to be shown at `due`; sent by flushOffThread at the latest.
+    virtual void moveLinesOffThread(QPoint title, QPoint timeLeft, std::chrono::steady_clock::time_point due) = 0;
+    virtual void flushOffThread() {}
+    // What moveLinesOffThread was given and is due by now is on the screen, the rest never
+    // will be, and both before anything asked from now on.
+    virtual void stopMovingOffThread() {}
     // The background colour and the picture (device pixels, null for none) at pictureRect
     // (logical pixels). The same image again (same cache key) is only moved.
     virtual void showBackdrop(QColor background, const QImage& picture, QRect pictureRect) = 0;

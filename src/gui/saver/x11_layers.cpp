@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "gui/saver/x11_layers.h"
 
+#include "gui/saver/x11_paced_connection.h"
+
 #include <QGuiApplication>
 #include <QWidget>
-#include <QWindow>
 
 #include <xcb/xcb.h>
 
@@ -147,19 +148,24 @@ void X11Layers::show(Layer& layer, const QImage& image)
     }
 }
 
+std::optional<QPoint> X11Layers::newPlace(Layer& layer, QPoint logical)
+{
+    const QPoint place(qRound(logical.x() * m_pixelRatio), qRound(logical.y() * m_pixelRatio));
+    if (place == layer.place)
+        return std::nullopt;
+    layer.place = place;
+    return place;
+}
+
 void X11Layers::move(Layer& layer, QPoint logical)
 {
-    const qreal ratio = m_window.devicePixelRatio();
-    const QPoint place(qRound(logical.x() * ratio), qRound(logical.y() * ratio));
-    if (place == layer.place)
-        return;
-    layer.place = place;
-    const std::uint32_t values[] = {std::uint32_t(place.x()), std::uint32_t(place.y())};
-    xcb_configure_window(m_connection, layer.window, XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y, values);
+    if (const std::optional<QPoint> place = newPlace(layer, logical))
+        moveWindow(m_connection, layer.window, place->x(), place->y());
 }
 
 void X11Layers::showLine(SaverLine line, const QImage& snapshot)
 {
+    m_pixelRatio = m_window.devicePixelRatio();
     show(m_lines[line == SaverLine::Title ? 0 : 1], snapshot);
 }
 
@@ -169,16 +175,62 @@ void X11Layers::moveLines(QPoint title, QPoint timeLeft)
     move(m_lines[1], timeLeft);
     // The toolkit sends its own requests only when its buffer fills or it waits for a reply.
     xcb_flush(m_connection);
-    // Once the toolkit has drawn the window, the server repaints it from its background alone:
-    // the exposures each move makes would only wake the program.
-    if (!m_exposuresDropped && m_window.windowHandle() && m_window.windowHandle()->isExposed()) {
-        m_exposuresDropped = true;
-        setEventMask(eventMask() & ~std::uint32_t(XCB_EVENT_MASK_EXPOSURE));
+}
+
+bool X11Layers::startMovingOffThread()
+{
+    if (!m_offThread)
+        m_offThread = X11PacedConnection::open();
+    if (!m_offThread)
+        return false;
+    // Requests on two connections are carried out in no set order.
+    std::free(xcb_get_input_focus_reply(m_connection, xcb_get_input_focus(m_connection), nullptr));
+    return true;
+}
+
+int X11Layers::framesAhead() const
+{
+    return m_offThread && m_offThread->paced() ? FramesAhead : 1;
+}
+
+void X11Layers::moveLinesOffThread(QPoint title, QPoint timeLeft, std::chrono::steady_clock::time_point due)
+{
+    if (m_offThread->paced())
+        m_offThread->holdUntil(due);
+    for (auto [layer, logical] : {std::pair{&m_lines[0], title}, std::pair{&m_lines[1], timeLeft}}) {
+        if (const std::optional<QPoint> place = newPlace(*layer, logical))
+            m_offThread->moveWindow(layer->window, place->x(), place->y());
     }
+}
+
+void X11Layers::flushOffThread()
+{
+    m_offThread->flush();
+}
+
+void X11Layers::stopMovingOffThread()
+{
+    if (!m_offThread->paced()) {
+        m_offThread->sync();
+        return;
+    }
+    m_offThread->dropHeldFrames(m_connection);
+    m_offThread.reset();
+    // Where the server left them depends on which held frames it showed.
+    for (Layer& line : m_lines)
+        line.place = QPoint(-1, -1);
+}
+
+void X11Layers::dropExposures()
+{
+    m_exposuresDropped = true;
+    setEventMask(eventMask() & ~std::uint32_t(XCB_EVENT_MASK_EXPOSURE));
+    xcb_flush(m_connection);
 }
 
 void X11Layers::showBackdrop(QColor background, const QImage& picture, QRect pictureRect)
 {
+    m_pixelRatio = m_window.devicePixelRatio();
     const std::uint32_t pixel = background.rgb() & 0xffffff;
     if (!m_backgroundSet || pixel != m_backgroundPixel) {
         m_backgroundSet = true;
@@ -198,7 +250,15 @@ bool X11Layers::nativeEventFilter(const QByteArray& eventType, void* message, qi
     if (eventType != "xcb_generic_event_t")
         return false;
     const auto* event = static_cast<const xcb_generic_event_t*>(message);
-    if ((event->response_type & 0x7f) != XCB_VISIBILITY_NOTIFY)
+    const auto type = event->response_type & 0x7f;
+    // Once the toolkit knows the window is shown, the server repaints it from its background
+    // alone: the exposures each move makes would only wake the program.
+    if (type == XCB_EXPOSE && !m_exposuresDropped
+        && reinterpret_cast<const xcb_expose_event_t*>(event)->window == m_parent) {
+        dropExposures();
+        return false;
+    }
+    if (type != XCB_VISIBILITY_NOTIFY)
         return false;
     const auto* visibility = reinterpret_cast<const xcb_visibility_notify_event_t*>(event);
     if (visibility->window == m_parent && m_seen)

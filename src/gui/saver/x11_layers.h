@@ -8,11 +8,14 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 class QWidget;
 struct xcb_connection_t;
 
 namespace varnholt {
+
+class X11PacedConnection;
 
 // The saver window's lines and picture as child windows of its X window, each with its pixels
 // as the server-side background pixmap, and the background colour as the window's own
@@ -27,6 +30,14 @@ public:
 
     void showLine(SaverLine line, const QImage& snapshot) override;
     void moveLines(QPoint title, QPoint timeLeft) override;
+    bool startMovingOffThread() override;
+    int framesAhead() const override;
+    void moveLinesOffThread(QPoint title, QPoint timeLeft, std::chrono::steady_clock::time_point due) override;
+    void flushOffThread() override;
+    void stopMovingOffThread() override;
+
+    // Half a second of frames held in the server: the program wakes twice a second.
+    static constexpr int FramesAhead = 32;
     void showBackdrop(QColor background, const QImage& picture, QRect pictureRect) override;
     bool drawsBackdrop() const override { return true; }
 
@@ -42,18 +53,25 @@ private:
 
     X11Layers(QWidget& window, xcb_connection_t* connection, std::uint8_t depth, SeenChanged seen);
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
+    void dropExposures();
     void show(Layer& layer, const QImage& image);
+    // The layer's place in device pixels, when it is not there yet.
+    std::optional<QPoint> newPlace(Layer& layer, QPoint logical);
     void move(Layer& layer, QPoint logical);
     std::uint32_t eventMask() const;
     void setEventMask(std::uint32_t mask);
 
     QWidget& m_window;
     xcb_connection_t* m_connection;
+    // Another thread's moves, from startMovingOffThread on.
+    std::unique_ptr<X11PacedConnection> m_offThread;
     std::uint32_t m_parent;
     std::uint8_t m_depth;
     SeenChanged m_seen;
     Layer m_picture;
     std::array<Layer, 2> m_lines;
+    // The window's pixel density when the layers were last shown, for moves from any thread.
+    qreal m_pixelRatio = 1;
     std::uint32_t m_backgroundPixel = 0;
     bool m_backgroundSet = false;
     bool m_exposuresDropped = false;
