@@ -21,7 +21,9 @@ class X11PacedConnection;
 // as the server-side background pixmap, and the background colour as the window's own
 // background: a frame is one ConfigureWindow per line, and the X server repaints what a move
 // uncovers from what it already holds. Children select no events, so pointer events reach the
-// saver window. Also reports whether the window is fully covered (VisibilityNotify).
+// saver window. Also reports whether the window is fully covered (VisibilityNotify). Frames
+// from another thread go out on a connection of their own, held in the server to their time
+// where it can (X11PacedConnection).
 class X11Layers final : public WindowLayers, private QAbstractNativeEventFilter {
 public:
     // None when the window's visual is not one whose pixels are a QImage's RGB32 as they are.
@@ -35,11 +37,11 @@ public:
     void moveLinesOffThread(QPoint title, QPoint timeLeft, std::chrono::steady_clock::time_point due) override;
     void flushOffThread() override;
     void stopMovingOffThread() override;
+    void showBackdrop(QColor background, const QImage& picture, QRect pictureRect) override;
+    bool drawsBackdrop() const override { return true; }
 
     // Half a second of frames held in the server: the program wakes twice a second.
     static constexpr int FramesAhead = 32;
-    void showBackdrop(QColor background, const QImage& picture, QRect pictureRect) override;
-    bool drawsBackdrop() const override { return true; }
 
 private:
     // A child window showing an image, at a place in device pixels.
