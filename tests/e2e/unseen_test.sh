@@ -51,7 +51,8 @@ sleep 2
 woken=$(wake_ups)
 sleep 2
 woken=$(($(wake_ups) - woken))
-[ "$woken" -le 8 ] || fail "covered, the saver woke $woken times in 2 s"
+# At most twice a second in all; moving, the saver wakes more than that.
+[ "$woken" -le 4 ] || fail "covered, the saver woke $woken times in 2 s"
 
 kill "$host_pid"
 wait "$host_pid" 2>/dev/null || true
