@@ -184,7 +184,7 @@ bool X11Layers::startMovingOffThread()
     if (!m_offThread)
         return false;
     // Requests on two connections are carried out in no set order.
-    std::free(xcb_get_input_focus_reply(m_connection, xcb_get_input_focus(m_connection), nullptr));
+    waitForServer(m_connection);
     return true;
 }
 

@@ -124,9 +124,14 @@ void X11PacedConnection::dropHeldFrames(xcb_connection_t* toolkit)
     xcb_flush(toolkit);
 }
 
+void waitForServer(xcb_connection_t* connection)
+{
+    std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
+}
+
 void X11PacedConnection::sync()
 {
-    std::free(xcb_get_input_focus_reply(m_connection, xcb_get_input_focus(m_connection), nullptr));
+    waitForServer(m_connection);
 }
 
 } // namespace varnholt

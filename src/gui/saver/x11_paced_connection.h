@@ -11,6 +11,8 @@ namespace varnholt {
 
 // Moves the window's top-left corner there, in its parent's pixels.
 void moveWindow(xcb_connection_t* connection, std::uint32_t window, std::int32_t x, std::int32_t y);
+// Returns once the server has carried out every request sent before on the connection.
+void waitForServer(xcb_connection_t* connection);
 
 // A connection to the X server of its own for window moves from another thread, which no
 // thread of the toolkit waits on. Where the server has the SYNC extension's SERVERTIME counter,
